@@ -164,3 +164,15 @@ public:
 
     // @@analysis
 };
+
+// Free functions of the areas below the record.
+
+// @@free:events
+
+// @@free:header-pages
+
+// @@free:native-files
+
+// @@free:measurement
+
+// @@free:analysis
