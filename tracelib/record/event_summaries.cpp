@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <vector>
 
 using namespace varnel;
@@ -29,6 +30,13 @@ bool isQuestionable(const Element& e) {
 }
 bool lossUnknown(const Element& e) {
     return (e.Flags & EventFlag::LossUnknown) != 0;
+}
+
+// Truncates toward zero; levels far outside the 16-bit data range saturate.
+int32_t truncatedDataValue(double value) {
+    if (!(value > INT32_MIN)) return INT32_MIN;
+    if (value >= INT32_MAX) return INT32_MAX;
+    return static_cast<int32_t>(value);
 }
 
 char16_t* lossText(double db, const char16_t* format, char16_t* buf, int32_t units) {
@@ -220,7 +228,7 @@ int32_t CT6::HighReflEvents(int32_t max, int32_t* out, double fromKM) const {
     if (m_eventCount == 0 || max <= 0 || out == nullptr) return 0;
     const double floorDB = GetDBAtKM(fromKM);
     const int32_t floorValue =
-        floorDB == T6_NO_VALUE ? 0 : static_cast<int32_t>(floorDB * m_dpwScaleFactor);
+        floorDB == T6_NO_VALUE ? 0 : truncatedDataValue(floorDB * m_dpwScaleFactor);
 
     struct Candidate {
         int32_t index;
