@@ -721,6 +721,132 @@ private:
     int32_t m_noiseFloorDP{};
 
     // @@events
+public:
+    // One event of the table; its layout is internal (record/event_element.h).
+    struct EVElement;
+
+    // Table management; unless stated these return the event count.
+    int32_t EVCount() const;
+    int32_t EVMaxCount() const;
+    int32_t EVInitArray(int32_t n); // empties the table; returns the capacity
+    int32_t EVInit(int32_t i);      // zeroes one element below the capacity
+    int32_t EVInsert(int32_t i);    // returns the new event's index, -1 when out of memory
+    int32_t EVInsert();             // a zeroed event at the end
+    // In start order; an event already starting there is reused.
+    int32_t EVInsertDPFR(int32_t dp, uint16_t fr);
+    int32_t EVInsertKM(double km);
+    int32_t EVDelete(int32_t i);
+    int32_t EVDeleteFlagged(); // every event marked for deletion (0x00100000)
+    int32_t EVSwap(int32_t i, int32_t j);
+    int32_t EVSort();
+    int32_t EVFindNearKM(double km) const; // nearest event from index 1, or -1
+    int32_t EVSizeElement() const;         // bytes per element in a snapshot
+    // Snapshots: the buffer holds EVCount() * EVSizeElement() bytes and is only
+    // meant to be handed back to EVRestore. Restoring from no buffer gives n
+    // zeroed events.
+    int32_t EVCopy(void* buf) const;
+    int32_t EVRestore(int32_t n, const void* buf);
+
+    // Positions. Indexes outside the table read as 0 and are not written.
+    int32_t EVGetStartDP(int32_t i) const;
+    uint16_t EVGetStartFR(int32_t i) const;
+    double EVGetStartKM(int32_t i) const;
+    double EVGetStart(int32_t i) const; // current distance units
+    char16_t* EVGetStart(int32_t i, char16_t* buf, int32_t units) const;
+    void EVSetStartDP(int32_t i, int32_t dp);
+    void EVSetStartFR(int32_t i, uint16_t fr);
+    void EVSetStartKM(int32_t i, double km);
+    void EVSetStart(int32_t i, double v);
+    int32_t EVGetEndDP(int32_t i) const;
+    uint16_t EVGetEndFR(int32_t i) const;
+    double EVGetEndKM(int32_t i) const;
+    double EVGetEnd(int32_t i) const;
+    char16_t* EVGetEnd(int32_t i, char16_t* buf, int32_t units) const;
+    void EVSetEndDP(int32_t i, int32_t dp);
+    void EVSetEndFR(int32_t i, uint16_t fr);
+    void EVSetEndKM(int32_t i, double km);
+    void EVSetEnd(int32_t i, double v);
+    int32_t EVGetRiseEndDP(int32_t i) const;
+    uint16_t EVGetRiseEndFR(int32_t i) const;
+    void EVSetRiseEndDP(int32_t i, int32_t dp);
+    void EVSetRiseEndFR(int32_t i, uint16_t fr);
+    int32_t EVGetFallStartDP(int32_t i) const;
+    uint16_t EVGetFallStartFR(int32_t i) const;
+    void EVSetFallStartDP(int32_t i, int32_t dp);
+    void EVSetFallStartFR(int32_t i, uint16_t fr);
+
+    // Loss, reflectance, loss mode, type
+    double EVGetLoss(int32_t i) const; // 0 for the launch and an unmeasurable loss
+    char16_t* EVGetLoss(int32_t i, char16_t* buf, int32_t units) const;
+    void EVSetLoss(int32_t i, double db);
+    double EVGetRefl(int32_t i) const;
+    char16_t* EVGetRefl(int32_t i, char16_t* buf, int32_t units) const;
+    void EVSetRefl(int32_t i, double db);
+    int32_t EVGetLossMode(int32_t i) const;
+    void EVSetLossMode(int32_t i, int32_t mode);
+    char16_t* EVGetLoss2P(int32_t i, char16_t* buf) const;
+    int32_t EVGetType(int32_t i) const;
+    char16_t* EVGetType(int32_t i, char16_t* buf) const;
+    char16_t* EVGetTypeChar(int32_t i, char16_t* buf) const;
+    void EVSetType(int32_t i, int32_t type);   // 5 stores an end with the questionable bit 0x200
+    int32_t EVQtEnd(int32_t i) const;          // a questionable end
+    int32_t EVIsQuestionable(int32_t i) const; // questionable, whatever the type
+
+    // Flags and comment
+    uint32_t EVGetFlags(int32_t i) const;
+    void EVPutFlags(int32_t i, uint32_t flags); // replaces; does not mark the record modified
+    uint32_t EVSetFlags(int32_t i, uint32_t flags);
+    uint32_t EVClearFlags(int32_t i, uint32_t flags);
+    char16_t* EVGetComment(int32_t i, char16_t* buf) const; // room for 62 characters
+    void EVSetComment(int32_t i, const char16_t* text);
+
+    // Least-squares offsets from the event start; side non-zero is A, zero is B.
+    double EVGetLSAStartOffKM(int32_t i, int32_t side) const;
+    double EVGetLSAEndOffKM(int32_t i, int32_t side) const;
+    void EVSetLSAOffKM(int32_t i, double aStartKM, double aEndKM, double bStartKM, double bEndKM);
+    void EVGetLSAOffDPFR(int32_t i, int32_t side, int32_t& startDP, uint16_t& startFR,
+                         int32_t& endDP, uint16_t& endFR) const;
+    void EVSetLSAOffDPFR(int32_t i, int32_t side, int32_t startDP, uint16_t startFR, int32_t endDP,
+                         uint16_t endFR);
+
+    // Levels and losses along the table; T6_NO_VALUE when they cannot be measured.
+    double EVGetDBValue(int32_t i) const;
+    char16_t* EVGetCumLoss(int32_t i, char16_t* buf, int32_t units) const;
+    double EVGetStartAvgDB(int32_t i) const;
+    double EVGetSpanLoss(int32_t i) const;
+    char16_t* EVGetSpanLoss(int32_t i, char16_t* buf, int32_t units) const;
+    double EVGetSpanLossDBKM(int32_t i) const;
+    char16_t* EVGetSpanLossDBKM(int32_t i, char16_t* buf, int32_t units) const;
+    double GetEndToEndLoss() const;
+    double GetEndToEndLossForced() const;
+    char16_t* GetEndToEndLoss(char16_t* buf, int32_t units) const;
+    int32_t IsEndConn() const;
+    double GetStartConnLoss() const;
+    double GetEndConnLoss() const;
+    double GetLaunchIntercept() const;
+    void SetLaunchIntercept(uint16_t dataValue); // in working data units
+    // Writes the indexes of the strongest reflections into out (room for max).
+    int32_t HighReflEvents(int32_t max, int32_t* out, double fromKM) const;
+
+    // Texts of the event table
+    char16_t* EVGetLossFlagged(int32_t i, char16_t* buf, int32_t units) const;
+    char16_t* EVGetReflFlagged(int32_t i, char16_t* buf, int32_t units) const;
+    char16_t* EVGetFlagsText(int32_t i, char16_t* buf) const;
+    // 0 valid, 1 end before start, 2 start not after 0 km, 3 end beyond the
+    // trace, 4 overlaps another event
+    int32_t EVStartEndError(int32_t i, double startKM, double endKM) const;
+
+private:
+    EVElement* eventAt(int32_t i);
+    const EVElement* eventAt(int32_t i) const;
+    void markEventsModified();
+    bool growEventsFor(int32_t count);
+    double meanDataDB(int64_t firstDP, int64_t lastDP) const;
+    double endToEndLoss(bool forced) const;
+    int32_t peakDataValue(const EVElement& e) const;
+
+    std::vector<EVElement> m_events; // size() is the capacity; unused elements stay zeroed
+    int32_t m_eventCount = 0;
 
     // @@header-pages
 
