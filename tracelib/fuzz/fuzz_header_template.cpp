@@ -5,21 +5,21 @@
 
 using namespace varnel;
 
-static void Check(bool ok) {
+static void check(bool ok) {
     if (!ok) std::abort();
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    TemplateParse parse = ParseHeaderTemplate(data, size);
-    Check(parse.status == kHdrOK ||
+    TemplateParse parse = parseHeaderTemplate(data, size);
+    check(parse.status == kHdrOK ||
           (parse.status >= kHdrFieldCut && parse.status <= kHdrEmptyTemplate));
-    Check(parse.fields.size() <= static_cast<size_t>(kHdrMaxFields));
-    Check(parse.fields.empty() == (parse.status == kHdrEmptyTemplate));
+    check(parse.fields.size() <= static_cast<size_t>(kHdrMaxFields));
+    check(parse.fields.empty() == (parse.status == kHdrEmptyTemplate));
     for (const TemplateField& f : parse.fields) {
-        Check(f.page < kHdrMaxPages && f.line < kHdrLinesPerPage);
-        Check(f.length > 0 && f.column + f.length <= kHdrColumns);
-        Check(f.kind <= kHdrKindLastAuto);
-        Check(f.label.size() <= f.length);
+        check(f.page < kHdrMaxPages && f.line < kHdrLinesPerPage);
+        check(f.length > 0 && f.column + f.length <= kHdrColumns);
+        check(f.kind <= kHdrKindLastAuto);
+        check(f.label.size() <= f.length);
     }
     return 0;
 }

@@ -60,18 +60,18 @@ struct TemplateParse {
 };
 
 // The three-letter code of an automatic kind (3-19), or nullptr.
-const char16_t* AutoFieldCode(int32_t kind);
+const char16_t* autoFieldCode(int32_t kind);
 
 // Bytes to UTF-16 by the first two bytes: FF FE little-endian, FE FF
 // big-endian (a trailing odd byte is dropped), anything else 8-bit text, UTF-8
 // when valid and Windows-1252 otherwise. The text ends at its first NUL.
-std::u16string DecodeTemplateText(const uint8_t* bytes, size_t length);
+std::u16string decodeTemplateText(const uint8_t* bytes, size_t length);
 
 // Cuts decoded template text into fields. The status is 1004 when no field
 // was made, whatever else happened.
-TemplateParse TokenizeTemplate(std::u16string_view text);
+TemplateParse tokenizeTemplate(std::u16string_view text);
 
 // DecodeTemplateText followed by TokenizeTemplate.
-TemplateParse ParseHeaderTemplate(const uint8_t* bytes, size_t length);
+TemplateParse parseHeaderTemplate(const uint8_t* bytes, size_t length);
 
 } // namespace varnel

@@ -13,7 +13,7 @@ constexpr char16_t kCp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-std::u16string DecodeUTF16(const uint8_t* bytes, size_t length, bool bigEndian) {
+std::u16string decodeUTF16(const uint8_t* bytes, size_t length, bool bigEndian) {
     std::u16string text;
     text.reserve(length / 2);
     for (size_t i = 0; i + 1 < length; i += 2) {
@@ -24,7 +24,7 @@ std::u16string DecodeUTF16(const uint8_t* bytes, size_t length, bool bigEndian) 
     return text;
 }
 
-void AppendCodePoint(std::u16string& text, char32_t cp) {
+void appendCodePoint(std::u16string& text, char32_t cp) {
     if (cp < 0x10000) {
         text.push_back(static_cast<char16_t>(cp));
         return;
@@ -48,7 +48,7 @@ constexpr Utf8Lead kUtf8Leads[] = {
     {0xF8, 0xF0, 0x07, 3, 0x10000},
 };
 
-const Utf8Lead* FindLead(uint8_t lead) {
+const Utf8Lead* findLead(uint8_t lead) {
     for (const Utf8Lead& form : kUtf8Leads) {
         if ((lead & form.mask) == form.pattern) return &form;
     }
@@ -56,7 +56,7 @@ const Utf8Lead* FindLead(uint8_t lead) {
 }
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-std::optional<std::u16string> DecodeUTF8(const uint8_t* bytes, size_t length) {
+std::optional<std::u16string> decodeUTF8(const uint8_t* bytes, size_t length) {
     std::u16string text;
     text.reserve(length);
     size_t i = 0;
@@ -67,7 +67,7 @@ std::optional<std::u16string> DecodeUTF8(const uint8_t* bytes, size_t length) {
             ++i;
             continue;
         }
-        const Utf8Lead* form = FindLead(lead);
+        const Utf8Lead* form = findLead(lead);
         if (form == nullptr) return std::nullopt;
         size_t extra = form->continuationBytes;
         char32_t cp = lead & form->payloadMask;
@@ -79,13 +79,13 @@ std::optional<std::u16string> DecodeUTF8(const uint8_t* bytes, size_t length) {
         }
         if (cp < form->minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
             return std::nullopt;
-        AppendCodePoint(text, cp);
+        appendCodePoint(text, cp);
         i += extra + 1;
     }
     return text;
 }
 
-std::u16string DecodeCp1252(const uint8_t* bytes, size_t length) {
+std::u16string decodeCp1252(const uint8_t* bytes, size_t length) {
     std::u16string text;
     text.reserve(length);
     for (size_t i = 0; i < length; ++i) {
@@ -95,26 +95,26 @@ std::u16string DecodeCp1252(const uint8_t* bytes, size_t length) {
     return text;
 }
 
-std::u16string Decode8Bit(const uint8_t* bytes, size_t length) {
+std::u16string decode8Bit(const uint8_t* bytes, size_t length) {
     // A UTF-8 signature from an editor is not part of the drawing.
     if (length >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) {
-        if (auto text = DecodeUTF8(bytes + 3, length - 3)) return *text;
+        if (auto text = decodeUTF8(bytes + 3, length - 3)) return *text;
     }
-    if (auto text = DecodeUTF8(bytes, length)) return *text;
-    return DecodeCp1252(bytes, length);
+    if (auto text = decodeUTF8(bytes, length)) return *text;
+    return decodeCp1252(bytes, length);
 }
 
 } // namespace
 
-std::u16string DecodeTemplateText(const uint8_t* bytes, size_t length) {
+std::u16string decodeTemplateText(const uint8_t* bytes, size_t length) {
     if (bytes == nullptr) return {};
     std::u16string text;
     if (length >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
-        text = DecodeUTF16(bytes + 2, length - 2, false);
+        text = decodeUTF16(bytes + 2, length - 2, false);
     } else if (length >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) {
-        text = DecodeUTF16(bytes + 2, length - 2, true);
+        text = decodeUTF16(bytes + 2, length - 2, true);
     } else {
-        text = Decode8Bit(bytes, length);
+        text = decode8Bit(bytes, length);
     }
     // Templates are C strings to their writers; nothing after a NUL was meant.
     if (size_t nul = text.find(u'\0'); nul != std::u16string::npos) text.resize(nul);

@@ -13,7 +13,7 @@ constexpr const char16_t* kAutoCodes[] = {u"CID", u"FNO", u"FTP", u"TSI", u"FSI"
 
 constexpr size_t kMarkerChars = 4; // '<' and the three-letter code
 
-bool IsBlank(char16_t c) {
+bool isBlank(char16_t c) {
     return c == u' ' || c == u'\t';
 }
 
@@ -21,42 +21,42 @@ class Tokenizer {
 public:
     explicit Tokenizer(std::u16string_view text) : text_(text) {}
 
-    TemplateParse Run() {
+    TemplateParse run() {
         while (pos_ < text_.size() && !stopped_)
-            Step();
+            step();
         if (parse_.fields.empty()) parse_.status = kHdrEmptyTemplate;
         return std::move(parse_);
     }
 
 private:
-    void Step() {
+    void step() {
         char16_t c = text_[pos_];
         if (c == u'\r') {
             ++pos_;
         } else if (c == u'\n') {
             ++pos_;
-            EndLine();
-        } else if (size_t n = PageBreakAt(pos_)) {
+            endLine();
+        } else if (size_t n = pageBreakAt(pos_)) {
             pos_ += n;
-            EndPage();
+            endPage();
         } else if (c == u'$' || c == u'@') {
-            ReadRun(c == u'$' ? kHdrKindDollar : kHdrKindAt);
-        } else if (int32_t kind = AutoKindAt(pos_)) {
-            ReadAutoField(kind);
+            readRun(c == u'$' ? kHdrKindDollar : kHdrKindAt);
+        } else if (int32_t kind = autoKindAt(pos_)) {
+            readAutoField(kind);
         } else {
-            ReadLabel();
+            readLabel();
         }
     }
 
     // Characters the page break takes at i, or 0 when there is none.
-    size_t PageBreakAt(size_t i) const {
+    size_t pageBreakAt(size_t i) const {
         if (text_[i] == u'\f') return 1;
         if (text_[i] == u'.' && i + 1 < text_.size() && text_[i + 1] == u'P') return 2;
         return 0;
     }
 
     // The automatic kind whose marker starts at i, or 0.
-    int32_t AutoKindAt(size_t i) const {
+    int32_t autoKindAt(size_t i) const {
         if (text_[i] != u'<' || text_.size() - i < kMarkerChars) return 0;
         std::u16string_view code = text_.substr(i + 1, kMarkerChars - 1);
         for (size_t k = 0; k < std::size(kAutoCodes); ++k) {
@@ -65,25 +65,25 @@ private:
         return 0;
     }
 
-    bool StartsToken(size_t i) const {
+    bool startsToken(size_t i) const {
         char16_t c = text_[i];
-        return c == u'\n' || c == u'$' || c == u'@' || PageBreakAt(i) != 0 || AutoKindAt(i) != 0;
+        return c == u'\n' || c == u'$' || c == u'@' || pageBreakAt(i) != 0 || autoKindAt(i) != 0;
     }
 
-    void ReadRun(int32_t kind) {
+    void readRun(int32_t kind) {
         char16_t mark = text_[pos_];
         size_t start = pos_;
         while (pos_ < text_.size() && text_[pos_] == mark)
             ++pos_;
-        Emit(kind, pos_ - start, {});
+        emit(kind, pos_ - start, {});
     }
 
-    void ReadAutoField(int32_t kind) {
+    void readAutoField(int32_t kind) {
         pos_ += kMarkerChars;
         size_t width = kMarkerChars;
         for (; pos_ < text_.size(); ++pos_) {
             char16_t c = text_[pos_];
-            if (IsBlank(c)) {
+            if (isBlank(c)) {
                 ++width;
             } else if (c != u'\r') {
                 break;
@@ -93,13 +93,13 @@ private:
             ++pos_;
             ++width;
         }
-        Emit(kind, width, {});
+        emit(kind, width, {});
     }
 
-    void ReadLabel() {
+    void readLabel() {
         std::u16string label;
         size_t width = 0;
-        for (; pos_ < text_.size() && !StartsToken(pos_); ++pos_) {
+        for (; pos_ < text_.size() && !startsToken(pos_); ++pos_) {
             char16_t c = text_[pos_];
             if (c == u'\r') continue;
             // Only what can show within the line is kept.
@@ -108,27 +108,27 @@ private:
             }
             ++width;
         }
-        Emit(kHdrKindLabel, width, std::move(label));
+        emit(kHdrKindLabel, width, std::move(label));
     }
 
-    void EndLine() {
+    void endLine() {
         column_ = 0;
-        if (++line_ == kHdrLinesPerPage) StartPage();
+        if (++line_ == kHdrLinesPerPage) startPage();
     }
 
-    void EndPage() {
+    void endPage() {
         if (line_ == 0 && column_ == 0) return;
-        StartPage();
+        startPage();
     }
 
-    void StartPage() {
+    void startPage() {
         ++page_;
         line_ = 0;
         column_ = 0;
     }
 
-    void Emit(int32_t kind, size_t width, std::u16string label) {
-        if (page_ >= kHdrMaxPages) return Stop(kHdrTooManyPages);
+    void emit(int32_t kind, size_t width, std::u16string label) {
+        if (page_ >= kHdrMaxPages) return stop(kHdrTooManyPages);
         size_t start = column_;
         column_ += width;
         if (column_ > static_cast<size_t>(kHdrColumns)) {
@@ -138,7 +138,7 @@ private:
         }
         if (width == 0) return;
         if (parse_.fields.size() == static_cast<size_t>(kHdrMaxFields)) {
-            return Stop(kHdrTooManyFields);
+            return stop(kHdrTooManyFields);
         }
         if (label.size() > width) label.resize(width);
         parse_.fields.push_back({static_cast<uint8_t>(page_), static_cast<uint8_t>(line_),
@@ -146,7 +146,7 @@ private:
                                  static_cast<uint8_t>(kind), std::move(label)});
     }
 
-    void Stop(int32_t status) {
+    void stop(int32_t status) {
         parse_.status = status;
         stopped_ = true;
     }
@@ -162,18 +162,18 @@ private:
 
 } // namespace
 
-const char16_t* AutoFieldCode(int32_t kind) {
+const char16_t* autoFieldCode(int32_t kind) {
     if (kind < kHdrKindFirstAuto || kind > kHdrKindLastAuto) return nullptr;
     return kAutoCodes[kind - kHdrKindFirstAuto];
 }
 
-TemplateParse TokenizeTemplate(std::u16string_view text) {
-    return Tokenizer(text).Run();
+TemplateParse tokenizeTemplate(std::u16string_view text) {
+    return Tokenizer(text).run();
 }
 
-TemplateParse ParseHeaderTemplate(const uint8_t* bytes, size_t length) {
-    std::u16string text = DecodeTemplateText(bytes, length);
-    return TokenizeTemplate(text);
+TemplateParse parseHeaderTemplate(const uint8_t* bytes, size_t length) {
+    std::u16string text = decodeTemplateText(bytes, length);
+    return tokenizeTemplate(text);
 }
 
 } // namespace varnel
