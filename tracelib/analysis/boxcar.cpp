@@ -62,9 +62,9 @@ void CT6::BoxCar() {
     const int32_t count = DPOCount();
     if (count <= 0) return;
     const double scale = SFGetScaleFactor(0);
-    const double baseline = DPLGetBaseline();
-    const double reference = DPLGetReference();
-    const double threshold = DPLGetThreshold();
+    const double baseline = m_dplBaseline;
+    const double reference = m_dplReference;
+    const double threshold = m_dplThreshold;
     std::vector<uint32_t> belowThreshold(static_cast<size_t>(count / 32 + 1), 0);
     uint16_t* stored = DPOGetPtr(0);
     // Each point's linear value is read before the point is rewritten, and the

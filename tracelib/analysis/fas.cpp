@@ -45,8 +45,8 @@ double correctedTwoPointLossDB(CT6& record, int32_t a, int32_t b) {
 
 namespace {
 
-Prepared prepare(CT6& record, CT6::FASRun& run) {
-    const int32_t count = record.DPOCount();
+Prepared prepare(CT6& record, CT6::FASRun& run, int32_t workingCount) {
+    const int32_t count = std::min(record.DPOCount(), workingCount);
     run.dv = record.DPWGetPtr(0);
     run.sf = record.DPWGetScaleFactor();
     if (count < 2 || run.dv == nullptr || run.sf <= 0) return Prepared::NoTrace;
@@ -81,7 +81,7 @@ Prepared prepare(CT6& record, CT6::FASRun& run) {
 int32_t CT6::FAS() {
     if (DPLCount() > 0) return 2;
     FASRun run;
-    switch (prepare(*this, run)) {
+    switch (prepare(*this, run, static_cast<int32_t>(m_dpw.size()))) {
     case Prepared::NoMemory:
         return 1;
     case Prepared::NoTrace:
@@ -100,7 +100,7 @@ int32_t CT6::FAS() {
     run.atnDBKM = EstAttenDBKM(attenFrom, attenTo,
                                std::max(kAttenMinWindow, (attenTo - attenFrom + 1) / 100),
                                kAttenKindFibre, 0.0, 9.0, 0.001, kAttenMinSamples);
-    SetCalcAtn(run.atnDBKM);
+    m_attenuationDBKM = run.atnDBKM;
 
     varnel::buildRiseMap(run);
     HiReflPeaks(run);

@@ -1,6 +1,7 @@
 // The working list of events under construction during one FAS run.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -178,7 +178,7 @@ void CT6::BuildEventTable(FASRun& run) {
 
         double lossDB = 0.0;
         if (c.type == varnel::EventType::Launch) {
-            SetLaunchIntercept(launchIntercept(*this, run, c.endDP, nextStart));
+            m_launchIntercept = launchIntercept(*this, run, c.endDP, nextStart);
         } else if (ci > 0) {
             const int32_t before = c.startDP - candidates[ci - 1].endDP;
             const int32_t after = hasNext ? nextStart - c.endDP : 0;
