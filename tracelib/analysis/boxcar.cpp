@@ -1,5 +1,7 @@
 // Box-car smoothing: a running mean over linear samples, about a tenth of the
 // pulse length wide.
+#include "analysis/boxcar.h"
+
 #include <varnel/varnel.h>
 
 #include <algorithm>
