@@ -131,7 +131,9 @@ TEST(EventTable, SortOrdersByStartAndExchangesEqualStarts) {
     EXPECT_EQ(text(trace.EVGetComment(0, comment)), u"second");
     EXPECT_EQ(text(trace.EVGetComment(1, comment)), u"first");
     EXPECT_EQ(trace.EVGetStartFR(2), 7);
-    EXPECT_EQ(trace.IsModFlagSet(kModEvents), 0);
+    trace.EVSwap(0, 3);
+    trace.EVInitArray(0);
+    EXPECT_EQ(trace.IsModFlagSet(kModEvents), 0); // whole-table operations are not edits
 
     CT6 pair;
     fillStarts(pair, {5, 5});
