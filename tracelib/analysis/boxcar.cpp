@@ -12,7 +12,8 @@
 namespace {
 
 constexpr double kMaxResolutionM = 4.0;
-constexpr double kWidthShare = 0.7 / 10.0;
+constexpr double kPulseShare = 0.7;
+constexpr double kWidthDivisor = 10.0;
 constexpr int32_t kMaxWidth = 256;
 constexpr int32_t kSmallWidthBelow = 9;
 constexpr int32_t kSmallWidth = 8;
@@ -43,7 +44,7 @@ namespace varnel {
 
 int32_t boxCarWidth(double pulseM, double resolutionM) {
     const double step = std::min(resolutionM, kMaxResolutionM);
-    int32_t n = step > 0.0 ? static_cast<int32_t>(pulseM / step * kWidthShare) : kMaxWidth;
+    int32_t n = step > 0.0 ? static_cast<int32_t>(pulseM / step * kPulseShare / kWidthDivisor) : kMaxWidth;
     n = std::min(n, kMaxWidth);
     return n < kSmallWidthBelow ? kSmallWidth : n;
 }

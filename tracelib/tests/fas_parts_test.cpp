@@ -45,12 +45,12 @@ TEST(FasCandidates, EqualStartsTakeTheFirstRemaining) {
     CandidateArray candidates;
     ASSERT_TRUE(candidates.allocate());
     candidates.add(50, 1, 2);
-    candidates.add(20, 2, 2);
-    candidates.add(50, 3, 2);
+    candidates.add(50, 2, 2);
+    candidates.add(20, 3, 2);
     candidates.compactAndSort();
     // Position 0 swaps in the 20, moving the first 50 behind the second.
-    EXPECT_EQ(candidates[0].endDP, 2);
-    EXPECT_EQ(candidates[1].endDP, 3);
+    EXPECT_EQ(candidates[0].endDP, 3);
+    EXPECT_EQ(candidates[1].endDP, 2);
     EXPECT_EQ(candidates[2].endDP, 1);
 }
 
