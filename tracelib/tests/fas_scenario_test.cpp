@@ -126,7 +126,8 @@ TEST_F(FasScenario, FibreFadingIntoTheNoiseEndsThereAsQuestionable) {
     EXPECT_EQ(record.EVGetType(0), varnel::EventType::Launch);
     EXPECT_EQ(record.EVGetType(1), varnel::EventType::End);
     EXPECT_EQ(record.EVGetStartDP(1), std::abs(record.GetNoiseFloorDP()));
-    EXPECT_EQ(record.EVGetFlags(1) & (EndAtNoiseFloor | ClosingEvent), EndAtNoiseFloor | ClosingEvent);
+    EXPECT_EQ(record.EVGetFlags(1) & (EndAtNoiseFloor | ClosingEvent),
+              EndAtNoiseFloor | ClosingEvent);
     EXPECT_EQ(record.EVQtEnd(1), 1);
 }
 
@@ -224,8 +225,11 @@ TEST_F(FasScenario, SecondBreakEndsTheFibreWhenTwoAreAsked) {
 TEST_F(FasScenario, ThirdStrongReflectionEndsTheFibre) {
     T6SetFASParms(0.03, -40.0, 3.0, 1, 3, -60.0);
     sim::FibreDescription fibre = sim::plainFibre(12.0, 0.25);
-    fibre.events = {{2.0, 0.3, -55.0}, {4.0, 0.3, -67.0}, {6.0, 0.3, -52.0},
-                    {8.0, 0.3, -54.0}, {10.0, 0.3, 0.0}};
+    fibre.events = {{2.0, 0.3, -55.0},
+                    {4.0, 0.3, -67.0},
+                    {6.0, 0.3, -52.0},
+                    {8.0, 0.3, -54.0},
+                    {10.0, 0.3, 0.0}};
     CT6 record;
     sim::simulateFibre(fibre, record);
     ASSERT_EQ(record.FAS(), 0);
