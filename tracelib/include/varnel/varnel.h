@@ -441,6 +441,9 @@ private:
     ViewWindow* viewAt(int32_t index);
     const ViewWindow* viewAt(int32_t index) const;
 
+    // Lets tests put the record into states that only files and analyses produce.
+    friend struct CT6TestPeer;
+
     struct BlankRecord {};
     // Every member as a freshly zeroed record holds it, before any default.
     explicit CT6(BlankRecord);
@@ -693,6 +696,11 @@ private:
     // Number of points a level read may address: the linear samples while they
     // exist, else the working points.
     int32_t readablePointCount() const;
+    // The points inside the cell from startKM to endKM, limited to the trace;
+    // false when the cell holds none.
+    bool cellPoints(double startKM, double endKM, int32_t& first, int32_t& last) const;
+    // Where cells counted back from the end event start, or startKM itself.
+    double cellStartKM(double startKM, double widthKM, bool fromEnd) const;
 
     // Each array holds its full capacity; the count says how many are in use.
     std::vector<PulseWidthEntry> m_pulseWidths;
