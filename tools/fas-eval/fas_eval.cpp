@@ -117,7 +117,12 @@ void score(const SimulatedFibre& truth, CT6& record, Figures& figures) {
             continue;
         }
         if (record.EVGetType(best) != kTypeEndCode) {
-            figures.lossErrorDB.push_back(std::fabs(record.EVGetLoss(best) - event.lossDB));
+            const double error = std::fabs(record.EVGetLoss(best) - event.lossDB);
+            figures.lossErrorDB.push_back(error);
+            if (figures.verbose && error > 0.1) {
+                std::printf("loss off by %.3f dB: %.3f km, true %.3f dB, mode %d\n", error,
+                            event.positionKM, event.lossDB, record.EVGetLossMode(best));
+            }
         }
         if (event.reflectanceDB != 0.0 && !event.clamped && record.EVGetRefl(best) != 0.0) {
             figures.reflErrorDB.push_back(std::fabs(record.EVGetRefl(best) - event.reflectanceDB));
