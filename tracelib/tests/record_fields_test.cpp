@@ -196,9 +196,9 @@ TEST(DefaultExtension, FromFibreModeAndRoundedWavelength) {
         int32_t mode;
         double nm;
         const char16_t* ext;
-    } cases[] = {{0, 850.3, u"M85"},  {0, 1300, u"M13"}, {1, 1550, u"S15"},
-                 {1, 1310, u"S13"},   {0, 1310, u"S13"}, {1, 850, u"S13"},
-                 {0, 1550, u"S13"},   {2, 1550, u"S13"}, {1, 1549.6, u"S15"}};
+    } cases[] = {{0, 850.3, u"M85"}, {0, 1300, u"M13"}, {1, 1550, u"S15"},
+                 {1, 1310, u"S13"},  {0, 1310, u"S13"}, {1, 850, u"S13"},
+                 {0, 1550, u"S13"},  {2, 1550, u"S13"}, {1, 1549.6, u"S15"}};
     for (const Case& c : cases) {
         trace.SetFiberMode(c.mode);
         trace.SetWavelengthNominal(c.nm);

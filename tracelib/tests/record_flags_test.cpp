@@ -133,8 +133,8 @@ protected:
 };
 
 TEST_F(ORL, DetailBitsReadOnlyWhileAvailable) {
-    CT6TestPeer::traceFlags(trace) |= kORLLessThan | kORLRelToA | kORLSaturated | kORLSTFM |
-                                      kORLCopied;
+    CT6TestPeer::traceFlags(trace) |=
+        kORLLessThan | kORLRelToA | kORLSaturated | kORLSTFM | kORLCopied;
     EXPECT_EQ(trace.IsORLLessThan() + trace.IsORLRelToA() + trace.IsORLSaturated() +
                   trace.IsORLSTFM() + trace.IsORLCopied(),
               5);
@@ -143,8 +143,7 @@ TEST_F(ORL, DetailBitsReadOnlyWhileAvailable) {
     EXPECT_EQ(trace.IsModFlagSet(4), 1);
     EXPECT_EQ(trace.IsORLAvailable(), 0);
     EXPECT_EQ(trace.IsORLSaturated(), 0);
-    EXPECT_EQ(trace.IsORLLessThan() + trace.IsORLRelToA() + trace.IsORLSTFM() +
-                  trace.IsORLCopied(),
+    EXPECT_EQ(trace.IsORLLessThan() + trace.IsORLRelToA() + trace.IsORLSTFM() + trace.IsORLCopied(),
               0);
     EXPECT_NE(CT6TestPeer::traceFlags(trace) & kORLSaturated, 0u);
     EXPECT_EQ(CT6TestPeer::orl(trace), 0);

@@ -36,6 +36,8 @@ inline std::vector<uint16_t> ramp(int32_t n, int32_t startUnits, int32_t stepUni
     return values;
 }
 
-inline std::u16string str(const char16_t* s) { return s ? s : u"(null)"; }
+inline std::u16string str(const char16_t* s) {
+    return s ? s : u"(null)";
+}
 
 } // namespace varnel::test
