@@ -984,6 +984,35 @@ private:
     bool referenceFibreApplies(double aKM) const;
 
     // @@analysis
+public:
+    // Rebuilds the event table from the trace: 0 done, 1 no memory for the
+    // working arrays, 2 the record holds linear data points, 3 no trace to
+    // analyse (no points, no scale factor or no point spacing). On any code
+    // but 0 the record is unchanged.
+    int32_t FAS();
+    // Running-mean smoothing of the linear samples (or of the data points
+    // taken as linear values); marks the trace as smoothed.
+    void BoxCar();
+
+    // State of one FAS run; defined inside the library only.
+    struct FASRun;
+
+private:
+    int32_t FindReflRise(const FASRun& run, int32_t u, int32_t h) const;
+    int32_t FindReflFall(const FASRun& run, int32_t p, int32_t h) const;
+    int32_t FindReflEnd(const FASRun& run, int32_t level0, int32_t fallStart, int32_t h) const;
+    int32_t FindNonReflEnd(const FASRun& run, int32_t a, int32_t b) const;
+    int32_t FindNonReflStart(const FASRun& run, int32_t a, int32_t prevEnd, int32_t end) const;
+    void HiReflPeaks(FASRun& run);
+    void LinearizeDVs(FASRun& run);
+    void WinPWWin(FASRun& run);
+    void RemoveEvents(const FASRun& run);
+    void FindReflectiveCandidates(FASRun& run);
+    void CheckReflections(FASRun& run);
+    void FindNonReflExtents(FASRun& run);
+    void BuildEventTable(FASRun& run);
+    void EndAtNthReflection(const FASRun& run);
+    void CloseEventTable(const FASRun& run);
 };
 
 // Free functions of the areas below the record.
@@ -1006,3 +1035,9 @@ inline constexpr int32_t T6_HDR_EMPTY_TEMPLATE = 1004;
 // @@free:measurement
 
 // @@free:analysis
+// Analysis thresholds: loss, reflectance and break (end) in dB, the number of
+// breaks that end the fibre, the reflection that ends it (0: off) and that
+// reflection's threshold in dB.
+VARNEL_API void T6SetFASParms(double lossDB, double reflDB, double breakDB, int32_t numBreaks,
+                              int32_t endAtNthRefl, double nthReflThreshDB);
+VARNEL_API void T6SetFASABFlip(double first, double second, int32_t flag);
