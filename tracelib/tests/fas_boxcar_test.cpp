@@ -1,5 +1,6 @@
 // Box-car smoothing of linear samples and of stored data points.
 #include "support/fibre_simulator.h"
+#include "support/record_peer.h"
 
 #include <varnel/varnel.h>
 
@@ -61,6 +62,26 @@ TEST(FasBoxCar, StoredPointsAreSmoothedAndWorkingValuesRederived) {
     EXPECT_NEAR(record.DPWGetDB(1000), levelBefore, 0.02);
     EXPECT_EQ(record.IsModFlagSet(0x4000), 1);
     EXPECT_EQ(record.IsTraceEverSmoothed(), 1);
+}
+
+TEST(FasBoxCar, EachScaleFactorSegmentKeepsItsOwnScale) {
+    // A flat 20 dB trace stored on two scales: 1000 per dB, then 500 per dB.
+    CT6 record;
+    record.SFInitArray(2);
+    CT6TestPeer::scaleFactorCount(record) = 2;
+    record.SFSetScaleFactor(0, 1000);
+    record.SFSetStartDP(1, 2000);
+    record.SFSetScaleFactor(1, 500);
+    record.DPOSetCount(4000);
+    for (int32_t i = 0; i < 4000; ++i)
+        *record.DPOGetPtr(i) = static_cast<uint16_t>(i < 2000 ? 20000 : 10000);
+
+    record.BoxCar();
+    EXPECT_EQ(*record.DPOGetPtr(1000), 20000);
+    for (int32_t i : {2000, 2001, 2100, 3000})
+        EXPECT_EQ(*record.DPOGetPtr(i), 10000) << i;
+    record.DPWSetup(1);
+    EXPECT_NEAR(record.DPWGetDB(3000), 20.0, 0.01);
 }
 
 TEST(FasBoxCar, EmptyRecordOnlyGetsTheMark) {
