@@ -8,12 +8,28 @@ scripts/deps.sh
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
+passed=0
+failed=0
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
 for flavour in debug asan; do
     echo "== $flavour build"
-    scripts/build.sh "$flavour"
-    ctest --test-dir "build/$flavour" --output-on-failure -j "$(nproc)"
+    scripts/build.sh "$flavour" >/dev/null
+    status=0
+    ctest --test-dir "build/$flavour" --output-on-failure -j "$(nproc)" | tee "$log" || status=$?
+    total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -n 1)
+    bad=$(sed -n 's/.* \([0-9]*\) tests failed out of.*/\1/p' "$log" | tail -n 1)
+    passed=$((passed + ${total:-0} - ${bad:-0}))
+    failed=$((failed + ${bad:-0}))
+    if [ "$status" -ne 0 ] || [ -z "$total" ]; then
+        echo "tests: $passed passed, $((failed > 0 ? failed : 1)) failed"
+        exit 1
+    fi
 done
 
 echo "== fuzz targets"
-scripts/build.sh fuzz
+scripts/build.sh fuzz >/dev/null
 scripts/fuzz.sh "${FUZZ_SECONDS:-20}"
+
+echo "tests: $passed passed, $failed failed"

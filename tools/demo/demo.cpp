@@ -7,7 +7,8 @@
 
 static std::string narrow(const char16_t* s) {
     std::string out;
-    for (; *s; ++s) out += *s < 0x80 ? static_cast<char>(*s) : '?';
+    for (; *s; ++s)
+        out += *s < 0x80 ? static_cast<char>(*s) : '?';
     return out;
 }
 

@@ -13,14 +13,26 @@ static int32_t truncateSaturated(double x) {
     return static_cast<int32_t>(x);
 }
 
-int32_t T6LONGRounded(double x) { return truncateSaturated(x >= 0 ? x + 0.5 : x - 0.5); }
+int32_t T6LONGRounded(double x) {
+    return truncateSaturated(x >= 0 ? x + 0.5 : x - 0.5);
+}
 
-double T6KMFromScaled(int32_t v) { return v / 1000000.0; }
-double T6DBFromScaled(int32_t v) { return v / 1000000.0; }
-int32_t T6ScaledFromKM(double km) { return T6LONGRounded(km * 1000000.0); }
-int32_t T6ScaledFromDB(double db) { return T6LONGRounded(db * 1000000.0); }
+double T6KMFromScaled(int32_t v) {
+    return v / 1000000.0;
+}
+double T6DBFromScaled(int32_t v) {
+    return v / 1000000.0;
+}
+int32_t T6ScaledFromKM(double km) {
+    return T6LONGRounded(km * 1000000.0);
+}
+int32_t T6ScaledFromDB(double db) {
+    return T6LONGRounded(db * 1000000.0);
+}
 
-double T6DoubleFromDPFR(int32_t dp, uint16_t fr) { return dp + fr / 65536.0; }
+double T6DoubleFromDPFR(int32_t dp, uint16_t fr) {
+    return dp + fr / 65536.0;
+}
 
 // The point is the floor of x and the fraction its rounded remainder, carried
 // into the point when the remainder rounds up to a whole point.
