@@ -938,11 +938,114 @@ private:
     struct Native; // the native format's tag tables, reader and writer
 
     // @@measurement
+public:
+    // Loss between two positions in one of the loss modes (0-6, and 100/101
+    // for one-sided fits); dB, dB/km for modes 3 and 4, or T6_NO_VALUE. The six
+    // outputs give the fitted levels for drawing.
+    double CalcLoss(int32_t mode, int32_t fromEnd, double aKM, double aStartOff, double aEndOff,
+                    double bKM, double bStartOff, double bEndOff, double& aFit, double& aSegStart,
+                    double& aSegEnd, double& bFit, double& bSegStart, double& bSegEnd);
+    double CalcLoss(); // the record's mode between cursors A and B
+    char16_t* CalcLoss(char16_t* buf, int32_t units);
+    char16_t* CalcLoss(char16_t* buf, int32_t mode, int32_t fromEnd, double aKM, double aStartOff,
+                       double aEndOff, double bKM, double bStartOff, double bEndOff, double& aFit,
+                       double& aSegStart, double& aSegEnd, double& bFit, double& bSegStart,
+                       double& bSegEnd, int32_t units);
+    double CalcLSAIntercept(double posKM, double startOff, double endOff, double& segStart,
+                            double& segEnd) const;
+
+    // Reflectance in dB, 0 when there is none; status gets the event flag bits
+    // 0x1 (saturated), 0x40000 (clamped), 0x80000 (few points per pulse).
+    double CalcRefl(int32_t startDP, int32_t endDP, int32_t explicitPeak, int32_t& status) const;
+    double CalcRefl(double startKM, double endKM, int32_t explicitPeak, int32_t& status) const;
+    char16_t* CalcRefl(char16_t* buf, double startKM, double endKM, int32_t explicitPeak,
+                       int32_t units) const;
+    double CalcRefl(double heightDV, double pulseNS, double backscatterDB) const;
+    double CalcMinAmpDV(double reflDB, double pulseNS, double backscatterDB) const;
+    void CalcClampedSatDV(int32_t dp, double& clampDV, double& satDV) const;
+
+    int32_t CalcNoiseFloorDP(int32_t recompute); // negative when not found
+    int32_t GetNoiseFloorDP() const;
+    int32_t CalcNFPctDV(int32_t startDP, int32_t endDP, double pct) const; // 0xFFFF: none
+    double EstAttenDBKM(int32_t startDP, int32_t endDP, int32_t window, int32_t kind, double lo,
+                        double hi, double step, int32_t minCount) const;
+    double CalcAtn();
+    double GetCalcAtn() const;
+    double GetAtn() const;
+    double CalcTimeOfFlightSEC() const;
+    void UpEndReflDB(double deltaDB);
+    double CalcSTFMStdDevDB();
+
+    int32_t GetLossMode() const;
+    void SetLossMode(int32_t mode);
+    double GetLSACursorStartOffKM(int32_t mode, int32_t side) const;
+    double GetLSACursorEndOffKM(int32_t mode, int32_t side) const;
+    void SetLSACursorStartOffKM(int32_t mode, int32_t side, double km);
+    void SetLSACursorEndOffKM(int32_t mode, int32_t side, double km);
+    void SetLSACursorsToDefault(int32_t force);
+    double GetDefaultLSACursorLengthKM() const;
+    double GetDefaultSpliceLossIntervalKM() const;
+    void InitAfterCollect();
+
+    // Optical return loss in dB or T6_NO_VALUE; every calculation overwrites
+    // the library's last-result store, which CalcORLInfoSave copies in.
+    double CalcORL(double aKM, double bKM, int32_t fromEnd, int32_t wholeTrace,
+                   int32_t relToOrigin, int32_t& status);
+    char16_t* CalcORL(char16_t* buf, double aKM, double bKM, int32_t fromEnd, int32_t wholeTrace,
+                      int32_t relToOrigin, int32_t units);
+    double CalcORLBasic(int32_t refDP, int32_t aDP, int32_t bDP, int32_t e0DP, int32_t e1DP,
+                        double dBkm, double ior, double backscatterDB, int32_t& status);
+    double CalcAreaLinDV(double value, double factor) const;
+    void CalcORLInfoSave();
+    void CalcORLCopy(const CT6* other);
+
+private:
+    class ScopedSpan0IOR; // puts a reference fibre's index on span 0 for a conversion
+    const LSACursorSet* lsaCursorSet(int32_t mode) const;
+    double lossInMode(int32_t mode, double aKM, double aStartOff, double aEndOff, double bKM,
+                      double bStartOff, double bEndOff, double& aFit, double& aSegStart,
+                      double& aSegEnd, double& bFit, double& bSegStart, double& bSegEnd) const;
+    int32_t locateNoiseFloorDP() const;
+    int32_t findCleanBackscatter(int32_t aDP, int32_t& e1DP, double& slopeDBKM) const;
+    double referenceFibreORL(int32_t refDP, int32_t aDP, int32_t bDP, int32_t& status);
+    bool referenceFibreApplies(double aKM) const;
 
     // @@analysis
+public:
+    // Rebuilds the event table from the trace: 0 done, 1 no memory for the
+    // working arrays, 2 the record holds linear data points, 3 no trace to
+    // analyse (no points, no scale factor or no point spacing). On any code
+    // but 0 the record is unchanged.
+    int32_t FAS();
+    // Running-mean smoothing of the linear samples (or of the data points
+    // taken as linear values); marks the trace as smoothed.
+    void BoxCar();
+
+    // State of one FAS run; defined inside the library only.
+    struct FASRun;
+
+private:
+    int32_t FindReflRise(const FASRun& run, int32_t u, int32_t h) const;
+    int32_t FindReflFall(const FASRun& run, int32_t p, int32_t h) const;
+    int32_t FindReflEnd(const FASRun& run, int32_t level0, int32_t fallStart, int32_t h) const;
+    int32_t FindNonReflEnd(const FASRun& run, int32_t a, int32_t b) const;
+    int32_t FindNonReflStart(const FASRun& run, int32_t a, int32_t prevEnd, int32_t end) const;
+    void HiReflPeaks(FASRun& run);
+    void LinearizeDVs(FASRun& run);
+    void WinPWWin(FASRun& run);
+    void RemoveEvents(const FASRun& run);
+    void FindReflectiveCandidates(FASRun& run);
+    void CheckReflections(FASRun& run);
+    void FindNonReflExtents(FASRun& run);
+    void BuildEventTable(FASRun& run);
+    void EndAtNthReflection(const FASRun& run);
+    void CloseEventTable(const FASRun& run);
 };
 
 // Free functions of the areas below the record.
+
+// km of a position on a bare record structure; 0 for none.
+VARNEL_API double T6KMFromDPFR(const CT6* trace, int32_t dp, uint16_t fr);
 
 // @@free:events
 
@@ -961,3 +1064,9 @@ VARNEL_API int32_t T6IsT6(const uint8_t* bytes, int32_t length);
 // @@free:measurement
 
 // @@free:analysis
+// Analysis thresholds: loss, reflectance and break (end) in dB, the number of
+// breaks that end the fibre, the reflection that ends it (0: off) and that
+// reflection's threshold in dB.
+VARNEL_API void T6SetFASParms(double lossDB, double reflDB, double breakDB, int32_t numBreaks,
+                              int32_t endAtNthRefl, double nthReflThreshDB);
+VARNEL_API void T6SetFASABFlip(double first, double second, int32_t flag);
