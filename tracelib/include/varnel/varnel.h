@@ -163,6 +163,14 @@ public:
     // @@measurement
 
     // @@legacy-templates
+public:
+    // Level-crossing histogram of values[from..to]: for each level i in
+    // minLevel..maxLevel, how often a step between neighbouring points passes
+    // it and the first and last such step. The three arrays hold maxLevel + 1
+    // entries. Returns 0, or 1 for missing arrays or a negative maxLevel.
+    static int32_t DVFreqDist(const uint16_t* values, int32_t from, int32_t to, int32_t minLevel,
+                              int32_t maxLevel, int32_t* count, int32_t* firstPos,
+                              int32_t* lastPos);
 
     // @@analysis
 };
@@ -212,5 +220,9 @@ VARNEL_API char16_t* T6PIFRecGet(char16_t* buf); // buf holds T6_PIF_MAX_STRING 
 // (9 to 23); 1 otherwise, changing nothing.
 VARNEL_API int32_t T6PIFSetT6Parms(int32_t type);
 VARNEL_API void T6PIFInFinal();
+
+// Inverts a symmetric 3x3 matrix in place and returns 1; returns 0 and leaves
+// it unchanged when it is not exactly symmetric or singular.
+VARNEL_API int32_t T6SymMatrix3X3Inv(double m[3][3]);
 
 // @@free:analysis
