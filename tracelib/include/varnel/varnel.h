@@ -964,6 +964,8 @@ private:
 // @@free:header-pages
 
 // @@free:native-files
+// 1 when the bytes begin with the native file magic "<T6>", else 0.
+VARNEL_API int32_t T6IsT6(const uint8_t* bytes, int32_t length);
 
 // @@free:measurement
 
