@@ -1,5 +1,6 @@
 // Construction, reset, copying and release of the whole record, its file spec
 // and its modification flags.
+#include "record/event_element.h"
 #include "record/record_text.h"
 
 #include <varnel/varnel.h>
@@ -8,6 +9,7 @@ namespace {
 
 constexpr int32_t kDefaultViewCount = 4;
 constexpr int32_t kDefaultLSASetCount = 7;
+constexpr int32_t kDefaultEventCapacity = 64;
 constexpr int32_t kDefaultDataPointCapacity = 16384;
 constexpr int32_t kDefaultLinearScaleFactor = 1000;
 
@@ -46,6 +48,7 @@ void CT6::InitAll() {
     PWInitArray(1);
     SpanInitArray(1);
     SFInitArray(1);
+    EVInitArray(kDefaultEventCapacity);
     DPOInitArray(kDefaultDataPointCapacity);
     m_dplScaleFactor = kDefaultLinearScaleFactor;
 }
@@ -55,12 +58,13 @@ void CT6::FreeAllArrays() {
     varnel::releaseArray(m_lsaSets);
     varnel::releaseArray(m_pulseWidths);
     varnel::releaseArray(m_spans);
+    varnel::releaseArray(m_events);
     varnel::releaseArray(m_scaleFactors);
     varnel::releaseArray(m_dpo);
     varnel::releaseArray(m_nlf);
     varnel::releaseArray(m_dpw);
     varnel::releaseArray(m_dpl);
-    m_pulseWidthCount = m_spanCount = m_scaleFactorCount = 0;
+    m_pulseWidthCount = m_spanCount = m_scaleFactorCount = m_eventCount = 0;
     m_dpoCount = m_dplCount = 0;
     m_t5.structure = nullptr;
 }
@@ -72,18 +76,18 @@ void* CT6::GetPtrT5Struct() const {
 void CT6::SetFilespec(const char16_t* spec) {
     size_t length = varnel::textLength(spec);
     size_t split = spec ? filenameStart(spec, length) : 0;
-    varnel::copyField(m_path, spec, split);
-    varnel::copyField(m_filename, spec ? spec + split : nullptr);
+    varnel::setField(m_path, spec, split);
+    varnel::setField(m_filename, spec ? spec + split : nullptr);
 }
 
 char16_t* CT6::GetFilename(char16_t* out) const {
-    return varnel::copyField(out, m_filename);
+    return varnel::getField(out, m_filename);
 }
 int32_t CT6::GetFilenameLength() const {
     return static_cast<int32_t>(varnel::textLength(m_filename));
 }
 char16_t* CT6::GetPath(char16_t* out) const {
-    return varnel::copyField(out, m_path);
+    return varnel::getField(out, m_path);
 }
 int32_t CT6::GetPathLength() const {
     return static_cast<int32_t>(varnel::textLength(m_path));

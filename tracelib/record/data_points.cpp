@@ -115,7 +115,7 @@ double CT6::DPOGetLinear(int32_t i) const {
     const uint16_t* stored = DPOGetPtr(i);
     int32_t sf = SFGetScaleFactor(0);
     if (!stored || sf == 0) return 0.0;
-    double v = double{*stored} / sf;
+    double v = static_cast<double>(*stored) / sf;
     if (flagBit(m_nlf, i)) return std::pow(10.0, v / 5.0);
     return std::pow(10.0, (v + m_dplReference) / 5.0) + m_dplBaseline;
 }
@@ -177,7 +177,7 @@ int32_t CT6::DPWGetLONG(int32_t i) const {
 // No scale factor, or a point outside the readable points, gives no level.
 double CT6::DPWGetDB(int32_t i) const {
     if (m_dpwScaleFactor == 0 || i < 0 || i >= readablePointCount()) return T6_NO_VALUE;
-    return T6DBFromScaled(m_vertShift) + double{DPWGetLONG(i)} / m_dpwScaleFactor;
+    return T6DBFromScaled(m_vertShift) + static_cast<double>(DPWGetLONG(i)) / m_dpwScaleFactor;
 }
 
 int32_t CT6::DPWGetScaleFactor() const {

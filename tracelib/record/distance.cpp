@@ -122,6 +122,6 @@ double CT6::CalcZKMDB() {
 double CT6::GetZKMDB() const {
     double units = m_zkmLevel;
     if (m_vertShift != 0)
-        units += T6LONGRounded(double{m_vertShift} * m_dpwScaleFactor / 1000000.0);
+        units += T6LONGRounded(static_cast<double>(m_vertShift) * m_dpwScaleFactor / 1000000.0);
     return units * DPWGetDy();
 }

@@ -317,7 +317,8 @@ void CT6::SpanCalculate() {
             span.startKM = 0;
         } else {
             const SpanEntry& prev = m_spans[static_cast<size_t>(i) - 1];
-            span.startKM = prev.startKM + (double{span.startDP} - prev.startDP) * prev.dxKM;
+            span.startKM =
+                prev.startKM + (static_cast<double>(span.startDP) - prev.startDP) * prev.dxKM;
         }
         double ior = span.ior / kScaled;
         double dx = ior > 0 ? resoM * speedKMS / (ior * 2e8) : 0.0;
