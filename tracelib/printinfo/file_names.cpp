@@ -31,13 +31,6 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-bool isHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool isLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 // Length of the UTF-8 sequence starting at s[i], 0 when it is not valid.
 size_t utf8SequenceLength(std::string_view s, size_t i) {
     auto byte = [&](size_t k) { return static_cast<uint8_t>(s[k]); };
@@ -65,21 +58,6 @@ bool isValidUtf8(std::string_view s) {
 }
 
 } // namespace
-
-std::string localPathFromWide(const char16_t* path) {
-    std::string out;
-    for (size_t i = 0; path && path[i]; ++i) {
-        char32_t c = path[i];
-        if (isHighSurrogate(path[i]) && isLowSurrogate(path[i + 1])) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (path[i + 1] - 0xDC00);
-            ++i;
-        } else if (isHighSurrogate(path[i]) || isLowSurrogate(path[i])) {
-            c = 0xFFFD;
-        }
-        appendUtf8(out, c);
-    }
-    return out;
-}
 
 std::string localPathFrom8Bit(const char* path) {
     std::string_view in = path ? path : "";

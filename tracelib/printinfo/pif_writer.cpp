@@ -1,7 +1,7 @@
 // Writing print-information files, one record per call.
 #include <varnel/varnel.h>
 
-#include "printinfo/file_names.h"
+#include "formats/file_io.h"
 #include "printinfo/pif_buffer.h"
 #include "printinfo/pif_format.h"
 #include "printinfo/pif_settings.h"
@@ -50,7 +50,7 @@ using namespace varnel::pif;
 int32_t T6PIFPutInit(const char16_t* path, const char16_t* title, int32_t a, int32_t b) {
     Stream& out = writer();
     out.close();
-    out.file = std::fopen(varnel::localPathFromWide(path).c_str(), "wb");
+    out.file = std::fopen(varnel::systemPath(path).c_str(), "wb");
     if (!out.file) return kCannotOpen;
     if (!resizeBuffer(out.buffer, kInitialBufferBytes)) return kNoMemory;
     auto signature = reinterpret_cast<const uint8_t*>(kSignature);
