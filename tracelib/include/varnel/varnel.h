@@ -851,6 +851,26 @@ private:
     // @@header-pages
 
     // @@native-files
+public:
+    // SR-4731 (.SOR) files, issue 1 and 2. The standard blocks as parsed from
+    // a file or gathered for one; defined inside the library only.
+    struct SR4731Fields;
+    // Reads a whole SR-4731 file held in memory: 0, 8 when its block map or a
+    // block cannot be read, 2 when the points do not fit in memory.
+    int32_t DecompSR4731(const uint8_t* bytes, int32_t length);
+    // Fills the record from parsed blocks: from the embedded native record
+    // when it decodes, else from the standard fields; points always from DataPts.
+    void T6FromSR4731(const SR4731Fields& parsed);
+    // Gathers the standard fields from the record, issue 2 for version 2,
+    // else issue 1.
+    void T6ToSR4731(int32_t version, SR4731Fields& out) const;
+    // Writes the record as an SR-4731 file (issue 2 for version 2, else
+    // issue 1) into out; the result is the file's size, counted also when it
+    // exceeds the capacity.
+    int32_t CompSR4731(int32_t version, uint8_t* out, int32_t capacity);
+
+private:
+    struct SR4731; // the SR-4731 reader and writer steps
 
     // @@measurement
 public:
