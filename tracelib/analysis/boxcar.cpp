@@ -12,7 +12,8 @@
 namespace {
 
 constexpr double kMaxResolutionM = 4.0;
-constexpr double kWidthShare = 0.7 / 10.0;
+constexpr double kPulseShare = 0.7;
+constexpr double kWidthDivisor = 10.0;
 constexpr int32_t kMaxWidth = 256;
 constexpr int32_t kSmallWidthBelow = 9;
 constexpr int32_t kSmallWidth = 8;
@@ -28,7 +29,8 @@ public:
         ring_[slot] = v;
         sum_ += v;
         ++seen_;
-        return sum_ / static_cast<double>(std::min<int64_t>(seen_, static_cast<int64_t>(ring_.size())));
+        return sum_ /
+               static_cast<double>(std::min<int64_t>(seen_, static_cast<int64_t>(ring_.size())));
     }
 
 private:
@@ -43,7 +45,8 @@ namespace varnel {
 
 int32_t boxCarWidth(double pulseM, double resolutionM) {
     const double step = std::min(resolutionM, kMaxResolutionM);
-    int32_t n = step > 0.0 ? static_cast<int32_t>(pulseM / step * kWidthShare) : kMaxWidth;
+    int32_t n =
+        step > 0.0 ? static_cast<int32_t>(pulseM / step * kPulseShare / kWidthDivisor) : kMaxWidth;
     n = std::min(n, kMaxWidth);
     return n < kSmallWidthBelow ? kSmallWidth : n;
 }
@@ -57,7 +60,8 @@ void CT6::BoxCar() {
 
     if (DPLCount() > 0) {
         double* samples = DPLGetPtr(0);
-        for (int32_t i = 0; i < DPLCount(); ++i) samples[i] = mean.push(samples[i]);
+        for (int32_t i = 0; i < DPLCount(); ++i)
+            samples[i] = mean.push(samples[i]);
         return;
     }
 

@@ -58,8 +58,8 @@ Prepared prepare(CT6& record, CT6::FASRun& run, int32_t workingCount) {
                               record.PWGetNanoSec(i), record.PWGetPreampType(i)});
     }
     for (int32_t i = 0; i < std::max(record.SpanCount(), 1); ++i) {
-        run.spans.push_back({record.SpanGetStartDP(i), record.SpanGetDxKM(i),
-                             record.SpanGetBackScatter(i)});
+        run.spans.push_back(
+            {record.SpanGetStartDP(i), record.SpanGetDxKM(i), record.SpanGetBackScatter(i)});
         if (!(run.spans.back().dxKM > 0.0)) return Prepared::NoTrace;
     }
     run.dynamicRangeDB = record.GetDynamicRange();
@@ -97,9 +97,9 @@ int32_t CT6::FAS() {
     run.nf = std::clamp(std::abs(noiseFloor), run.first, run.last);
     const int32_t attenFrom = run.first + kAttenStartPulses * run.pulses[0].pointsPer;
     const int32_t attenTo = run.nf - kAttenEndPulses * run.pp(run.nf);
-    run.atnDBKM = EstAttenDBKM(attenFrom, attenTo,
-                               std::max(kAttenMinWindow, (attenTo - attenFrom + 1) / 100),
-                               kAttenKindFibre, 0.0, 9.0, 0.001, kAttenMinSamples);
+    run.atnDBKM =
+        EstAttenDBKM(attenFrom, attenTo, std::max(kAttenMinWindow, (attenTo - attenFrom + 1) / 100),
+                     kAttenKindFibre, 0.0, 9.0, 0.001, kAttenMinSamples);
     m_attenuationDBKM = run.atnDBKM;
 
     varnel::buildRiseMap(run);

@@ -32,7 +32,9 @@ struct ClampedShift {
     int64_t lo = 0;
     int64_t hi = kMaxDV;
 
-    uint16_t operator()(int64_t x) const { return static_cast<uint16_t>(std::clamp(x + shift, lo, hi)); }
+    uint16_t operator()(int64_t x) const {
+        return static_cast<uint16_t>(std::clamp(x + shift, lo, hi));
+    }
     void then(int64_t by) {
         shift += by;
         lo = std::clamp<int64_t>(lo + by, 0, kMaxDV);
@@ -98,15 +100,18 @@ void CT6::LinearizeDVs(FASRun& run) {
         const varnel::Candidate& c = candidates[i];
         const int32_t start = run.clampIndex(c.startDP);
         const int32_t end = std::max(start, run.clampIndex(c.endDP));
-        for (; written < start; ++written) work[static_cast<size_t>(written + 1)] = later(dv[written + 1]);
+        for (; written < start; ++written)
+            work[static_cast<size_t>(written + 1)] = later(dv[written + 1]);
         const int64_t oldEnd = end <= written ? work[static_cast<size_t>(end)] : later(dv[end]);
         if (c.type == varnel::EventType::Launch) {
-            work[static_cast<size_t>(start)] = clampDV(static_cast<int64_t>(run.dynamicRangeDB * run.sf));
+            work[static_cast<size_t>(start)] =
+                clampDV(static_cast<int64_t>(run.dynamicRangeDB * run.sf));
         }
         const double startValue = work[static_cast<size_t>(start)];
         const double dropPerPoint = run.sf * run.dxKM(start) * run.atnDBKM;
         for (int32_t k = 1; k <= end - start; ++k) {
-            work[static_cast<size_t>(start + k)] = clampDV(std::llround(startValue - k * dropPerPoint));
+            work[static_cast<size_t>(start + k)] =
+                clampDV(std::llround(startValue - k * dropPerPoint));
         }
         const int64_t shift = work[static_cast<size_t>(end)] - oldEnd;
         for (int32_t p = end + 1; p <= written; ++p) {
@@ -115,7 +120,8 @@ void CT6::LinearizeDVs(FASRun& run) {
         written = std::max(written, end);
         later.then(shift);
     }
-    for (; written < run.last; ++written) work[static_cast<size_t>(written + 1)] = later(dv[written + 1]);
+    for (; written < run.last; ++written)
+        work[static_cast<size_t>(written + 1)] = later(dv[written + 1]);
 }
 
 void CT6::WinPWWin(FASRun& run) {
@@ -138,7 +144,8 @@ void CT6::WinPWWin(FASRun& run) {
         if (pp + 1 != n) {
             n = pp + 1;
             after = 0;
-            for (int32_t k = j + n + 1; k <= j + n + kFilterSpan; ++k) after += lin(k);
+            for (int32_t k = j + n + 1; k <= j + n + kFilterSpan; ++k)
+                after += lin(k);
         } else {
             after += lin(j + n + kFilterSpan) - lin(j + n);
         }
@@ -146,7 +153,8 @@ void CT6::WinPWWin(FASRun& run) {
         int64_t out = 0;
         if (j >= kFilterSpan) {
             int64_t before = 0;
-            for (const uint16_t v : recent) before += v;
+            for (const uint16_t v : recent)
+                before += v;
             out = std::llabs(2 * before / kFilterSpan - 2 * after / kFilterSpan - 2 * expectedDrop);
             out = std::min<int64_t>(out, kFilterMax);
             if (out < kFilterFloor) out = 0;
@@ -204,7 +212,8 @@ void applyNoiseThreshold(CT6::FASRun& run) {
 
 void addNonReflectiveCandidates(CT6::FASRun& run) {
     for (int32_t u = run.first; u <= run.nf; ++u) {
-        if (run.work[static_cast<size_t>(u)] != 0) run.candidates.add(u, u, EventType::NonReflective);
+        if (run.work[static_cast<size_t>(u)] != 0)
+            run.candidates.add(u, u, EventType::NonReflective);
     }
     run.candidates.compactAndSort();
 }
@@ -218,7 +227,8 @@ void clearInsideCandidates(CT6::FASRun& run) {
         const Candidate& c = run.candidates[i];
         const int32_t from = run.clampIndex(c.startDP);
         const int32_t to = run.clampIndex(c.endDP);
-        for (int32_t p = from; p <= to; ++p) run.work[static_cast<size_t>(p)] = 0;
+        for (int32_t p = from; p <= to; ++p)
+            run.work[static_cast<size_t>(p)] = 0;
     }
 }
 

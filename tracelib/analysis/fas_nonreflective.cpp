@@ -74,8 +74,10 @@ int32_t CT6::FindNonReflStart(const FASRun& run, int32_t a, int32_t prevEnd, int
 
     const int32_t top = std::min(end, run.last);
     if (deviation < 0 && lowest < 0) {
-        while (result < top && dv[result + 1] <= dv[result]) ++result;
-        while (result > floor && dv[result - 1] <= dv[result]) --result;
+        while (result < top && dv[result + 1] <= dv[result])
+            ++result;
+        while (result > floor && dv[result - 1] <= dv[result])
+            --result;
         const int32_t base = result;
         int32_t equal = 0;
         for (int32_t q = base + 1; q <= top && dv[q] == dv[base]; ++q) {
@@ -89,7 +91,8 @@ int32_t CT6::FindNonReflStart(const FASRun& run, int32_t a, int32_t prevEnd, int
         return result;
     }
     if (deviation > 0) {
-        while (result < top && dv[result + 1] >= dv[result]) ++result;
+        while (result < top && dv[result + 1] >= dv[result])
+            ++result;
     }
     return result;
 }

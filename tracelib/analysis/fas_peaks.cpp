@@ -58,10 +58,12 @@ void buildRiseMap(CT6::FASRun& run) {
     while (i < run.nf) {
         int32_t j = i;
         if (dv[i + 1] > dv[i]) {
-            while (j < run.nf && dv[j + 1] > dv[j]) ++j;
+            while (j < run.nf && dv[j + 1] > dv[j])
+                ++j;
             run.work[static_cast<size_t>(i)] = static_cast<uint16_t>(dv[j] - dv[i]);
         } else if (dv[i + 1] < dv[i]) {
-            while (j < run.nf && dv[j + 1] < dv[j]) ++j;
+            while (j < run.nf && dv[j + 1] < dv[j])
+                ++j;
         } else {
             j = i + 1;
         }
@@ -98,7 +100,8 @@ void CT6::HiReflPeaks(FASRun& run) {
             t = static_cast<int32_t>(window.median() * kPeakFactor);
         }
         if (l == run.first || !oneMinimum) {
-            const varnel::PulseSegment& pulse = run.pulses[static_cast<size_t>(run.pulseIndexAt(l))];
+            const varnel::PulseSegment& pulse =
+                run.pulses[static_cast<size_t>(run.pulseIndexAt(l))];
             const double bs = run.spans[static_cast<size_t>(run.spanIndexAt(l))].backScatterDB;
             minHeight = CalcMinAmpDV(kMinAmpReflDB, pulse.nanoSec, bs);
             minHeight = std::clamp(minHeight, kMinAmpLowDB * run.sf, kMinAmpHighDB * run.sf);

@@ -32,8 +32,8 @@ constexpr int32_t kSlopePeakHalfWidth = 3; // the histogram peak is 7 bins wide
 
 int32_t endWindow(const CT6::FASRun& run, int32_t fallStart) {
     const double dx = run.dxKM(fallStart);
-    int32_t w = std::max({run.pp(fallStart) / 2, kEndWindowMin,
-                          static_cast<int32_t>(kEndWindowKM / dx)});
+    int32_t w =
+        std::max({run.pp(fallStart) / 2, kEndWindowMin, static_cast<int32_t>(kEndWindowKM / dx)});
     w = std::min(w, kEndWindowMax);
     w = std::min(w, static_cast<int32_t>(kEndWindowMaxKM / dx));
     if (run.resolutionM <= kFineResolutionM) w = std::max(w, kEndWindowFineMin);
@@ -71,7 +71,8 @@ int32_t nextHeight(const CT6::FASRun& run, int32_t from) {
 int32_t CT6::FindReflRise(const FASRun& run, int32_t u, int32_t h) const {
     const uint16_t* dv = run.dv;
     int32_t p = u;
-    while (p < h && dv[p + 1] > dv[p]) ++p;
+    while (p < h && dv[p + 1] > dv[p])
+        ++p;
     for (;;) {
         const int32_t q = std::min(p + run.pp(p) / 2, h);
         if (q <= p || dv[q] - dv[p] <= run.sf) return p;
@@ -188,8 +189,9 @@ void CT6::FindReflectiveCandidates(FASRun& run) {
             if (end < h || h == run.last) break;
             if (launch) {
                 const int32_t fallHeight = std::max(dv[c.fallStartDP] - dv[end], 1);
-                const bool absorbs = run.pulses[0].preampType == kHighResolutionPreamp &&
-                                     heights[static_cast<size_t>(h)] < kAbsorbHeightShare * fallHeight;
+                const bool absorbs =
+                    run.pulses[0].preampType == kHighResolutionPreamp &&
+                    heights[static_cast<size_t>(h)] < kAbsorbHeightShare * fallHeight;
                 if (absorbs) {
                     passes = 0;
                 } else {

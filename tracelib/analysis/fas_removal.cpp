@@ -46,10 +46,12 @@ void CT6::RemoveEvents(const FASRun& run) {
     const double floorDB = std::max(run.settings.reflDB, kProtectedReflFloorDB);
 
     int32_t peakNoise = 0;
-    for (int32_t p = run.nf; p <= run.last; ++p) peakNoise = std::max<int32_t>(peakNoise, run.dv[p]);
+    for (int32_t p = run.nf; p <= run.last; ++p)
+        peakNoise = std::max<int32_t>(peakNoise, run.dv[p]);
     bool triggered = false;
     for (int32_t i = 1; i < EVCount() && !triggered; ++i) {
-        triggered = !isProtectedReflection(*this, i, floorDB) && belowNoise(*this, run, i, peakNoise);
+        triggered =
+            !isProtectedReflection(*this, i, floorDB) && belowNoise(*this, run, i, peakNoise);
     }
     if (!triggered && !lastIsEndBelow(*this, run, peakNoise)) return;
 
@@ -64,7 +66,7 @@ void CT6::RemoveEvents(const FASRun& run) {
     if (lastIsEndBelow(*this, run, noise)) {
         const int32_t last = EVCount() - 1;
         EVSetType(last, EVGetRefl(last) != 0.0 ? varnel::EventType::Reflective
-                                                : varnel::EventType::NonReflective);
+                                               : varnel::EventType::NonReflective);
         EVPutFlags(last, EVGetFlags(last) | varnel::EventFlag::LossUnknown);
     }
 }
@@ -79,7 +81,8 @@ void CT6::EndAtNthReflection(const FASRun& run) {
         if (++seen < nth) continue;
         EVSetType(i, varnel::EventType::End);
         EVPutFlags(i, EVGetFlags(i) | varnel::EventFlag::EndAtNthRefl);
-        while (EVCount() > i + 1) EVDelete(EVCount() - 1);
+        while (EVCount() > i + 1)
+            EVDelete(EVCount() - 1);
         return;
     }
 }

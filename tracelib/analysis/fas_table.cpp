@@ -42,7 +42,8 @@ double meanValue(const CT6::FASRun& run, int32_t from, int32_t to) {
     from = run.clampIndex(from);
     to = run.clampIndex(to);
     double sum = 0.0;
-    for (int32_t p = from; p <= to; ++p) sum += run.dv[p];
+    for (int32_t p = from; p <= to; ++p)
+        sum += run.dv[p];
     return to >= from ? sum / (to - from + 1) : run.dv[from];
 }
 
@@ -56,9 +57,12 @@ MeasuredLoss shortSpanLoss(CT6& record, const CT6::FASRun& run, const varnel::Ca
     const int32_t a1 = c.endDP + kFarOffset[k];
     const double drop = (meanValue(run, b0, b1) - meanValue(run, a0, a1)) / run.sf;
     const double spanKM = varnel::kmAtHalf(record, a0 + a1) - varnel::kmAtHalf(record, b0 + b1);
-    return {drop - spanKM * run.atnDBKM, kLossModeTwoPointCorrected,
-            b0 - c.startDP,          b1 - c.startDP,
-            a0 - c.startDP,          a1 - c.startDP};
+    return {drop - spanKM * run.atnDBKM,
+            kLossModeTwoPointCorrected,
+            b0 - c.startDP,
+            b1 - c.startDP,
+            a0 - c.startDP,
+            a1 - c.startDP};
 }
 
 bool slopeIsFibre(const CT6::FASRun& run, int32_t from, int32_t to) {
@@ -68,9 +72,11 @@ bool slopeIsFibre(const CT6::FASRun& run, int32_t from, int32_t to) {
 
 MeasuredLoss eventLoss(CT6& record, const CT6::FASRun& run, const varnel::Candidate& c,
                        int32_t before, int32_t after) {
-    if (before < kShortSpan || after < kShortSpan) return shortSpanLoss(record, run, c, before, after);
+    if (before < kShortSpan || after < kShortSpan)
+        return shortSpanLoss(record, run, c, before, after);
 
-    const varnel::PulseSegment& pulse = run.pulses[static_cast<size_t>(run.pulseIndexAt(c.startDP))];
+    const varnel::PulseSegment& pulse =
+        run.pulses[static_cast<size_t>(run.pulseIndexAt(c.startDP))];
     const double limitKM = std::max(pulse.nanoSec * kPulseKMPerNS / 0.8, kMinSegmentKM);
     const double startKM = varnel::kmAt(record, c.startDP);
     const double endKM = varnel::kmAt(record, c.endDP);
@@ -97,9 +103,9 @@ MeasuredLoss eventLoss(CT6& record, const CT6::FASRun& run, const varnel::Candid
     const double spliceKM = startKM + lengthA / (lengthA + lengthB) * (endKM - startKM);
     const auto off = [&](int32_t dp) { return varnel::kmAt(record, dp) - spliceKM; };
     double fits[6];
-    double db = record.CalcLoss(kLossModeSplice, 0, spliceKM, off(aStart), off(aEnd), spliceKM,
-                                off(bStart), off(bEnd), fits[0], fits[1], fits[2], fits[3],
-                                fits[4], fits[5]);
+    double db =
+        record.CalcLoss(kLossModeSplice, 0, spliceKM, off(aStart), off(aEnd), spliceKM, off(bStart),
+                        off(bEnd), fits[0], fits[1], fits[2], fits[3], fits[4], fits[5]);
     if (db == T6_NO_VALUE) db = 0.0;
     return {db,
             kLossModeSplice,
@@ -113,7 +119,8 @@ MeasuredLoss eventLoss(CT6& record, const CT6::FASRun& run, const varnel::Candid
 // within the event: the fibre is broken here, whatever the fits say.
 bool dropsThroughBreak(CT6& record, const CT6::FASRun& run, const varnel::Candidate& c) {
     const double breakDB = run.settings.breakDB;
-    const int32_t level0 = std::max(run.dv[c.startDP] - static_cast<int32_t>(breakDB * run.sf) - 1, 0);
+    const int32_t level0 =
+        std::max(run.dv[c.startDP] - static_cast<int32_t>(breakDB * run.sf) - 1, 0);
     const double startKM = varnel::kmAt(record, c.startDP);
     int32_t running = level0;
     int32_t counted = 0;
@@ -133,7 +140,8 @@ uint16_t launchIntercept(CT6& record, const CT6::FASRun& run, int32_t launchEnd,
     const int32_t gap = nextStart - launchEnd;
     double level = T6_NO_VALUE;
     if (gap > kLaunchFitMinGap) {
-        const double fitEndKM = varnel::kmAt(record, launchEnd + std::min(gap, kLaunchFitMaxPoints));
+        const double fitEndKM =
+            varnel::kmAt(record, launchEnd + std::min(gap, kLaunchFitMaxPoints));
         double segStart = 0.0;
         double segEnd = 0.0;
         level = record.CalcLSAIntercept(refKM, endKM - refKM, fitEndKM - refKM, segStart, segEnd);

@@ -1,5 +1,7 @@
 // The record's loss mode and its table of least-squares segment offsets, one
 // entry per loss mode, with their defaults.
+#include "record/record_flags.h"
+
 #include <varnel/varnel.h>
 
 #include <cmath>
@@ -7,8 +9,6 @@
 namespace {
 
 constexpr int32_t kHighestUserLossMode = 6;
-constexpr uint32_t kModLossMode = 1024;
-constexpr uint32_t kModLSACursors = 2048;
 constexpr double kDefaultLSACursorLengthKM = 0.4;
 
 // Out-of-table answers: a segment one km either side of its cursor.
@@ -23,7 +23,7 @@ int32_t CT6::GetLossMode() const {
 
 void CT6::SetLossMode(int32_t mode) {
     m_lossMode = mode;
-    SetModFlag(kModLossMode);
+    SetModFlag(varnel::ModFlag::LossMode);
 }
 
 const CT6::LSACursorSet* CT6::lsaCursorSet(int32_t mode) const {
@@ -49,14 +49,14 @@ void CT6::SetLSACursorStartOffKM(int32_t mode, int32_t side, double km) {
     if (!lsaCursorSet(mode)) return;
     LSACursorSet& set = m_lsaSets[mode];
     (side ? set.aStartOff : set.bStartOff) = T6ScaledFromKM(km);
-    SetModFlag(kModLSACursors);
+    SetModFlag(varnel::ModFlag::LSACursors);
 }
 
 void CT6::SetLSACursorEndOffKM(int32_t mode, int32_t side, double km) {
     if (!lsaCursorSet(mode)) return;
     LSACursorSet& set = m_lsaSets[mode];
     (side ? set.aEndOff : set.bEndOff) = T6ScaledFromKM(km);
-    SetModFlag(kModLSACursors);
+    SetModFlag(varnel::ModFlag::LSACursors);
 }
 
 // Splice loss fits the fibre before A and, past the event's pulse, after it;
@@ -75,7 +75,7 @@ void CT6::SetLSACursorsToDefault(int32_t force) {
         else
             set = {0, T6ScaledFromKM(length), T6ScaledFromKM(-length), 0};
     }
-    SetModFlag(kModLSACursors);
+    SetModFlag(varnel::ModFlag::LSACursors);
 }
 
 double CT6::GetDefaultLSACursorLengthKM() const {

@@ -75,9 +75,9 @@ double CT6::CalcORLBasic(int32_t refDP, int32_t aDP, int32_t bDP, int32_t e0DP, 
 
     AreaSum stretch = aDP < bDP ? sumOver(aDP, bDP) : AreaSum{};
     if (stretch.saturated > 0)
-        status |= kORLSaturated;
+        status |= TraceFlag::ORLSaturated;
     else if (PWGetPointsPerAtDP(aDP) < kMinPointsPerPulse || stretch.clamped > 0)
-        status |= kORLLessThan;
+        status |= TraceFlag::ORLLessThan;
     AreaSum reference = sumOver(e0DP, e1DP);
     result.aArea = stretch.area;
     result.eArea = reference.area;

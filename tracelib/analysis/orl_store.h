@@ -2,24 +2,19 @@
 // record overwrites it, and CalcORLInfoSave copies it into a record.
 #pragma once
 
+#include "record/record_flags.h"
+
 #include <varnel/varnel.h>
 
 #include <cstdint>
 
 namespace varnel {
 
-// ORL bits of the status and of the record's trace flags.
-inline constexpr uint32_t kORLLessThan = 0x200;
-inline constexpr uint32_t kORLRelToA = 0x400;
-inline constexpr uint32_t kORLSaturated = 0x800;
-inline constexpr uint32_t kORLAvailable = 0x1000;
-inline constexpr uint32_t kORLReferenceFibre = 0x10000;
-inline constexpr uint32_t kORLCopied = 0x20000;
+// The ORL bits a calculation reports, and all ORL bits of the trace flags.
 inline constexpr uint32_t kORLStatusBits =
-    kORLLessThan | kORLRelToA | kORLSaturated | kORLReferenceFibre;
-inline constexpr uint32_t kORLFlagBits = kORLStatusBits | kORLAvailable | kORLCopied;
-
-inline constexpr uint32_t kModORL = 4;
+    TraceFlag::ORLLessThan | TraceFlag::ORLRelToA | TraceFlag::ORLSaturated | TraceFlag::ORLSTFM;
+inline constexpr uint32_t kORLFlagBits =
+    kORLStatusBits | TraceFlag::ORLAvailable | TraceFlag::ORLCopied;
 
 struct ORLResult {
     double orlDB = T6_NO_VALUE;

@@ -18,7 +18,8 @@ using varnel::CandidateArray;
 TEST(FasCandidates, FullArrayOverwritesTheLastEntry) {
     CandidateArray candidates;
     ASSERT_TRUE(candidates.allocate());
-    for (int32_t i = 0; i < CandidateArray::kCapacity; ++i) candidates.add(i, i, 2);
+    for (int32_t i = 0; i < CandidateArray::kCapacity; ++i)
+        candidates.add(i, i, 2);
     candidates.add(5000, 5001, 1);
     EXPECT_EQ(candidates.count(), CandidateArray::kCapacity);
     EXPECT_EQ(candidates[CandidateArray::kCapacity - 1].startDP, 5000);
@@ -45,12 +46,12 @@ TEST(FasCandidates, EqualStartsTakeTheFirstRemaining) {
     CandidateArray candidates;
     ASSERT_TRUE(candidates.allocate());
     candidates.add(50, 1, 2);
-    candidates.add(20, 2, 2);
-    candidates.add(50, 3, 2);
+    candidates.add(50, 2, 2);
+    candidates.add(20, 3, 2);
     candidates.compactAndSort();
     // Position 0 swaps in the 20, moving the first 50 behind the second.
-    EXPECT_EQ(candidates[0].endDP, 2);
-    EXPECT_EQ(candidates[1].endDP, 3);
+    EXPECT_EQ(candidates[0].endDP, 3);
+    EXPECT_EQ(candidates[1].endDP, 2);
     EXPECT_EQ(candidates[2].endDP, 1);
 }
 
@@ -62,7 +63,8 @@ TEST(FasLineFit, SlopeOfAStraightLineAndOfTooFewPoints) {
 
 TEST(FasLineFit, SlidingWindowMatchesTheDirectFit) {
     std::vector<uint16_t> values;
-    for (int32_t i = 0; i < 200; ++i) values.push_back(static_cast<uint16_t>(30000 - 7 * i + (i * 37) % 11));
+    for (int32_t i = 0; i < 200; ++i)
+        values.push_back(static_cast<uint16_t>(30000 - 7 * i + (i * 37) % 11));
     varnel::SlidingLineFit fit(values.data(), static_cast<int32_t>(values.size()) - 1);
     fit.reset(3, 17);
     for (int32_t first = 3; first + 17 <= 200; ++first) {
@@ -104,10 +106,10 @@ TEST(FasSettings, DefaultsAndSetter) {
 }
 
 TEST(FasBoxCar, WindowFollowsPulseLengthWithinLimits) {
-    EXPECT_EQ(varnel::boxCarWidth(1000.0, 1.0), 70);  // 1 us pulse at 1 m
-    EXPECT_EQ(varnel::boxCarWidth(100.0, 1.0), 8);    // 7 is below 9
+    EXPECT_EQ(varnel::boxCarWidth(1000.0, 1.0), 70);   // 1 us pulse at 1 m
+    EXPECT_EQ(varnel::boxCarWidth(100.0, 1.0), 8);     // 7 is below 9
     EXPECT_EQ(varnel::boxCarWidth(20000.0, 1.0), 256); // capped
-    EXPECT_EQ(varnel::boxCarWidth(2000.0, 8.0), 35);  // resolution counts at most 4 m
+    EXPECT_EQ(varnel::boxCarWidth(2000.0, 8.0), 35);   // resolution counts at most 4 m
 }
 
 } // namespace

@@ -59,7 +59,7 @@ TEST(EndOnReflection, WithoutTheRiseTakesTheHighestPoint) {
 TEST(ReferenceFibreNoise, IsTheScatterAboutTheFittedLine) {
     FibreDescription fibre = plainFibre(10.0, 0.33);
     fibre.noiseFloorDB = 20.0;
-    fibre.noiseSpread = 0.3;
+    fibre.noiseSpread = 0.2;
     CT6 trace;
     simulateFibre(fibre, trace);
     EXPECT_EQ(trace.CalcSTFMStdDevDB(), 0.0); // no reference fibre described
@@ -69,11 +69,12 @@ TEST(ReferenceFibreNoise, IsTheScatterAboutTheFittedLine) {
     trace.SetSTFMIOR(1.47);
     trace.SetSTFMBackScatter(-79.0);
     trace.ClearAllModFlags();
-    // Noise power of relative spread 0.3 some 5.7 dB below the backscatter,
-    // seen on the 5·log10 scale.
+    // Noise power 5.7 dB below the backscatter with a relative deviation of
+    // 0.2 sqrt(pi/2), seen on the 5·log10 scale.
     double level = backscatterLevelDB(fibre, 0.8);
     double ratio = std::pow(10.0, (fibre.noiseFloorDB - level) / 5.0);
-    double expected = 5.0 / std::log(10.0) * fibre.noiseSpread * ratio / (1.0 + ratio);
+    double deviation = fibre.noiseSpread * std::sqrt(std::acos(-1.0) / 2.0);
+    double expected = 5.0 / std::log(10.0) * deviation * ratio / (1.0 + ratio);
     EXPECT_NEAR(trace.CalcSTFMStdDevDB(), expected, 0.1 * expected);
     EXPECT_DOUBLE_EQ(trace.SpanGetIOR(0), fibre.indexOfRefraction);
     EXPECT_FALSE(trace.IsModFlagSet(0xFFFFFFFF));

@@ -77,9 +77,9 @@ TEST_F(LossModes, AttenuationCorrectedModeLeavesTheEventLoss) {
 }
 
 TEST_F(LossModes, FromEndMeasuresBackFromTheLastEvent) {
-    double endKM = truth.endKM;
+    double endKM = trace.EVGetStartKM(trace.EVCount() - 1);
     EXPECT_DOUBLE_EQ(loss(trace, 1, 1.0, 3.0, f, 1), loss(trace, 1, endKM - 3.0, endKM - 1.0, f));
-    EXPECT_DOUBLE_EQ(loss(trace, 0, endKM - 4.0, 0.0, f, 1), loss(trace, 0, 4.0, 0.0, f));
+    EXPECT_DOUBLE_EQ(loss(trace, 0, 4.0, 0.0, f, 1), loss(trace, 0, endKM - 4.0, 0.0, f));
 }
 
 TEST_F(LossModes, OneSidedFitsReadAStepFromEitherSide) {
@@ -145,16 +145,16 @@ TEST_F(LossModes, LossTexts) {
 
 TEST_F(LossModes, LeastSquaresLevelIsTheFittedLine) {
     double start = 0.0, end = 0.0;
-    // On a straight section the line is the trace itself.
-    EXPECT_NEAR(trace.CalcLSAIntercept(2.0, -0.5, 0.5, start, end),
-                backscatterLevelDB(splicedFibre(), 2.0), 0.001);
+    // On a straight section the line is the trace itself, which lags the
+    // fibre by half a pulse (4.5 points, 0.0015 dB here).
+    double level = backscatterLevelDB(splicedFibre(), 2.0 - 4.5 * truth.dxKM);
+    EXPECT_NEAR(trace.CalcLSAIntercept(2.0, -0.5, 0.5, start, end), level, 0.001);
     EXPECT_NEAR(start - end, 0.33, 0.001);
     // Extrapolated beyond its segment it follows the same slope.
-    EXPECT_NEAR(trace.CalcLSAIntercept(2.0, 0.5, 1.0, start, end),
-                backscatterLevelDB(splicedFibre(), 2.0), 0.001);
+    EXPECT_NEAR(trace.CalcLSAIntercept(2.0, 0.5, 1.0, start, end), level, 0.001);
     EXPECT_EQ(trace.CalcLSAIntercept(2.0, 0.5, 0.5, start, end), T6_NO_VALUE);
     EXPECT_EQ(start, T6_NO_VALUE);
-    EXPECT_EQ(trace.CalcLSAIntercept(9.9, 0.0, 0.5, start, end), T6_NO_VALUE);
+    EXPECT_EQ(trace.CalcLSAIntercept(16.5, 0.0, 0.5, start, end), T6_NO_VALUE); // past the trace
 }
 
 TEST(LeastSquaresLevel, MatchesAnOrdinaryFitThroughNoisyLevels) {

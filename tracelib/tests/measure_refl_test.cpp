@@ -21,9 +21,11 @@ double reflAt(const CT6& trace, double km, int32_t& status) {
     return trace.CalcRefl(km - 0.002, km, 0, status);
 }
 
-// 10 km at 0.33 dB/km, 100 ns: 10 points per pulse, base level near 24.7 dB at 4 km.
+// 10 km at 0.33 dB/km, 100 ns: 10 points per pulse; a -35 dB connector at
+// 4 km rises 12 dB from 16.7 dB, below the clamping level.
 FibreDescription connectorFibre(double reflDB, double endReflDB = -60.0) {
     FibreDescription fibre = plainFibre(10.0, 0.33);
+    fibre.launchLevelDB = 18.0;
     fibre.events = {{4.0, 0.5, reflDB}};
     fibre.endReflectanceDB = endReflDB;
     return fibre;
@@ -83,8 +85,11 @@ TEST(Reflectance, ReceiverLimitsFlagLowerBounds) {
     char16_t buf[64];
     EXPECT_EQ(narrow(trace.CalcRefl(buf, 9.998, 10.0, 0, 1)), formatted(">%5.1fS dB", refl));
 
-    // -44 dB at the end peaks between the clamping and saturation levels.
-    SimulatedFibre clamped = simulateFibre(connectorFibre(-60.0, -44.0), trace);
+    // -44 dB at the end, from 22.2 dB, peaks between the clamping and
+    // saturation levels.
+    FibreDescription high = connectorFibre(-60.0, -44.0);
+    high.launchLevelDB = 26.0;
+    SimulatedFibre clamped = simulateFibre(high, trace);
     ASSERT_TRUE(clamped.events.back().clamped && !clamped.events.back().saturated);
     refl = reflAt(trace, 10.0, status);
     EXPECT_EQ(status, kClamped);

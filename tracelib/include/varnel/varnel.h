@@ -441,6 +441,9 @@ private:
     ViewWindow* viewAt(int32_t index);
     const ViewWindow* viewAt(int32_t index) const;
 
+    // Lets tests put the record into states that only files and analyses produce.
+    friend struct CT6TestPeer;
+
     struct BlankRecord {};
     // Every member as a freshly zeroed record holds it, before any default.
     explicit CT6(BlankRecord);
@@ -693,6 +696,11 @@ private:
     // Number of points a level read may address: the linear samples while they
     // exist, else the working points.
     int32_t readablePointCount() const;
+    // The points inside the cell from startKM to endKM, limited to the trace;
+    // false when the cell holds none.
+    bool cellPoints(double startKM, double endKM, int32_t& first, int32_t& last) const;
+    // Where cells counted back from the end event start, or startKM itself.
+    double cellStartKM(double startKM, double widthKM, bool fromEnd) const;
 
     // Each array holds its full capacity; the count says how many are in use.
     std::vector<PulseWidthEntry> m_pulseWidths;
@@ -849,6 +857,56 @@ private:
     int32_t m_eventCount = 0;
 
     // @@header-pages
+public:
+    // Header pages: fields on pages of 19 lines by 50 columns, laid out by a
+    // template. Statuses: 0 done, 1/2/9 file read/memory/open, 5 no field on
+    // that page, 6 field index out of range, 7 line after the page's last,
+    // 1001-1004 template (see T6_HDR_... below).
+    void HDRInit(int32_t count); // at most 288; clears every field, count 0
+    int32_t HDRFromTemplate(const uint8_t* bytes, int32_t length);
+    int32_t HDRFromFile(const char16_t* path);
+    int32_t HDRFromStdT6HDR();
+    int32_t HDRFromBellHDR();
+    void HDRFromT6(const CT6* other);
+    void HDRSave(int32_t slot) const; // slots 0-9, shared by every record
+    void HDRRestore(int32_t slot);
+
+    int32_t HDRGetNumPages() const;
+    int32_t HDRGetPageInfo(int32_t page, int32_t& lines, int32_t& first, int32_t& last) const;
+    // text receives 50 characters and the terminator.
+    int32_t HDRGetPageLine(int32_t page, int32_t line, int32_t& position, char16_t* text) const;
+    // text receives up to 50 characters and the terminator.
+    int32_t HDRGetFldInfo(int32_t index, int32_t trim, uint8_t& page, uint8_t& line,
+                          uint8_t& column, uint8_t& length, uint8_t& kind, char16_t* text) const;
+    void HDRSetFldStg(int32_t index, const char16_t* text);
+    void HDRSetAutoStg(int32_t kind, const char16_t* text);
+    int32_t HDRFindFixedStg(const char16_t* text) const;
+    void HDRInitStgs(int32_t clearDollarFlds, int32_t clearAtFlds, int32_t fromRecord);
+    void HDRInitStgs(int32_t clearAtFlds, int32_t fromRecord);
+
+    // The field array as the file formats store it: HDRInit(n), then one
+    // HDRAppendFld per field; beyond the capacity it returns 6 and stores nothing.
+    int32_t HDRGetFldCount() const;
+    int32_t HDRGetFldMaxCount() const;
+    int32_t HDRAppendFld(uint8_t page, uint8_t line, uint8_t column, uint8_t length, uint8_t kind,
+                         const char16_t* text);
+
+private:
+    struct HDRField {
+        uint8_t page;
+        uint8_t line;
+        uint8_t column; // first column
+        uint8_t length; // columns, at most 50 - column
+        uint8_t kind;   // 0 label, 1 '$', 2 '@', 3-19 filled from the record
+        char16_t text[50 + 1]; // padded with blanks to the length
+    };
+    static std::vector<HDRField>& HDRSlot(int32_t slot);
+    void HDRRelease();
+    void HDRCopyFrom(const std::vector<HDRField>& fields, int32_t count);
+    char16_t* HDRAutoText(int32_t kind, char16_t* out) const; // out: 256 + 1 characters
+
+    std::vector<HDRField> m_hdrFields; // size() is the capacity
+    int32_t m_hdrCount = 0;
 
     // @@native-files
 public:
@@ -878,6 +936,27 @@ public:
 
 private:
     struct Native; // the native format's tag tables, reader and writer
+
+public:
+    // SR-4731 (.SOR) files, issue 1 and 2. The standard blocks as parsed from
+    // a file or gathered for one; defined inside the library only.
+    struct SR4731Fields;
+    // Reads a whole SR-4731 file held in memory: 0, 8 when its block map or a
+    // block cannot be read, 2 when the points do not fit in memory.
+    int32_t DecompSR4731(const uint8_t* bytes, int32_t length);
+    // Fills the record from parsed blocks: from the embedded native record
+    // when it decodes, else from the standard fields; points always from DataPts.
+    void T6FromSR4731(const SR4731Fields& parsed);
+    // Gathers the standard fields from the record, issue 2 for version 2,
+    // else issue 1.
+    void T6ToSR4731(int32_t version, SR4731Fields& out) const;
+    // Writes the record as an SR-4731 file (issue 2 for version 2, else
+    // issue 1) into out; the result is the file's size, counted also when it
+    // exceeds the capacity.
+    int32_t CompSR4731(int32_t version, uint8_t* out, int32_t capacity);
+
+private:
+    struct SR4731; // the SR-4731 reader and writer steps
 
     // @@measurement
 public:
@@ -1040,6 +1119,12 @@ private:
 // @@free:events
 
 // @@free:header-pages
+// Header template statuses: 1001 is a usable template with a field cut at
+// column 50; 1002 and 1003 are usable up to the page or field that stopped it.
+inline constexpr int32_t T6_HDR_FIELD_CUT = 1001;
+inline constexpr int32_t T6_HDR_TOO_MANY_PAGES = 1002;
+inline constexpr int32_t T6_HDR_TOO_MANY_FIELDS = 1003;
+inline constexpr int32_t T6_HDR_EMPTY_TEMPLATE = 1004;
 
 // @@free:native-files
 // 1 when the bytes begin with the native file magic "<T6>", else 0.

@@ -173,9 +173,13 @@ std::vector<double> receiverLevels(const std::vector<double>& power, const Fibre
     std::vector<double> levels(power.size());
     NoiseSource noise(fibre.seed);
     double noisePower = linearFromLevel(fibre.noiseFloorDB);
+    // |sqrt(pi/2) g| has a mean of 1: the spread changes the noise's scatter,
+    // not its mean power.
+    double steady = 1.0 - fibre.noiseSpread;
+    double random = fibre.noiseSpread * std::sqrt(std::numbers::pi / 2.0);
     for (size_t i = 0; i < power.size(); ++i) {
         double n = noisePower;
-        if (fibre.noiseSpread > 0.0) n *= std::max(0.05, 1.0 + fibre.noiseSpread * noise.next());
+        if (fibre.noiseSpread > 0.0) n *= std::max(std::fabs(steady + random * noise.next()), 1e-9);
         levels[i] = receiverOutputDB(levelFromLinear(power[i] + n), limits);
     }
     return levels;

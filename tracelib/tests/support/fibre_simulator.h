@@ -19,10 +19,12 @@
 // - When `recoveryKM` is non-zero every reflection leaves an exponential tail
 //   of that decay length (the receiver recovering, which is what makes the
 //   launch dead zone).
-// - Receiver noise of mean power 10^(noiseFloorDB / 5) is added in linear
-//   power, with a Gaussian spread of `noiseSpread` times that mean drawn from
-//   `seed`, so the trace's scatter grows as it sinks toward the noise floor.
-//   With a spread of 0 the floor is exactly flat.
+// - Receiver noise of mean power Pn = 10^(noiseFloorDB / 5) is added in
+//   linear power, so the trace's scatter grows as it sinks toward the noise
+//   floor. Each point's noise is Pn × |(1 − s) + s·sqrt(pi/2)·g| for a Gaussian
+//   g drawn from `seed` and s = `noiseSpread`: 0 gives an exactly flat floor,
+//   small spreads a Gaussian scatter of relative deviation s·sqrt(pi/2), and 1
+//   the rectified Gaussian of a real receiver, whose floor often reads 0.
 // - The receiver compresses above its clamping level (half the excess comes
 //   through) and saturates at its saturation level: the dynamic range for the
 //   long-range preamplifier (type 1); for other preamplifiers clamping starts
@@ -67,7 +69,7 @@ struct FibreDescription {
     double dynamicRangeDB = 30.0;
     double launchLevelDB = 26.0; // backscatter level at 0 km
     double noiseFloorDB = 1.5;   // level of the mean noise power
-    double noiseSpread = 0.0;    // noise standard deviation / mean noise power
+    double noiseSpread = 0.0;    // 0 steady … 1 fully random, see above
     uint32_t seed = 1;
 
     // Fibre: sections laid end to end from 0 km; the fibre ends after the last.

@@ -75,10 +75,7 @@ sor::SorFile fullSorFile(int issue, int32_t points) {
 }
 
 std::vector<uint8_t> writeSor(const sor::SorFile& file, std::vector<uint8_t> native) {
-    const size_t size = sor::writeFile(file, native, nullptr, 0);
-    std::vector<uint8_t> out(size);
-    sor::writeFile(file, native, out.data(), out.size());
-    return out;
+    return sor::writeFile(file, native);
 }
 
 int32_t getI32(const std::vector<uint8_t>& bytes, size_t at) {
