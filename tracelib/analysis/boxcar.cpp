@@ -67,16 +67,22 @@ void CT6::BoxCar() {
 
     const int32_t count = DPOCount();
     if (count <= 0) return;
-    const double scale = SFGetScaleFactor(0);
     const double baseline = m_dplBaseline;
     const double reference = m_dplReference;
     const double threshold = m_dplThreshold;
     std::vector<uint32_t> belowThreshold(static_cast<size_t>(count / 32 + 1), 0);
     uint16_t* stored = DPOGetPtr(0);
     // Each point's linear value is read before the point is rewritten, and the
-    // mean looks only backwards, so the points can be replaced as we go.
+    // mean looks only backwards, so the points can be replaced as we go. Every
+    // point is read and written on its own segment's scale, so traces with
+    // several scale-factor segments keep their levels.
+    int32_t segment = 0;
     for (int32_t i = 0; i < count; ++i) {
-        const double v = mean.push(DPOGetLinear(i));
+        while (segment + 1 < SFCount() && i >= SFGetStartDP(segment + 1))
+            ++segment;
+        const int32_t scale = SFGetScaleFactor(segment);
+        if (scale == 0) continue;
+        const double v = mean.push(linearOfStored(i, scale));
         double level = 0.0;
         if (v > threshold) {
             level = 5.0 * std::log10(v - baseline) - reference;

@@ -112,8 +112,11 @@ int32_t CT6::DPOSetNLF(int32_t first, int32_t n, const uint32_t* bits) {
 // Flagged points were stored as 5 log10 of the raw sample; the others carry
 // the reference and baseline of the acquisition.
 double CT6::DPOGetLinear(int32_t i) const {
+    return linearOfStored(i, SFGetScaleFactor(0));
+}
+
+double CT6::linearOfStored(int32_t i, int32_t sf) const {
     const uint16_t* stored = DPOGetPtr(i);
-    int32_t sf = SFGetScaleFactor(0);
     if (!stored || sf == 0) return 0.0;
     double v = static_cast<double>(*stored) / sf;
     if (flagBit(m_nlf, i)) return std::pow(10.0, v / 5.0);

@@ -2,6 +2,7 @@
 #include "record/header_fields.h"
 #include "record/header_template.h"
 #include "record/record_flags.h"
+#include "record/record_text.h"
 
 #include <varnel/varnel.h>
 
@@ -24,6 +25,7 @@ bool inFields(int32_t index, int32_t count) {
 namespace varnel {
 
 void setHeaderFieldText(char16_t* out, int32_t length, const char16_t* text) {
+    length = std::clamp(length, 0, kHdrTextChars);
     int32_t n = 0;
     if (text != nullptr) {
         for (; n < length && text[n] != 0; ++n)
@@ -45,7 +47,7 @@ void CT6::HDRInit(int32_t count) {
 }
 
 void CT6::HDRRelease() {
-    m_hdrFields = {};
+    releaseArray(m_hdrFields);
     m_hdrCount = 0;
 }
 

@@ -664,6 +664,9 @@ public:
     friend VARNEL_API double T6KMFromDPFR(const CT6* trace, int32_t dp, uint16_t fr);
 
 private:
+    // Linear value of a stored point read on the given segment scale.
+    double linearOfStored(int32_t i, int32_t scaleFactor) const;
+
     struct SpanEntry {
         int32_t startDP = 0;
         int32_t ior = 0;         // x 1e6
@@ -1115,6 +1118,9 @@ private:
 };
 
 // Free functions of the areas below the record.
+
+// km of a position on a bare record structure; 0 for none.
+VARNEL_API double T6KMFromDPFR(const CT6* trace, int32_t dp, uint16_t fr);
 
 // @@free:events
 
