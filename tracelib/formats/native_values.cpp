@@ -44,8 +44,8 @@ List5 ValueReader::list5() {
 ValueWriter& ValueWriter::str(std::u16string_view text, size_t maxChars) {
     text = text.substr(0, std::min(text.size(), maxChars));
     for (char16_t c : text)
-        w_.putU16(static_cast<uint16_t>(c));
-    w_.putU16(0);
+        u16(static_cast<uint16_t>(c));
+    u16(0);
     return *this;
 }
 
@@ -58,7 +58,7 @@ ValueWriter& ValueWriter::list5(const List5& values) {
     while (used > 0 && values[used - 1] == 0)
         --used;
     for (size_t i = 0; i < used; ++i)
-        w_.putI32(values[i]);
+        i32(values[i]);
     return *this;
 }
 

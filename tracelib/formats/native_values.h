@@ -42,27 +42,25 @@ private:
     ByteReader cursor_;
 };
 
-// Builds the value of one item.
+// Builds the value of one item in place: an item holds at most 254 value
+// bytes, and anything beyond that is dropped.
 class ValueWriter {
 public:
-    ValueWriter() : w_(bytes_) {}
-    ValueWriter(const ValueWriter&) = delete;
-    ValueWriter& operator=(const ValueWriter&) = delete;
+    static constexpr size_t kCapacity = 254;
 
-    ValueWriter& i32(int32_t v) {
-        w_.putI32(v);
-        return *this;
-    }
+    ValueWriter& i32(int32_t v) { return u32(static_cast<uint32_t>(v)); }
     ValueWriter& u32(uint32_t v) {
-        w_.putU32(v);
+        for (int shift = 0; shift < 32; shift += 8)
+            put(static_cast<uint8_t>(v >> shift));
         return *this;
     }
     ValueWriter& u16(uint16_t v) {
-        w_.putU16(v);
+        put(static_cast<uint8_t>(v));
+        put(static_cast<uint8_t>(v >> 8));
         return *this;
     }
     ValueWriter& u8(uint8_t v) {
-        w_.putU8(v);
+        put(v);
         return *this;
     }
     ValueWriter& dpfr(int32_t dp, uint16_t fr) { return i32(dp).u16(fr); }
@@ -72,12 +70,16 @@ public:
     // Trailing zero values are dropped.
     ValueWriter& list5(const List5& values);
 
-    std::span<const uint8_t> bytes() const { return bytes_; }
-    bool empty() const { return bytes_.empty(); }
+    std::span<const uint8_t> bytes() const { return {bytes_.data(), size_}; }
+    bool empty() const { return size_ == 0; }
 
 private:
-    std::vector<uint8_t> bytes_;
-    ByteWriter w_;
+    std::array<uint8_t, kCapacity> bytes_{};
+    size_t size_ = 0;
+
+    void put(uint8_t b) {
+        if (size_ < kCapacity) bytes_[size_++] = b;
+    }
 };
 
 // "%24.15E" with a three-digit exponent, independent of the C locale.

@@ -910,6 +910,34 @@ private:
 
     // @@native-files
 public:
+    // Statuses: 0 done, 1 short read, 2 no memory, 5 native file without
+    // spans, scale factors, data points or resolution (or, for a save, a
+    // format that cannot be written), 6 checksum mismatch, 7 encoder failure,
+    // 8 damaged or unrecognised, 9 cannot open or create, 10 short write.
+
+    // Reads a trace file of any known format; crcFlag non-zero verifies the
+    // block checksums of native files.
+    int32_t DecompFile(const char16_t* path, int32_t crcFlag);
+    // Decodes a whole native "<T6>" file held in memory into the record.
+    int32_t DecompT6(const uint8_t* bytes, int32_t length, int32_t crcFlag);
+    // Encode the record as a native file into out (capacity bytes). The result
+    // is the size the whole file needs, counted also when it does not fit;
+    // 0 on failure. Blocks are always stored; compress has no effect. The
+    // short form carries the data points only up to 10 after the zero-km point.
+    int32_t CompT6(uint8_t* out, int32_t capacity, int32_t compress, int32_t crc);
+    int32_t CompT6Basic(uint8_t* out, int32_t capacity, int32_t compress, int32_t crc,
+                        int32_t shortForm);
+    // Writes the record in the named format ("T6", "SR4731", "Bellcore", ...),
+    // replacing the file only once the whole content is written.
+    int32_t FileSaveAs(const char16_t* path, const char16_t* formatName, int32_t compress,
+                       int32_t crc);
+    // FileSaveAs to the record's own path and filename, in its TraceType.
+    int32_t FileSave(int32_t compress, int32_t crc);
+
+private:
+    struct Native; // the native format's tag tables, reader and writer
+
+public:
     // SR-4731 (.SOR) files, issue 1 and 2. The standard blocks as parsed from
     // a file or gathered for one; defined inside the library only.
     struct SR4731Fields;
