@@ -59,6 +59,7 @@ void CT6::FreeAllArrays() {
     varnel::releaseArray(m_pulseWidths);
     varnel::releaseArray(m_spans);
     varnel::releaseArray(m_events);
+    HDRRelease();
     varnel::releaseArray(m_scaleFactors);
     varnel::releaseArray(m_dpo);
     varnel::releaseArray(m_nlf);

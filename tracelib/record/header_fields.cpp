@@ -2,6 +2,7 @@
 #include "record/header_fields.h"
 #include "record/header_template.h"
 #include "record/record_flags.h"
+#include "record/record_text.h"
 
 #include <varnel/varnel.h>
 
@@ -45,7 +46,7 @@ void CT6::HDRInit(int32_t count) {
 }
 
 void CT6::HDRRelease() {
-    m_hdrFields = {};
+    releaseArray(m_hdrFields);
     m_hdrCount = 0;
 }
 

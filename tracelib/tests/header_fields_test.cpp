@@ -167,3 +167,17 @@ TEST(HeaderFields, AppendKeepsDamagedLayoutsInsideTheLine) {
     // Kept, so later indexes stay where the file put them, but it shows nothing.
     EXPECT_EQ(fieldInfo(record, 1).length, 0);
 }
+
+TEST(HeaderFields, ResetReleasesAndCopiesAreIndependent) {
+    CT6 record;
+    ASSERT_EQ(loadTemplate(record, kSmallTemplate), 0);
+    CT6 copy = record;
+    record.HDRSetFldStg(3, u"mine");
+    EXPECT_EQ(fieldText(copy, 3), u"    ");
+
+    record.InitAll();
+    EXPECT_EQ(record.HDRGetFldCount(), 0);
+    EXPECT_EQ(record.HDRGetFldMaxCount(), 0);
+    record.HDRSetFldStg(0, u"x");
+    EXPECT_EQ(copy.HDRGetFldCount(), 4);
+}
