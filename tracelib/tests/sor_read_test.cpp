@@ -122,7 +122,7 @@ TEST(SorRead, PointsBelow30dBGetDynamicRange32) {
     EXPECT_DOUBLE_EQ(r.GetDynamicRange(), 32.0);
     EXPECT_EQ(r.DPWGetScaleFactor(), 1000);
     EXPECT_EQ(r.DPWGetLONG(0), 27000);  // 32 - 5 dB
-    EXPECT_EQ(r.DPWGetLONG(99), 7250);  // 32 - 24.75 dB
+    EXPECT_EQ(r.DPWGetLONG(99), 2250);  // 32 - 29.75 dB
 }
 
 TEST(SorRead, PointsFrom10To70dBAreOffsetAndGetDynamicRange64) {
