@@ -1116,6 +1116,9 @@ private:
 
 // Free functions of the areas below the record.
 
+// km of a position on a bare record structure; 0 for none.
+VARNEL_API double T6KMFromDPFR(const CT6* trace, int32_t dp, uint16_t fr);
+
 // @@free:events
 
 // @@free:header-pages

@@ -13,3 +13,5 @@ TEST(PublicApi, RecordIsExported) {
     CT6 copy = trace;
     (void)copy;
 }
+
+TEST(PublicApi, BareRecordDistanceAcceptsNone) { EXPECT_EQ(T6KMFromDPFR(nullptr, 10, 0), 0.0); }
