@@ -252,6 +252,23 @@ TEST(SorRead, AnUndecodableNativeRecordFallsBackToTheStandardFields) {
     EXPECT_EQ(text(&CT6::GetCableID, r), u"CABLE-7");
 }
 
+TEST(SorRead, ANativeRecordWithoutIndexOfRefractionFallsBack) {
+    CT6 native;
+    native.SetCableID(u"native");
+    native.SetResoNominalM(0.4);
+    native.SpanInsertDP(0);
+    native.SFInsertDP(0);
+    native.SFSetScaleFactor(0, 1000);
+    native.DPOInitArray(10);
+    native.DPOSetCount(10);
+    std::vector<uint8_t> bytes(static_cast<size_t>(native.CompT6Basic(nullptr, 0, 0, 0, 1)));
+    native.CompT6Basic(bytes.data(), static_cast<int32_t>(bytes.size()), 0, 0, 1);
+    CT6 r;
+    ASSERT_EQ(openSor(r, writeSor(fullSorFile(2), bytes)), 0);
+    EXPECT_EQ(text(&CT6::GetCableID, r), u"CABLE-7");
+    EXPECT_NEAR(r.SpanGetIOR(0), 1.468, 1e-9);
+}
+
 TEST(SorRead, DamagedFilesGiveStatus8) {
     CT6 r;
     auto f = fullSorFile(2);

@@ -267,3 +267,17 @@ TEST(SorWriteRecord, IssueOneReadsBackAsGR196) {
     char16_t type[32] = {};
     EXPECT_EQ(std::u16string(back.GetTraceType(type)), u"GR196");
 }
+
+TEST(SorWriteRecord, PulseWidthsBeyondTheLastPointAreLeftOut) {
+    auto f = fullSorFile(2, 200);
+    f.hasKeyEvents = false;
+    f.fxd.pulseWidths = {{100, 200000, 300}, {1000, 200000, 40}}; // a damaged count
+    CT6 r;
+    ASSERT_EQ(openSor(r, writeSor(f)), 0);
+    const auto written = saveSor(r, 2);
+    const auto back = parsed(written);
+    ASSERT_EQ(back.fxd.pulseWidths.size(), 1u);
+    EXPECT_EQ(back.fxd.pulseWidths[0].pointCount, 200 - 60);
+    CT6 again;
+    EXPECT_EQ(openSor(again, written), 0);
+}
