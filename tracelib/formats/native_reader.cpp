@@ -15,7 +15,7 @@ namespace {
 // allocate memory that no file of the format can fill sensibly.
 constexpr int32_t kMaxViews = 256;
 constexpr int32_t kMaxLSASets = 256;
-constexpr int32_t kMaxSegments = 65536; // pulse widths, spans, scale factors
+constexpr int32_t kMaxSegments = 4096; // pulse widths, spans, scale factors
 constexpr int32_t kMaxEvents = 65535;
 constexpr int32_t kMaxDataPoints = 1 << 22;
 

@@ -36,7 +36,7 @@ std::u16string text(char16_t* (CT6::*get)(char16_t*) const, const CT6& r) {
 
 TEST(NativeRoundTrip, EveryItemOfAFullTraceComesBackUnchanged) {
     NativeSample sample = MakeNativeSample();
-    Bytes file = EncodeItems(sample.items, false, true);
+    Bytes file = EncodeItems(sample.items, {.checked = true});
     CT6 r;
     ASSERT_EQ(decode(r, file, 1), 0);
     Bytes again = encode(r, 1);
@@ -47,11 +47,15 @@ TEST(NativeRoundTrip, EveryItemOfAFullTraceComesBackUnchanged) {
 
 TEST(NativeRoundTrip, ImplodedBlocksReadLikeStoredOnes) {
     NativeSample sample = MakeNativeSample();
-    Bytes imploded = EncodeItems(sample.items, true, true);
-    ASSERT_LT(imploded.size(), EncodeItems(sample.items).size());
-    CT6 r;
-    ASSERT_EQ(decode(r, imploded, 1), 0);
-    expectSameItems(ItemsOf(encode(r)), sample.items);
+    const size_t stored = EncodeItems(sample.items).size();
+    for (ImplodeOptions implode : {ImplodeOptions{false, 6, true}, ImplodeOptions{true, 4, true}}) {
+        Bytes imploded =
+            EncodeItems(sample.items, {.compress = true, .implode = implode, .checked = true});
+        ASSERT_LT(imploded.size(), stored);
+        CT6 r;
+        ASSERT_EQ(decode(r, imploded, 1), 0) << "coded literals " << implode.codedLiterals;
+        expectSameItems(ItemsOf(encode(r)), sample.items);
+    }
 }
 
 TEST(NativeRoundTrip, ValuesLandInTheirFields) {

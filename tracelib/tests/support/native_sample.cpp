@@ -185,12 +185,12 @@ NativeSample MakeNativeSample() {
     return sample;
 }
 
-Bytes EncodeItems(const std::vector<SampleItem>& items, bool compress, bool checked) {
+Bytes EncodeItems(const std::vector<SampleItem>& items, const BlockOptions& options) {
     std::vector<Bytes> blocks;
     Bytes payload;
     auto flush = [&] {
         if (payload.empty()) return;
-        blocks.push_back(Block(payload, {.compress = compress, .checked = checked}));
+        blocks.push_back(Block(payload, options));
         payload.clear();
     };
     for (const SampleItem& item : items) {
