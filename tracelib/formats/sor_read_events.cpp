@@ -101,7 +101,8 @@ void CT6::SR4731::readKeyEvents(CT6& r, const SorFile& f, const TimeRule& rule) 
         readKeyEvent(r, e, f.issue == 2, rule);
     const int32_t last = r.EVCount() - 1;
     if (last < 0) return;
-    r.EVSetType(last, sor::kTypeEnd);
+    // Setting type 4 again would clear the out-of-range mark of an "O" end.
+    if (r.EVGetType(last) != sor::kTypeEnd) r.EVSetType(last, sor::kTypeEnd);
     r.EVSetFlags(last, sor::kEventClosing);
 }
 

@@ -1,6 +1,9 @@
 #include "support/sor_files.h"
 
 #include "formats/sor_write.h"
+#include "support/fibre_simulator.h"
+
+#include <cmath>
 
 #include <cstring>
 #include <fstream>
@@ -72,6 +75,28 @@ sor::SorFile fullSorFile(int issue, int32_t points) {
         block.points.push_back(static_cast<uint16_t>(i * 37));
     f.dataPts.blocks.push_back(block);
     return f;
+}
+
+sor::SorFile simulatedSorFile(int issue) {
+    const int32_t points = 16384;
+    CT6 trace;
+    sim::simulateFibre(sim::plainFibre(5.0, 0.35, points, 0.4, 100), trace);
+    sor::SorFile f = fullSorFile(issue, points);
+    auto& raw = f.dataPts.blocks[0].points;
+    for (int32_t j = 0; j < points; ++j) {
+        raw[size_t(j)] = static_cast<uint16_t>(std::lround((32.0 - trace.DPWGetDB(j)) * 1000));
+    }
+    return f;
+}
+
+int32_t openSor(CT6& r, const std::vector<uint8_t>& bytes) {
+    return r.DecompSR4731(bytes.data(), static_cast<int32_t>(bytes.size()));
+}
+
+std::vector<uint8_t> saveSor(CT6& r, int32_t version) {
+    std::vector<uint8_t> out(static_cast<size_t>(r.CompSR4731(version, nullptr, 0)));
+    r.CompSR4731(version, out.data(), static_cast<int32_t>(out.size()));
+    return out;
 }
 
 std::vector<uint8_t> writeSor(const sor::SorFile& file, std::vector<uint8_t> native) {

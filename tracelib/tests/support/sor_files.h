@@ -4,6 +4,8 @@
 
 #include "formats/sor_blocks.h"
 
+#include <varnel/varnel.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -15,6 +17,14 @@ namespace varnel::test {
 // Every field set to a distinct value, three key events, two pulse widths and
 // `points` data points in one scale-factor block.
 sor::SorFile fullSorFile(int issue, int32_t points = 100);
+
+// fullSorFile with the points of a simulated 5 km fibre at 0.4 m resolution,
+// stored as losses below 32 dB.
+sor::SorFile simulatedSorFile(int issue);
+
+// Reading and writing through the record.
+int32_t openSor(CT6& r, const std::vector<uint8_t>& bytes);
+std::vector<uint8_t> saveSor(CT6& r, int32_t version);
 
 std::vector<uint8_t> writeSor(const sor::SorFile& file, std::vector<uint8_t> native = {});
 
