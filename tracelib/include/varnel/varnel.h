@@ -940,6 +940,27 @@ public:
 private:
     struct Native; // the native format's tag tables, reader and writer
 
+public:
+    // SR-4731 (.SOR) files, issue 1 and 2. The standard blocks as parsed from
+    // a file or gathered for one; defined inside the library only.
+    struct SR4731Fields;
+    // Reads a whole SR-4731 file held in memory: 0, 8 when its block map or a
+    // block cannot be read, 2 when the points do not fit in memory.
+    int32_t DecompSR4731(const uint8_t* bytes, int32_t length);
+    // Fills the record from parsed blocks: from the embedded native record
+    // when it decodes, else from the standard fields; points always from DataPts.
+    void T6FromSR4731(const SR4731Fields& parsed);
+    // Gathers the standard fields from the record, issue 2 for version 2,
+    // else issue 1.
+    void T6ToSR4731(int32_t version, SR4731Fields& out) const;
+    // Writes the record as an SR-4731 file (issue 2 for version 2, else
+    // issue 1) into out; the result is the file's size, counted also when it
+    // exceeds the capacity.
+    int32_t CompSR4731(int32_t version, uint8_t* out, int32_t capacity);
+
+private:
+    struct SR4731; // the SR-4731 reader and writer steps
+
     // @@measurement
 public:
     // Loss between two positions in one of the loss modes (0-6, and 100/101
@@ -1013,6 +1034,57 @@ private:
     double referenceFibreORL(int32_t refDP, int32_t aDP, int32_t bDP, int32_t& status);
     bool referenceFibreApplies(double aKM) const;
 
+    // @@legacy-templates
+public:
+    // Level-crossing histogram of values[from..to]: for each level i in
+    // minLevel..maxLevel, how often a step between neighbouring points passes
+    // it and the first and last such step. The three arrays hold maxLevel + 1
+    // entries. Returns 0, or 1 for missing arrays or a negative maxLevel.
+    static int32_t DVFreqDist(const uint16_t* values, int32_t from, int32_t to, int32_t minLevel,
+                              int32_t maxLevel, int32_t* count, int32_t* firstPos,
+                              int32_t* lastPos);
+
+    // Splice templates. BuildFASTemplate marks the record a template: 0, or 1
+    // when it already is one, 2 when its event table is empty.
+    int32_t BuildFASTemplate();
+    // Called on the template: puts its events into trace (merge 0: replacing
+    // the trace's own after the launch; keepMatched: keeping matched trace
+    // events), matched within tolerancePct of the distance, at most
+    // toleranceMaxKM, and measured on the trace. scaleMode 1 scales the
+    // trace's events to the template's end, 2 the template's to the trace's.
+    // 0 done, 2 empty template table, 3 this record is not a template, 4 no
+    // trace or the template itself given; on 2, 3 and 4 nothing changes.
+    int32_t ApplyTemplateTo(CT6* trace, int32_t merge, int32_t keepMatched, double tolerancePct,
+                            double toleranceMaxKM, int32_t scaleMode);
+
+    // Legacy T5 route (layout in varnel/t5_struct.h). Without the outside
+    // converter each of these returns T6_ERR_NO_LEGACY_CONVERTER (CompT5: 0).
+    // T5ToT6 re-initialises the record and fills it from the structure, which
+    // the record owns from this call on (released by FreeAllArrays): 0, 5 no
+    // resolution, index or scale factor, 8 inconsistent inner buffer.
+    int32_t T5ToT6(void* structure, int32_t kind);
+    // Fills a structure from the record, replacing its inner buffer: 0 or 2.
+    int32_t T6ToT5(void* structure);
+    // Encodes the record as a "T5" file into buffer: bytes written, 0 on failure.
+    int32_t CompT5(uint8_t* buffer, int32_t capacity);
+    // Encodes a structure in the file format of formatCode; on entry length is
+    // the room at output, which advances past what was written.
+    int32_t T5ToCompTraceViaT6(void* structure, int32_t formatCode, uint8_t*& output,
+                               int32_t& length);
+    // The route's entry points for reading and saving files: a file the
+    // converter reads (its status passes through unchanged; the structure
+    // stays attached on success), and a save in formatCode into buffer, which
+    // grows as the encoding needs; size is the number of bytes written.
+    int32_t DecompLegacy(const char16_t* path, const uint8_t* bytes, int32_t length);
+    int32_t CompLegacy(int32_t formatCode, std::vector<uint8_t>& buffer, size_t& size);
+
+private:
+    void releaseT5Struct();
+    void fillHeaderFromT5(struct T5Struct& t5, const char16_t* const* productNames, int32_t kind);
+    void fillArraysFromT5(struct T5Struct& t5);
+    void fillT5Header(struct T5Struct& t5, const char16_t* const* productNames) const;
+    void fillT5Arrays(struct T5Struct& t5) const;
+
     // @@analysis
 public:
     // Rebuilds the event table from the trace: 0 done, 1 no memory for the
@@ -1065,6 +1137,62 @@ inline constexpr int32_t T6_HDR_EMPTY_TEMPLATE = 1004;
 VARNEL_API int32_t T6IsT6(const uint8_t* bytes, int32_t length);
 
 // @@free:measurement
+
+// @@free:legacy-printinfo
+// Print-information files: one writer and one reader per process, each keeping
+// its file and record buffer between calls. Status codes: 0 done, 1 bad
+// signature or short read (also a value read past the end of its record),
+// 2 no memory, 7 the trace compressed to nothing, 9 file not opened or no file
+// open, 10 short write.
+
+// A string read back from a record takes at most this many characters,
+// terminator included; longer ones are cut.
+inline constexpr int32_t T6_PIF_MAX_STRING = 512;
+
+VARNEL_API int32_t T6PIFPutInit(const char16_t* path, const char16_t* title, int32_t a, int32_t b);
+VARNEL_API int32_t T6PIFPutPrinter(const char16_t* printer, int32_t a, int32_t b);
+VARNEL_API int32_t T6PIFPutT6Filespec(const char16_t* filespec);
+// Record 4: two numbers and the trace (a CT6) in the native file form.
+VARNEL_API int32_t T6PIFPutT6Object(void* record, int32_t a, int32_t b);
+VARNEL_API int32_t T6PIFPutPageHdr(const char16_t* text1, const char16_t* text2,
+                                   const char16_t* text3, const char16_t* text4, double x, double y,
+                                   int32_t n);
+VARNEL_API int32_t T6PIFPutGraphMeas(int32_t a, double x1, double x2, double x3, double x4,
+                                     int32_t b);
+VARNEL_API int32_t T6PIFPutT6Show(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e);
+VARNEL_API int32_t T6PIFPutGraphView(int32_t a, const double first[4], const double second[2],
+                                     int32_t b, int32_t c, int32_t d, int32_t e, int32_t f);
+// Records 9 to 23: every library setting, unit, label and number format.
+VARNEL_API int32_t T6PIFPutT6Parms();
+VARNEL_API int32_t T6PIFPutFinal(); // writes record -1 and closes the file
+
+VARNEL_API int32_t T6PIFInInit(const char* path);
+VARNEL_API int32_t T6PIFRecLoad(int32_t& type);
+VARNEL_API int32_t T6PIFRecGet(int32_t& value);
+VARNEL_API int32_t T6PIFRecGet(double& value);
+VARNEL_API char16_t* T6PIFRecGet(char16_t* buf); // buf holds T6_PIF_MAX_STRING characters
+// Decodes the trace from the read position of a record 4 into record (a CT6);
+// the native reader's status.
+VARNEL_API int32_t T6PIFRecGet(void* record);
+// Restores the settings of the loaded record when it is of the given type
+// (9 to 23); 1 otherwise, changing nothing.
+VARNEL_API int32_t T6PIFSetT6Parms(int32_t type);
+VARNEL_API void T6PIFInFinal();
+
+// Far-end time of flight of fibre-fill traces, in seconds per trace (0 when
+// not measured); status 0 measured, 1 not a fibre-fill trace, 2 no trace.
+// Each trace's table becomes a launch and an end event at the far-end peak
+// (left at the noise floor, questionable, when no clean reflection is found).
+// Returns 0, 1 for missing arrays, 2 when the working memory runs out.
+VARNEL_API int32_t T6CalcCDTOFs(int32_t n, CT6** traces, double* tof, int32_t* status);
+
+// The legacy route's own status: the file or save format needs the outside
+// legacy converter (Ferrowin), which is not installed. Not a damaged file.
+inline constexpr int32_t T6_ERR_NO_LEGACY_CONVERTER = 40;
+
+// Inverts a symmetric 3x3 matrix in place and returns 1; returns 0 and leaves
+// it unchanged when it is not exactly symmetric or singular.
+VARNEL_API int32_t T6SymMatrix3X3Inv(double m[3][3]);
 
 // @@free:analysis
 // Analysis thresholds: loss, reflectance and break (end) in dB, the number of
