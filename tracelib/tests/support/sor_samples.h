@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,11 @@ struct SorSampleFacts {
 };
 
 const std::vector<SorSampleFacts>& sorSampleFacts();
+
+// Test output names the file, not the bytes of the facts.
+inline void PrintTo(const SorSampleFacts& facts, std::ostream* os) {
+    *os << facts.file;
+}
 
 // Names usable in test names: letters and digits only.
 std::string sampleTestName(const SorSampleFacts& facts);
