@@ -59,6 +59,7 @@ void CT6::FreeAllArrays() {
     varnel::releaseArray(m_pulseWidths);
     varnel::releaseArray(m_spans);
     varnel::releaseArray(m_events);
+    HDRRelease();
     varnel::releaseArray(m_scaleFactors);
     varnel::releaseArray(m_dpo);
     varnel::releaseArray(m_nlf);
@@ -66,7 +67,7 @@ void CT6::FreeAllArrays() {
     varnel::releaseArray(m_dpl);
     m_pulseWidthCount = m_spanCount = m_scaleFactorCount = m_eventCount = 0;
     m_dpoCount = m_dplCount = 0;
-    m_t5.structure = nullptr;
+    releaseT5Struct();
 }
 
 void* CT6::GetPtrT5Struct() const {

@@ -857,12 +857,261 @@ private:
     int32_t m_eventCount = 0;
 
     // @@header-pages
+public:
+    // Header pages: fields on pages of 19 lines by 50 columns, laid out by a
+    // template. Statuses: 0 done, 1/2/9 file read/memory/open, 5 no field on
+    // that page, 6 field index out of range, 7 line after the page's last,
+    // 1001-1004 template (see T6_HDR_... below).
+    void HDRInit(int32_t count); // at most 288; clears every field, count 0
+    int32_t HDRFromTemplate(const uint8_t* bytes, int32_t length);
+    int32_t HDRFromFile(const char16_t* path);
+    int32_t HDRFromStdT6HDR();
+    int32_t HDRFromBellHDR();
+    void HDRFromT6(const CT6* other);
+    void HDRSave(int32_t slot) const; // slots 0-9, shared by every record
+    void HDRRestore(int32_t slot);
+
+    int32_t HDRGetNumPages() const;
+    int32_t HDRGetPageInfo(int32_t page, int32_t& lines, int32_t& first, int32_t& last) const;
+    // text receives 50 characters and the terminator.
+    int32_t HDRGetPageLine(int32_t page, int32_t line, int32_t& position, char16_t* text) const;
+    // text receives up to 50 characters and the terminator.
+    int32_t HDRGetFldInfo(int32_t index, int32_t trim, uint8_t& page, uint8_t& line,
+                          uint8_t& column, uint8_t& length, uint8_t& kind, char16_t* text) const;
+    void HDRSetFldStg(int32_t index, const char16_t* text);
+    void HDRSetAutoStg(int32_t kind, const char16_t* text);
+    int32_t HDRFindFixedStg(const char16_t* text) const;
+    void HDRInitStgs(int32_t clearDollarFlds, int32_t clearAtFlds, int32_t fromRecord);
+    void HDRInitStgs(int32_t clearAtFlds, int32_t fromRecord);
+
+    // The field array as the file formats store it: HDRInit(n), then one
+    // HDRAppendFld per field; beyond the capacity it returns 6 and stores nothing.
+    int32_t HDRGetFldCount() const;
+    int32_t HDRGetFldMaxCount() const;
+    int32_t HDRAppendFld(uint8_t page, uint8_t line, uint8_t column, uint8_t length, uint8_t kind,
+                         const char16_t* text);
+
+private:
+    struct HDRField {
+        uint8_t page;
+        uint8_t line;
+        uint8_t column; // first column
+        uint8_t length; // columns, at most 50 - column
+        uint8_t kind;   // 0 label, 1 '$', 2 '@', 3-19 filled from the record
+        char16_t text[50 + 1]; // padded with blanks to the length
+    };
+    static std::vector<HDRField>& HDRSlot(int32_t slot);
+    void HDRRelease();
+    void HDRCopyFrom(const std::vector<HDRField>& fields, int32_t count);
+    char16_t* HDRAutoText(int32_t kind, char16_t* out) const; // out: 256 + 1 characters
+
+    std::vector<HDRField> m_hdrFields; // size() is the capacity
+    int32_t m_hdrCount = 0;
 
     // @@native-files
+public:
+    // Statuses: 0 done, 1 short read, 2 no memory, 5 native file without
+    // spans, scale factors, data points or resolution (or, for a save, a
+    // format that cannot be written), 6 checksum mismatch, 7 encoder failure,
+    // 8 damaged or unrecognised, 9 cannot open or create, 10 short write.
+
+    // Reads a trace file of any known format; crcFlag non-zero verifies the
+    // block checksums of native files.
+    int32_t DecompFile(const char16_t* path, int32_t crcFlag);
+    // Decodes a whole native "<T6>" file held in memory into the record.
+    int32_t DecompT6(const uint8_t* bytes, int32_t length, int32_t crcFlag);
+    // Encode the record as a native file into out (capacity bytes). The result
+    // is the size the whole file needs, counted also when it does not fit;
+    // 0 on failure. Blocks are always stored; compress has no effect. The
+    // short form carries the data points only up to 10 after the zero-km point.
+    int32_t CompT6(uint8_t* out, int32_t capacity, int32_t compress, int32_t crc);
+    int32_t CompT6Basic(uint8_t* out, int32_t capacity, int32_t compress, int32_t crc,
+                        int32_t shortForm);
+    // Writes the record in the named format ("T6", "SR4731", "Bellcore", ...),
+    // replacing the file only once the whole content is written.
+    int32_t FileSaveAs(const char16_t* path, const char16_t* formatName, int32_t compress,
+                       int32_t crc);
+    // FileSaveAs to the record's own path and filename, in its TraceType.
+    int32_t FileSave(int32_t compress, int32_t crc);
+
+private:
+    struct Native; // the native format's tag tables, reader and writer
+
+public:
+    // SR-4731 (.SOR) files, issue 1 and 2. The standard blocks as parsed from
+    // a file or gathered for one; defined inside the library only.
+    struct SR4731Fields;
+    // Reads a whole SR-4731 file held in memory: 0, 8 when its block map or a
+    // block cannot be read, 2 when the points do not fit in memory.
+    int32_t DecompSR4731(const uint8_t* bytes, int32_t length);
+    // Fills the record from parsed blocks: from the embedded native record
+    // when it decodes, else from the standard fields; points always from DataPts.
+    void T6FromSR4731(const SR4731Fields& parsed);
+    // Gathers the standard fields from the record, issue 2 for version 2,
+    // else issue 1.
+    void T6ToSR4731(int32_t version, SR4731Fields& out) const;
+    // Writes the record as an SR-4731 file (issue 2 for version 2, else
+    // issue 1) into out; the result is the file's size, counted also when it
+    // exceeds the capacity.
+    int32_t CompSR4731(int32_t version, uint8_t* out, int32_t capacity);
+
+private:
+    struct SR4731; // the SR-4731 reader and writer steps
 
     // @@measurement
+public:
+    // Loss between two positions in one of the loss modes (0-6, and 100/101
+    // for one-sided fits); dB, dB/km for modes 3 and 4, or T6_NO_VALUE. The six
+    // outputs give the fitted levels for drawing.
+    double CalcLoss(int32_t mode, int32_t fromEnd, double aKM, double aStartOff, double aEndOff,
+                    double bKM, double bStartOff, double bEndOff, double& aFit, double& aSegStart,
+                    double& aSegEnd, double& bFit, double& bSegStart, double& bSegEnd);
+    double CalcLoss(); // the record's mode between cursors A and B
+    char16_t* CalcLoss(char16_t* buf, int32_t units);
+    char16_t* CalcLoss(char16_t* buf, int32_t mode, int32_t fromEnd, double aKM, double aStartOff,
+                       double aEndOff, double bKM, double bStartOff, double bEndOff, double& aFit,
+                       double& aSegStart, double& aSegEnd, double& bFit, double& bSegStart,
+                       double& bSegEnd, int32_t units);
+    double CalcLSAIntercept(double posKM, double startOff, double endOff, double& segStart,
+                            double& segEnd) const;
+
+    // Reflectance in dB, 0 when there is none; status gets the event flag bits
+    // 0x1 (saturated), 0x40000 (clamped), 0x80000 (few points per pulse).
+    double CalcRefl(int32_t startDP, int32_t endDP, int32_t explicitPeak, int32_t& status) const;
+    double CalcRefl(double startKM, double endKM, int32_t explicitPeak, int32_t& status) const;
+    char16_t* CalcRefl(char16_t* buf, double startKM, double endKM, int32_t explicitPeak,
+                       int32_t units) const;
+    double CalcRefl(double heightDV, double pulseNS, double backscatterDB) const;
+    double CalcMinAmpDV(double reflDB, double pulseNS, double backscatterDB) const;
+    void CalcClampedSatDV(int32_t dp, double& clampDV, double& satDV) const;
+
+    int32_t CalcNoiseFloorDP(int32_t recompute); // negative when not found
+    int32_t GetNoiseFloorDP() const;
+    int32_t CalcNFPctDV(int32_t startDP, int32_t endDP, double pct) const; // 0xFFFF: none
+    double EstAttenDBKM(int32_t startDP, int32_t endDP, int32_t window, int32_t kind, double lo,
+                        double hi, double step, int32_t minCount) const;
+    double CalcAtn();
+    double GetCalcAtn() const;
+    double GetAtn() const;
+    double CalcTimeOfFlightSEC() const;
+    void UpEndReflDB(double deltaDB);
+    double CalcSTFMStdDevDB();
+
+    int32_t GetLossMode() const;
+    void SetLossMode(int32_t mode);
+    double GetLSACursorStartOffKM(int32_t mode, int32_t side) const;
+    double GetLSACursorEndOffKM(int32_t mode, int32_t side) const;
+    void SetLSACursorStartOffKM(int32_t mode, int32_t side, double km);
+    void SetLSACursorEndOffKM(int32_t mode, int32_t side, double km);
+    void SetLSACursorsToDefault(int32_t force);
+    double GetDefaultLSACursorLengthKM() const;
+    double GetDefaultSpliceLossIntervalKM() const;
+    void InitAfterCollect();
+
+    // Optical return loss in dB or T6_NO_VALUE; every calculation overwrites
+    // the library's last-result store, which CalcORLInfoSave copies in.
+    double CalcORL(double aKM, double bKM, int32_t fromEnd, int32_t wholeTrace,
+                   int32_t relToOrigin, int32_t& status);
+    char16_t* CalcORL(char16_t* buf, double aKM, double bKM, int32_t fromEnd, int32_t wholeTrace,
+                      int32_t relToOrigin, int32_t units);
+    double CalcORLBasic(int32_t refDP, int32_t aDP, int32_t bDP, int32_t e0DP, int32_t e1DP,
+                        double dBkm, double ior, double backscatterDB, int32_t& status);
+    double CalcAreaLinDV(double value, double factor) const;
+    void CalcORLInfoSave();
+    void CalcORLCopy(const CT6* other);
+
+private:
+    class ScopedSpan0IOR; // puts a reference fibre's index on span 0 for a conversion
+    const LSACursorSet* lsaCursorSet(int32_t mode) const;
+    double lossInMode(int32_t mode, double aKM, double aStartOff, double aEndOff, double bKM,
+                      double bStartOff, double bEndOff, double& aFit, double& aSegStart,
+                      double& aSegEnd, double& bFit, double& bSegStart, double& bSegEnd) const;
+    int32_t locateNoiseFloorDP() const;
+    int32_t findCleanBackscatter(int32_t aDP, int32_t& e1DP, double& slopeDBKM) const;
+    double referenceFibreORL(int32_t refDP, int32_t aDP, int32_t bDP, int32_t& status);
+    bool referenceFibreApplies(double aKM) const;
+
+    // @@legacy-templates
+public:
+    // Level-crossing histogram of values[from..to]: for each level i in
+    // minLevel..maxLevel, how often a step between neighbouring points passes
+    // it and the first and last such step. The three arrays hold maxLevel + 1
+    // entries. Returns 0, or 1 for missing arrays or a negative maxLevel.
+    static int32_t DVFreqDist(const uint16_t* values, int32_t from, int32_t to, int32_t minLevel,
+                              int32_t maxLevel, int32_t* count, int32_t* firstPos,
+                              int32_t* lastPos);
+
+    // Splice templates. BuildFASTemplate marks the record a template: 0, or 1
+    // when it already is one, 2 when its event table is empty.
+    int32_t BuildFASTemplate();
+    // Called on the template: puts its events into trace (merge 0: replacing
+    // the trace's own after the launch; keepMatched: keeping matched trace
+    // events), matched within tolerancePct of the distance, at most
+    // toleranceMaxKM, and measured on the trace. scaleMode 1 scales the
+    // trace's events to the template's end, 2 the template's to the trace's.
+    // 0 done, 2 empty template table, 3 this record is not a template, 4 no
+    // trace or the template itself given; on 2, 3 and 4 nothing changes.
+    int32_t ApplyTemplateTo(CT6* trace, int32_t merge, int32_t keepMatched, double tolerancePct,
+                            double toleranceMaxKM, int32_t scaleMode);
+
+    // Legacy T5 route (layout in varnel/t5_struct.h). Without the outside
+    // converter each of these returns T6_ERR_NO_LEGACY_CONVERTER (CompT5: 0).
+    // T5ToT6 re-initialises the record and fills it from the structure, which
+    // the record owns from this call on (released by FreeAllArrays): 0, 5 no
+    // resolution, index or scale factor, 8 inconsistent inner buffer.
+    int32_t T5ToT6(void* structure, int32_t kind);
+    // Fills a structure from the record, replacing its inner buffer: 0 or 2.
+    int32_t T6ToT5(void* structure);
+    // Encodes the record as a "T5" file into buffer: bytes written, 0 on failure.
+    int32_t CompT5(uint8_t* buffer, int32_t capacity);
+    // Encodes a structure in the file format of formatCode; on entry length is
+    // the room at output, which advances past what was written.
+    int32_t T5ToCompTraceViaT6(void* structure, int32_t formatCode, uint8_t*& output,
+                               int32_t& length);
+    // The route's entry points for reading and saving files: a file the
+    // converter reads (its status passes through unchanged; the structure
+    // stays attached on success), and a save in formatCode into buffer, which
+    // grows as the encoding needs; size is the number of bytes written.
+    int32_t DecompLegacy(const char16_t* path, const uint8_t* bytes, int32_t length);
+    int32_t CompLegacy(int32_t formatCode, std::vector<uint8_t>& buffer, size_t& size);
+
+private:
+    void releaseT5Struct();
+    void fillHeaderFromT5(struct T5Struct& t5, const char16_t* const* productNames, int32_t kind);
+    void fillArraysFromT5(struct T5Struct& t5);
+    void fillT5Header(struct T5Struct& t5, const char16_t* const* productNames) const;
+    void fillT5Arrays(struct T5Struct& t5) const;
 
     // @@analysis
+public:
+    // Rebuilds the event table from the trace: 0 done, 1 no memory for the
+    // working arrays, 2 the record holds linear data points, 3 no trace to
+    // analyse (no points, no scale factor or no point spacing). On any code
+    // but 0 the record is unchanged.
+    int32_t FAS();
+    // Running-mean smoothing of the linear samples (or of the data points
+    // taken as linear values); marks the trace as smoothed.
+    void BoxCar();
+
+    // State of one FAS run; defined inside the library only.
+    struct FASRun;
+
+private:
+    int32_t FindReflRise(const FASRun& run, int32_t u, int32_t h) const;
+    int32_t FindReflFall(const FASRun& run, int32_t p, int32_t h) const;
+    int32_t FindReflEnd(const FASRun& run, int32_t level0, int32_t fallStart, int32_t h) const;
+    int32_t FindNonReflEnd(const FASRun& run, int32_t a, int32_t b) const;
+    int32_t FindNonReflStart(const FASRun& run, int32_t a, int32_t prevEnd, int32_t end) const;
+    void HiReflPeaks(FASRun& run);
+    void LinearizeDVs(FASRun& run);
+    void WinPWWin(FASRun& run);
+    void RemoveEvents(const FASRun& run);
+    void FindReflectiveCandidates(FASRun& run);
+    void CheckReflections(FASRun& run);
+    void FindNonReflExtents(FASRun& run);
+    void BuildEventTable(FASRun& run);
+    void EndAtNthReflection(const FASRun& run);
+    void CloseEventTable(const FASRun& run);
 };
 
 // Free functions of the areas below the record.
@@ -873,9 +1122,74 @@ VARNEL_API double T6KMFromDPFR(const CT6* trace, int32_t dp, uint16_t fr);
 // @@free:events
 
 // @@free:header-pages
+// Header template statuses: 1001 is a usable template with a field cut at
+// column 50; 1002 and 1003 are usable up to the page or field that stopped it.
+inline constexpr int32_t T6_HDR_FIELD_CUT = 1001;
+inline constexpr int32_t T6_HDR_TOO_MANY_PAGES = 1002;
+inline constexpr int32_t T6_HDR_TOO_MANY_FIELDS = 1003;
+inline constexpr int32_t T6_HDR_EMPTY_TEMPLATE = 1004;
 
 // @@free:native-files
+// 1 when the bytes begin with the native file magic "<T6>", else 0.
+VARNEL_API int32_t T6IsT6(const uint8_t* bytes, int32_t length);
 
 // @@free:measurement
 
+// @@free:legacy-printinfo
+// Print-information files: one writer and one reader per process, each keeping
+// its file and record buffer between calls. Status codes: 0 done, 1 bad
+// signature or short read (also a value read past the end of its record),
+// 2 no memory, 7 the trace compressed to nothing, 9 file not opened or no file
+// open, 10 short write.
+
+// A string read back from a record takes at most this many characters,
+// terminator included; longer ones are cut.
+inline constexpr int32_t T6_PIF_MAX_STRING = 512;
+
+VARNEL_API int32_t T6PIFPutInit(const char16_t* path, const char16_t* title, int32_t a, int32_t b);
+VARNEL_API int32_t T6PIFPutPrinter(const char16_t* printer, int32_t a, int32_t b);
+VARNEL_API int32_t T6PIFPutT6Filespec(const char16_t* filespec);
+VARNEL_API int32_t T6PIFPutPageHdr(const char16_t* text1, const char16_t* text2,
+                                   const char16_t* text3, const char16_t* text4, double x, double y,
+                                   int32_t n);
+VARNEL_API int32_t T6PIFPutGraphMeas(int32_t a, double x1, double x2, double x3, double x4,
+                                     int32_t b);
+VARNEL_API int32_t T6PIFPutT6Show(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e);
+VARNEL_API int32_t T6PIFPutGraphView(int32_t a, const double first[4], const double second[2],
+                                     int32_t b, int32_t c, int32_t d, int32_t e, int32_t f);
+// Records 9 to 23: every library setting, unit, label and number format.
+VARNEL_API int32_t T6PIFPutT6Parms();
+VARNEL_API int32_t T6PIFPutFinal(); // writes record -1 and closes the file
+
+VARNEL_API int32_t T6PIFInInit(const char* path);
+VARNEL_API int32_t T6PIFRecLoad(int32_t& type);
+VARNEL_API int32_t T6PIFRecGet(int32_t& value);
+VARNEL_API int32_t T6PIFRecGet(double& value);
+VARNEL_API char16_t* T6PIFRecGet(char16_t* buf); // buf holds T6_PIF_MAX_STRING characters
+// Restores the settings of the loaded record when it is of the given type
+// (9 to 23); 1 otherwise, changing nothing.
+VARNEL_API int32_t T6PIFSetT6Parms(int32_t type);
+VARNEL_API void T6PIFInFinal();
+
+// Far-end time of flight of fibre-fill traces, in seconds per trace (0 when
+// not measured); status 0 measured, 1 not a fibre-fill trace, 2 no trace.
+// Each trace's table becomes a launch and an end event at the far-end peak
+// (left at the noise floor, questionable, when no clean reflection is found).
+// Returns 0, 1 for missing arrays, 2 when the working memory runs out.
+VARNEL_API int32_t T6CalcCDTOFs(int32_t n, CT6** traces, double* tof, int32_t* status);
+
+// The legacy route's own status: the file or save format needs the outside
+// legacy converter (Ferrowin), which is not installed. Not a damaged file.
+inline constexpr int32_t T6_ERR_NO_LEGACY_CONVERTER = 40;
+
+// Inverts a symmetric 3x3 matrix in place and returns 1; returns 0 and leaves
+// it unchanged when it is not exactly symmetric or singular.
+VARNEL_API int32_t T6SymMatrix3X3Inv(double m[3][3]);
+
 // @@free:analysis
+// Analysis thresholds: loss, reflectance and break (end) in dB, the number of
+// breaks that end the fibre, the reflection that ends it (0: off) and that
+// reflection's threshold in dB.
+VARNEL_API void T6SetFASParms(double lossDB, double reflDB, double breakDB, int32_t numBreaks,
+                              int32_t endAtNthRefl, double nthReflThreshDB);
+VARNEL_API void T6SetFASABFlip(double first, double second, int32_t flag);

@@ -1,0 +1,50 @@
+#include "analysis/fas_candidates.h"
+
+#include "record/event_element.h"
+
+#include <new>
+#include <utility>
+
+namespace varnel {
+
+bool CandidateArray::allocate() {
+    try {
+        items_.assign(kCapacity, Candidate{});
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    count_ = 0;
+    return true;
+}
+
+Candidate& CandidateArray::add(int32_t startDP, int32_t endDP, int32_t type) {
+    if (count_ < kCapacity) ++count_;
+    Candidate& c = items_[static_cast<size_t>(count_ - 1)];
+    c = Candidate{startDP, 0, 0, endDP, type, 0};
+    return c;
+}
+
+void CandidateArray::remove(int32_t i) {
+    items_[static_cast<size_t>(i)].flags |= EventFlag::MarkedForDeletion;
+}
+
+bool CandidateArray::isRemoved(int32_t i) const {
+    return (items_[static_cast<size_t>(i)].flags & EventFlag::MarkedForDeletion) != 0;
+}
+
+void CandidateArray::compactAndSort() {
+    int32_t kept = 0;
+    for (int32_t i = 0; i < count_; ++i) {
+        if (!isRemoved(i)) items_[static_cast<size_t>(kept++)] = items_[static_cast<size_t>(i)];
+    }
+    count_ = kept;
+    for (int32_t i = 0; i < count_; ++i) {
+        int32_t smallest = i;
+        for (int32_t j = i + 1; j < count_; ++j) {
+            if ((*this)[j].startDP < (*this)[smallest].startDP) smallest = j;
+        }
+        if (smallest != i) std::swap((*this)[i], (*this)[smallest]);
+    }
+}
+
+} // namespace varnel

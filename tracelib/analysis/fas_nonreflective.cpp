@@ -1,0 +1,155 @@
+// Extents of non-reflective candidates: from where the fibre's slope is lost
+// before the event to where it is regained after it; then groups and the
+// launch zone.
+#include "analysis/fas_steps.h"
+
+#include "record/event_element.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int32_t kSlopeWindow = 10;
+constexpr int32_t kShortSlopeWindow = 5;
+constexpr int32_t kMinPointsPer = 5;
+constexpr int32_t kSmallPulsePoints = 4;
+constexpr int32_t kSearchPulses = 7;
+constexpr int32_t kStartProbes = 5;
+constexpr int32_t kEqualRunSteps[] = {1, 4, 7};
+constexpr int32_t kLaunchZonePercent = 110;
+
+} // namespace
+
+int32_t CT6::FindNonReflEnd(const FASRun& run, int32_t a, int32_t b) const {
+    for (int32_t i = a; i <= b; ++i) {
+        const double slope = run.slopeDBKM(i, std::min(kSlopeWindow, b - i + 1));
+        if (std::fabs(slope - run.atnDBKM) <= 0.1 * run.atnDBKM) return i;
+    }
+    return b;
+}
+
+int32_t CT6::FindNonReflStart(const FASRun& run, int32_t a, int32_t prevEnd, int32_t end) const {
+    const uint16_t* dv = run.dv;
+    const double atn = run.atnDBKM;
+    const int32_t pp = run.pp(a);
+
+    int32_t n = pp / 2;
+    if (n < 6) n = 5;
+    n = std::max(std::min({n, 12, end - a}), 0);
+    const int32_t window = n <= 8 ? kShortSlopeWindow : kSlopeWindow;
+    double lowest = std::numeric_limits<double>::max();
+    double highest = std::numeric_limits<double>::lowest();
+    for (int32_t k = 0; k < kStartProbes; ++k) {
+        const double slope = run.slopeDBKM(a + n - k - window + 1, window);
+        lowest = std::min(lowest, slope);
+        highest = std::max(highest, slope);
+    }
+    const double deviation =
+        std::fabs(highest - atn) >= std::fabs(lowest - atn) ? highest - atn : lowest - atn;
+
+    double bandLow = 0.9 * atn;
+    double bandHigh = 1.1 * atn;
+    if (deviation > 0.5 * atn) bandLow = std::numeric_limits<double>::lowest();
+    if (deviation < 0 && -deviation > 0.5 * atn) bandHigh = std::numeric_limits<double>::max();
+
+    const int32_t floor = std::max(prevEnd + 1, 0);
+    int32_t limit = std::max(floor, a - std::max(pp + 11, pp * 3 / 2) - 3);
+    int32_t result = a;
+    double closest = std::numeric_limits<double>::max();
+    for (int32_t r = a; r >= limit; --r) {
+        const int32_t from = std::max(r - kSlopeWindow + 1, prevEnd);
+        const double slope = run.slopeDBKM(from, r - from + 1);
+        if (slope >= bandLow && slope <= bandHigh) {
+            result = r;
+            break;
+        }
+        if (std::fabs(slope - atn) < closest) {
+            closest = std::fabs(slope - atn);
+            result = r;
+        }
+        if (slope < 0 || slope > 2.5 * atn) limit = std::max(limit - 1, floor);
+    }
+
+    const int32_t top = std::min(end, run.last);
+    if (deviation < 0 && lowest < 0) {
+        while (result < top && dv[result + 1] <= dv[result])
+            ++result;
+        while (result > floor && dv[result - 1] <= dv[result])
+            --result;
+        const int32_t base = result;
+        int32_t equal = 0;
+        for (int32_t q = base + 1; q <= top && dv[q] == dv[base]; ++q) {
+            ++equal;
+            if (std::find(std::begin(kEqualRunSteps), std::end(kEqualRunSteps), equal) !=
+                std::end(kEqualRunSteps)) {
+                ++result;
+            }
+            if (equal == kEqualRunSteps[2]) break;
+        }
+        return result;
+    }
+    if (deviation > 0) {
+        while (result < top && dv[result + 1] >= dv[result])
+            ++result;
+    }
+    return result;
+}
+
+void CT6::FindNonReflExtents(FASRun& run) {
+    varnel::CandidateArray& candidates = run.candidates;
+    for (int32_t i = 1; i < candidates.count(); ++i) {
+        varnel::Candidate& c = candidates[i];
+        if (c.type == varnel::EventType::Reflective || candidates.isRemoved(i)) continue;
+        const bool hasNext = i + 1 < candidates.count();
+        const varnel::Candidate* next = hasNext ? &candidates[i + 1] : nullptr;
+        const int32_t pp = run.pp(c.startDP);
+        const int32_t n = pp < kMinPointsPer ? kSmallPulsePoints : pp;
+        const int32_t p = c.startDP + n / 2;
+        const int32_t limit = std::min(next ? next->startDP : run.nf, p + kSearchPulses * n);
+        c.endDP = FindNonReflEnd(run, std::min(p, limit), limit);
+
+        int32_t searchFrom = c.startDP;
+        if (next && next->type == varnel::EventType::Reflective && next->startDP == c.endDP) {
+            searchFrom = std::min(c.startDP + pp / 2, c.endDP - 3);
+        }
+        c.startDP = FindNonReflStart(run, searchFrom, candidates[i - 1].endDP, c.endDP);
+    }
+    candidates.compactAndSort();
+}
+
+namespace varnel {
+
+void formGroups(CandidateArray& candidates) {
+    for (int32_t i = 1; i <= candidates.count() - 2; ++i) {
+        Candidate& c = candidates[i];
+        if (candidates.isRemoved(i) || c.type != EventType::NonReflective) continue;
+        for (int32_t j = i + 1; j < candidates.count(); ++j) {
+            Candidate& other = candidates[j];
+            if (candidates.isRemoved(j)) continue;
+            if (other.type != EventType::NonReflective || other.startDP > c.endDP + 1) break;
+            c.endDP = std::max(c.endDP, other.endDP);
+            c.type = EventType::Group;
+            candidates.remove(j);
+        }
+    }
+    candidates.compactAndSort();
+}
+
+void absorbLaunchZone(CT6::FASRun& run) {
+    CandidateArray& candidates = run.candidates;
+    if (candidates.count() == 0 || candidates[0].type != EventType::Launch) return;
+    Candidate& launch = candidates[0];
+    const int32_t reach = run.pulses[0].pointsPer * kLaunchZonePercent / 100;
+    for (int32_t i = 1; i <= candidates.count() - 2; ++i) {
+        const Candidate& c = candidates[i];
+        if (c.startDP > launch.startDP + reach) break;
+        launch.endDP = c.endDP;
+        launch.flags |= EventFlag::LossUnknown;
+        candidates.remove(i);
+    }
+    candidates.compactAndSort();
+}
+
+} // namespace varnel

@@ -1,0 +1,40 @@
+// Constants and small helpers shared by the measurements.
+#pragma once
+
+#include <varnel/varnel.h>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace varnel {
+
+// Event flag bits a reflectance measurement reports.
+inline constexpr int32_t kReflSaturated = 0x1;
+inline constexpr int32_t kReflClamped = 0x40000;
+inline constexpr int32_t kFewPointsPerPulse = 0x80000;
+
+// Reflectances outside this window are not believed.
+inline constexpr double kLowestReflDB = -70.0;
+inline constexpr double kHighestReflDB = -10.0;
+
+inline bool hasValue(double v) {
+    return v != T6_NO_VALUE;
+}
+
+// Mean of the values with one highest and one lowest dropped (when there are
+// at least three); valueAt(k) for k = 0 … n - 1.
+template <class ValueAt> double trimmedMean(int32_t n, ValueAt valueAt) {
+    if (n <= 0) return 0.0;
+    double sum = 0.0;
+    double lowest = valueAt(0), highest = valueAt(0);
+    for (int32_t k = 0; k < n; ++k) {
+        double v = valueAt(k);
+        sum += v;
+        lowest = std::min(lowest, v);
+        highest = std::max(highest, v);
+    }
+    if (n < 3) return sum / n;
+    return (sum - lowest - highest) / (n - 2);
+}
+
+} // namespace varnel

@@ -1,0 +1,35 @@
+#include "formats/sor_crc.h"
+
+#include <array>
+
+namespace varnel::sor {
+namespace {
+
+constexpr uint16_t kPolynomial = 0x1021;
+
+constexpr std::array<uint16_t, 256> makeTable() {
+    std::array<uint16_t, 256> table{};
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        uint16_t crc = static_cast<uint16_t>(byte << 8);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc & 0x8000) ? static_cast<uint16_t>((crc << 1) ^ kPolynomial)
+                                 : static_cast<uint16_t>(crc << 1);
+        }
+        table[byte] = crc;
+    }
+    return table;
+}
+
+constexpr std::array<uint16_t, 256> kTable = makeTable();
+
+} // namespace
+
+uint16_t crc16(std::span<const uint8_t> bytes) {
+    uint16_t crc = 0;
+    for (uint8_t b : bytes) {
+        crc = static_cast<uint16_t>((crc << 8) ^ kTable[((crc >> 8) ^ b) & 0xFF]);
+    }
+    return crc;
+}
+
+} // namespace varnel::sor

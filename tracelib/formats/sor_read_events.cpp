@@ -1,0 +1,154 @@
+// Key events, ORL, views and cursors of a file without the native record.
+// The launch comes from our own analysis; the file's key events are taken as
+// they stand for everything after it.
+#include "formats/sor_record.h"
+#include "formats/sor_text.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace sor = varnel::sor;
+
+namespace {
+
+char codeAt(const std::string& code, size_t k) {
+    return k < code.size() ? code[k] : ' ';
+}
+
+bool anyNonZero(const auto& values) {
+    return std::any_of(values.begin(), values.end(), [](int32_t v) { return v != 0; });
+}
+
+// Keeps the launch event of a fresh analysis and drops the rest.
+void keepAnalysedLaunch(CT6& r) {
+    r.FAS();
+    for (int32_t i = 1; i < r.EVCount(); ++i)
+        r.EVSetFlags(i, sor::kEventDelete);
+    r.EVDeleteFlagged();
+}
+
+// The table slot of a key event: the launch for propagation time 0, else a
+// new event at the end, starting where its time says.
+int32_t eventSlot(CT6& r, const sor::KeyEvent& e, const sor::TimeRule& rule) {
+    if (e.propagationTime == 0 && r.EVCount() > 0) return 0;
+    const int32_t i = r.EVInsert();
+    if (i < 0) return i;
+    r.EVSetStartKM(i, rule.distanceKM(r, e.propagationTime));
+    const int64_t startDP = r.EVGetStartDP(i);
+    const int64_t endDP = startDP + r.PWGetPointsPerAtDP(r.EVGetStartDP(i));
+    r.EVSetEndDP(i, static_cast<int32_t>(std::min<int64_t>(endDP, INT32_MAX)));
+    return i;
+}
+
+void applyCode(CT6& r, int32_t i, const sor::KeyEvent& e) {
+    const char kind = codeAt(e.code, 0);
+    if (kind == '1' || kind == '2') {
+        r.EVSetType(i, sor::kTypeReflective);
+        r.EVSetRefl(i, e.reflectance / 1000.0);
+        if (kind == '2') r.EVSetFlags(i, sor::kEventSaturated);
+    }
+    if (i == 0) r.EVSetType(i, sor::kTypeLaunch);
+    switch (codeAt(e.code, 1)) {
+    case 'A':
+        r.EVSetFlags(i, sor::kEventTemplate);
+        break;
+    case 'E':
+        r.EVSetType(i, sor::kTypeEnd);
+        r.EVSetFlags(i, sor::kEventClosing);
+        break;
+    case 'D':
+        r.EVSetType(i, sor::kTypeEnd);
+        r.EVSetFlags(i, sor::kEventClosing | sor::kEventManual);
+        break;
+    case 'O':
+        r.EVSetType(i, sor::kTypeEnd);
+        r.EVSetFlags(i, sor::kEventClosing | sor::kEventNoiseFloorEnd);
+        break;
+    case 'M':
+        r.EVSetFlags(i, sor::kEventManual);
+        break;
+    default:
+        break;
+    }
+}
+
+void readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::TimeRule& rule) {
+    const int32_t i = eventSlot(r, e, rule);
+    if (i < 0) return;
+    r.EVSetLoss(i, e.loss / 1000.0);
+    r.EVSetType(i, sor::kTypeNonReflective);
+    applyCode(r, i, e);
+    r.EVSetLossMode(i,
+                    e.technique == "2P" ? sor::kLossModeTwoPointCorrected : sor::kLossModeSplice);
+    if (issue2 && anyNonZero(e.markers)) {
+        const double startKM = r.EVGetStartKM(i);
+        const auto offset = [&](size_t k) { return rule.distanceKM(r, e.markers[k]) - startKM; };
+        r.EVSetLSAOffKM(i, offset(0), offset(1), offset(2), offset(3));
+    }
+    r.EVSetComment(i, sor::fileTextToWide(e.comment).c_str());
+}
+
+void setPosition(CT6& r, double km, int32_t& dp, uint16_t& fr) {
+    dp = r.DPFRFromKM(km, fr);
+}
+
+} // namespace
+
+void CT6::SR4731::readKeyEvents(CT6& r, const SorFile& f, const TimeRule& rule) {
+    if (!f.hasKeyEvents || f.keyEvents.events.empty()) return;
+    keepAnalysedLaunch(r);
+    for (const auto& e : f.keyEvents.events)
+        readKeyEvent(r, e, f.issue == 2, rule);
+    const int32_t last = r.EVCount() - 1;
+    if (last < 0) return;
+    // Setting type 4 again would clear the out-of-range mark of an "O" end.
+    if (r.EVGetType(last) != sor::kTypeEnd) r.EVSetType(last, sor::kTypeEnd);
+    r.EVSetFlags(last, sor::kEventClosing);
+}
+
+void CT6::SR4731::readORL(CT6& r, const SorFile& f, const TimeRule& rule) {
+    const auto& k = f.keyEvents;
+    if (!f.hasKeyEvents || k.orl == 0) return;
+    r.m_orl = T6ScaledFromDB(k.orl / 1000.0);
+    r.m_traceFlags |= sor::kTraceORLAvailable;
+    double aKM = 0.0;
+    double bKM = r.EVCount() > 1 ? r.EVGetStartKM(r.EVCount() - 1) : 0.0;
+    if (anyNonZero(k.orlMarkers)) {
+        aKM = rule.distanceKM(r, k.orlMarkers[0]);
+        bKM = rule.distanceKM(r, k.orlMarkers[1]);
+    }
+    setPosition(r, aKM, r.m_orlADP, r.m_orlAFR);
+    setPosition(r, bKM, r.m_orlBDP, r.m_orlBFR);
+}
+
+void CT6::SR4731::readDisplay(CT6& r, const SorFile& f, const TimeRule& rule, double rangeDB) {
+    constexpr int32_t kViews = 4;
+    r.SetViewMode(0);
+    r.SetLSACursorsToDefault(1);
+    for (int32_t v = 0; v < kViews; ++v)
+        r.SetView(v, 0.0, r.GetMaxKM(), 0.0, rangeDB);
+
+    // A user offset moves 0 km to where the user put the fibre's start.
+    if (f.gen.userOffset != 0 || f.gen.userOffsetDistance != 0) {
+        r.SetHorzShiftKM(-rule.distanceKM(r, 0));
+        if (r.IsORLAvailable() && !anyNonZero(f.keyEvents.orlMarkers)) {
+            setPosition(r, 0.0, r.m_orlADP, r.m_orlAFR);
+            if (r.EVCount() <= 1) setPosition(r, 0.0, r.m_orlBDP, r.m_orlBFR);
+        }
+    }
+
+    double aKM = r.GetMaxKM() / 4;
+    double bKM = 3 * aKM;
+    if (r.EVCount() > 1) {
+        aKM = 0.0;
+        bKM = r.EVGetStartKM(r.EVCount() - 1);
+    }
+    aKM = std::max(aKM, 0.0);
+    bKM = std::max({bKM, 0.0, aKM});
+    r.SetACursorKM(aKM);
+    r.SetBCursorKM(bKM);
+
+    r.SetThresholdLoss(f.fxd.lossThreshold / 1000.0);
+    r.SetThresholdRefl(f.fxd.reflThreshold / -1000.0);
+    r.SetThresholdBreak(f.fxd.endOfFiberThreshold / 1000.0);
+}

@@ -1,0 +1,95 @@
+// Data points from the DataPts block. Files store each point as a loss in
+// dB below the instrument's reference (raw x scale factor / 1e6); the record
+// holds levels that rise with the light, so each point becomes a dynamic
+// range minus its loss, on one scale of 1000 units per dB.
+#include "formats/sor_record.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+constexpr int32_t kRecordScaleFactor = 1000;
+constexpr double kHighestLevelDB = 56.0;
+constexpr double kFirstRangeDB = 24.0;
+constexpr double kRangeStepDB = 8.0;
+constexpr int kMaxRangeSteps = 5;
+
+struct LossSpan {
+    double lowestDB = 999.0;
+    double highestDB = 0.0;
+};
+
+LossSpan lossSpan(const varnel::sor::DataPts& d) {
+    LossSpan span;
+    for (const auto& block : d.blocks) {
+        if (block.points.empty()) continue;
+        const auto [low, high] = std::minmax_element(block.points.begin(), block.points.end());
+        const double dbPerUnit = block.scaleFactor / 1e6;
+        span.lowestDB = std::min(span.lowestDB, *low * dbPerUnit);
+        span.highestDB = std::max(span.highestDB, *high * dbPerUnit);
+    }
+    return span;
+}
+
+// Smallest of 24, 32, ... 64 dB that holds the deepest loss.
+double dynamicRangeFor(double highestDB) {
+    double range = kFirstRangeDB;
+    for (int step = 0; step < kMaxRangeSteps && range < highestDB; ++step)
+        range += kRangeStepDB;
+    return range;
+}
+
+uint16_t rescaled(uint32_t value, int32_t oldScale) {
+    return static_cast<uint16_t>(
+        std::min<uint32_t>(value * kRecordScaleFactor / static_cast<uint32_t>(oldScale), 65535));
+}
+
+} // namespace
+
+double CT6::SR4731::readDataPoints(CT6& r, const SorFile& f, bool fromNative) {
+    const auto& blocks = f.dataPts.blocks;
+    r.DPOInitArray(f.dataPts.totalPoints);
+    r.DPOSetCount(f.dataPts.totalPoints);
+
+    r.SFInitArray(static_cast<int32_t>(blocks.size()));
+    r.m_scaleFactorCount = std::min(static_cast<int32_t>(blocks.size()), r.SFMaxCount());
+    int32_t start = 0;
+    for (int32_t i = 0; i < r.m_scaleFactorCount; ++i) {
+        auto& entry = r.m_scaleFactors[static_cast<size_t>(i)];
+        entry.startDP = start;
+        entry.scaleFactor = kRecordScaleFactor;
+        start += static_cast<int32_t>(blocks[size_t(i)].points.size());
+    }
+
+    LossSpan span = lossSpan(f.dataPts);
+    double offsetDB = 0.0;
+    if (span.highestDB > kHighestLevelDB) {
+        offsetDB = span.lowestDB;
+        span.highestDB -= span.lowestDB;
+    }
+    const double rangeDB = dynamicRangeFor(span.highestDB);
+    r.SetDynamicRange(rangeDB);
+
+    uint16_t* out = r.DPOGetPtr(0);
+    const int32_t count = r.DPOCount();
+    int32_t p = 0;
+    for (const auto& block : blocks) {
+        const double dbPerUnit = block.scaleFactor / 1e6;
+        for (uint16_t raw : block.points) {
+            if (p >= count) break;
+            const double level =
+                std::clamp(rangeDB - raw * dbPerUnit + offsetDB, 0.0, kHighestLevelDB);
+            out[p++] = static_cast<uint16_t>(level * kRecordScaleFactor + 0.5);
+        }
+    }
+
+    // The native record's levels were on its own scale.
+    const int32_t oldScale = r.m_dpwScaleFactor;
+    if (fromNative && oldScale > 0) {
+        r.m_launchIntercept = rescaled(r.m_launchIntercept, oldScale);
+        r.m_zkmLevel = rescaled(r.m_zkmLevel, oldScale);
+    }
+    r.DPWSetup(1);
+    return rangeDB;
+}

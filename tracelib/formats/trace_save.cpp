@@ -1,0 +1,115 @@
+// Saving a record under a format name: encode it, then replace the file.
+#include <varnel/varnel.h>
+
+#include "formats/file_io.h"
+#include "formats/file_status.h"
+
+#include <functional>
+#include <new>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace status = varnel::file_status;
+
+namespace {
+
+struct SaveFormat {
+    std::u16string_view name;
+    int32_t code;
+};
+
+constexpr int32_t kCodeT5 = 5;
+constexpr int32_t kCodeBellcore = 6;
+constexpr int32_t kCodeNative = 14;
+constexpr int32_t kCodeSR4731 = 15;
+
+constexpr SaveFormat kSaveFormats[] = {
+    {u"T5", kCodeT5},
+    {u"Bellcore", kCodeBellcore},
+    {u"GR196", kCodeBellcore},
+    {u"TEK WFM", 8},
+    {u"R90", 9},
+    {u"R90 Min", 10},
+    {u"R90 Max", 11},
+    {u"T6", kCodeNative},
+    {u"SR4731", kCodeSR4731},
+};
+
+constexpr size_t kFirstBufferBytes = 200000;
+constexpr size_t kRetryExtraBytes = 1000;
+
+const SaveFormat* findSaveFormat(const char16_t* name) {
+    if (!name) return nullptr;
+    for (const SaveFormat& f : kSaveFormats)
+        if (f.name == name) return &f;
+    return nullptr;
+}
+
+bool resize(std::vector<uint8_t>& buffer, size_t bytes) {
+    try {
+        buffer.assign(bytes, 0);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+// Encoders report the size they need; one larger buffer is tried when the
+// first is too small.
+using Encoder = std::function<int32_t(uint8_t* out, int32_t capacity)>;
+
+int32_t encodeWithRetry(const Encoder& encode, std::vector<uint8_t>& buffer, size_t& size) {
+    for (bool retried : {false, true}) {
+        int32_t needed = encode(buffer.data(), static_cast<int32_t>(buffer.size()));
+        if (needed <= 0) return status::kEncoderFailed;
+        size = static_cast<size_t>(needed);
+        if (size <= buffer.size()) return status::kSuccess;
+        if (retried || !resize(buffer, size + kRetryExtraBytes)) return status::kNoMemory;
+    }
+    return status::kNoMemory;
+}
+
+// Neither the SR-4731 writer nor the legacy converter route is part of the
+// library yet: their formats cannot be written.
+int32_t encodeForeign(CT6&, int32_t, std::vector<uint8_t>&, size_t&) {
+    return status::kInvalidContent;
+}
+
+} // namespace
+
+int32_t CT6::FileSaveAs(const char16_t* path, const char16_t* formatName, int32_t compress,
+                        int32_t crc) {
+    const SaveFormat* format = findSaveFormat(formatName);
+    if (!format) return status::kInvalidContent;
+    std::vector<uint8_t> buffer;
+    if (!resize(buffer, kFirstBufferBytes)) return status::kNoMemory;
+
+    size_t size = 0;
+    int32_t result = status::kSuccess;
+    if (format->code == kCodeNative) {
+        SetNullOrigToTraceType();
+        char16_t kept[64] = {};
+        GetTraceType(kept);
+        SetTraceType(u"T6");
+        result = encodeWithRetry(
+            [&](uint8_t* out, int32_t capacity) { return CompT6(out, capacity, compress, crc); },
+            buffer, size);
+        SetTraceType(kept);
+    } else {
+        result = encodeForeign(*this, format->code, buffer, size);
+    }
+    if (result != status::kSuccess) return result;
+
+    result = varnel::replaceFile(path, {buffer.data(), size});
+    if (result == status::kSuccess && GetFilenameLength() == 0) SetFilespec(path);
+    return result;
+}
+
+int32_t CT6::FileSave(int32_t compress, int32_t crc) {
+    char16_t path[256 + 1] = {};
+    char16_t filename[128 + 1] = {};
+    char16_t type[64] = {};
+    std::u16string spec = std::u16string(GetPath(path)) + GetFilename(filename);
+    return FileSaveAs(spec.c_str(), GetTraceType(type), compress, crc);
+}

@@ -1,0 +1,135 @@
+// Writing print-information files, one record per call.
+#include <varnel/varnel.h>
+
+#include "formats/file_io.h"
+#include "printinfo/pif_buffer.h"
+#include "printinfo/pif_format.h"
+#include "printinfo/pif_settings.h"
+
+namespace varnel::pif {
+namespace {
+
+Stream& writer() {
+    static Stream stream;
+    return stream;
+}
+
+int32_t writeBytes(std::span<const uint8_t> bytes) {
+    size_t written = std::fwrite(bytes.data(), 1, bytes.size(), writer().file);
+    return written == bytes.size() ? kOK : kShortWrite;
+}
+
+int32_t writeRecord(RecordBuilder& record) {
+    if (record.overflowed()) return kNoMemory;
+    return writeBytes(record.finish());
+}
+
+// Builds a record of the given type with fill(builder) and writes it.
+template <class Fill> int32_t putRecord(int32_t type, Fill fill) {
+    if (!writer().file) return kCannotOpen;
+    RecordBuilder record(writer().buffer, type);
+    fill(record);
+    return writeRecord(record);
+}
+
+struct SettingsWriter {
+    RecordBuilder& record;
+
+    void integer(int32_t& v) { record.putInt(v); }
+    void unitIndex(int32_t& v) { record.putInt(v); }
+    void real(double& v) { record.putDouble(v); }
+    template <size_t N> void label(FixedText<N>& text) { record.putText(text.c_str()); }
+    void format(NumberFormat& text) { record.putText(text.c_str()); }
+};
+
+} // namespace
+} // namespace varnel::pif
+
+using namespace varnel::pif;
+
+int32_t T6PIFPutInit(const char16_t* path, const char16_t* title, int32_t a, int32_t b) {
+    Stream& out = writer();
+    out.close();
+    out.file = std::fopen(varnel::systemPath(path).c_str(), "wb");
+    if (!out.file) return kCannotOpen;
+    if (!resizeBuffer(out.buffer, kInitialBufferBytes)) return kNoMemory;
+    auto signature = reinterpret_cast<const uint8_t*>(kSignature);
+    if (int32_t status = writeBytes({signature, kSignatureBytes})) return status;
+    return putRecord(kInit, [&](RecordBuilder& r) {
+        r.putText(title);
+        r.putInt(a);
+        r.putInt(b);
+    });
+}
+
+int32_t T6PIFPutPrinter(const char16_t* printer, int32_t a, int32_t b) {
+    return putRecord(kPrinter, [&](RecordBuilder& r) {
+        r.putText(printer);
+        r.putInt(a);
+        r.putInt(b);
+    });
+}
+
+int32_t T6PIFPutT6Filespec(const char16_t* filespec) {
+    return putRecord(kFilespec, [&](RecordBuilder& r) { r.putText(filespec); });
+}
+
+int32_t T6PIFPutPageHdr(const char16_t* text1, const char16_t* text2, const char16_t* text3,
+                        const char16_t* text4, double x, double y, int32_t n) {
+    return putRecord(kPageHdr, [&](RecordBuilder& r) {
+        for (const char16_t* text : {text1, text2, text3, text4})
+            r.putText(text);
+        r.putDouble(x);
+        r.putDouble(y);
+        r.putInt(n);
+    });
+}
+
+int32_t T6PIFPutGraphMeas(int32_t a, double x1, double x2, double x3, double x4, int32_t b) {
+    return putRecord(kGraphMeas, [&](RecordBuilder& r) {
+        r.putInt(a);
+        for (double x : {x1, x2, x3, x4})
+            r.putDouble(x);
+        r.putInt(b);
+    });
+}
+
+int32_t T6PIFPutT6Show(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e) {
+    return putRecord(kShow, [&](RecordBuilder& r) {
+        for (int32_t v : {a, b, c, d, e})
+            r.putInt(v);
+    });
+}
+
+int32_t T6PIFPutGraphView(int32_t a, const double first[4], const double second[2], int32_t b,
+                          int32_t c, int32_t d, int32_t e, int32_t f) {
+    return putRecord(kGraphView, [&](RecordBuilder& r) {
+        r.putInt(a);
+        for (int i = 0; i < 4; ++i)
+            r.putDouble(first ? first[i] : 0.0);
+        for (int i = 0; i < 2; ++i)
+            r.putDouble(second ? second[i] : 0.0);
+        for (int32_t v : {b, c, d, e, f})
+            r.putInt(v);
+    });
+}
+
+int32_t T6PIFPutT6Parms() {
+    for (int32_t type = kFirstSettings; type <= kLastSettings; ++type) {
+        int32_t status = putRecord(type, [&](RecordBuilder& r) {
+            SettingsWriter visitor{r};
+            visitSettingsRecord(type, varnel::settings(), visitor);
+        });
+        if (status) return status;
+    }
+    return kOK;
+}
+
+int32_t T6PIFPutFinal() {
+    Stream& out = writer();
+    int32_t status = putRecord(kFinal, [](RecordBuilder&) {});
+    if (out.file && std::fclose(out.file) != 0 && status == kOK) status = kShortWrite;
+    out.file = nullptr;
+    out.close();
+    return status;
+}

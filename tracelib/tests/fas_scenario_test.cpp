@@ -1,0 +1,289 @@
+// Event analysis on simulated fibres whose events are known.
+#include "analysis/fas_settings.h"
+#include "record/event_element.h"
+#include "support/fibre_simulator.h"
+
+#include <varnel/varnel.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using varnel::EventFlag::ClosingEvent;
+using varnel::EventFlag::EndAtNoiseFloor;
+using varnel::EventFlag::EndAtNthRefl;
+using varnel::EventFlag::EndNoNoiseFloor;
+using varnel::EventFlag::LossOverThreshold;
+using varnel::EventFlag::ReflOverThreshold;
+namespace sim = varnel::sim;
+
+constexpr int32_t kLossModeSplice = 0;
+constexpr int32_t kLossModeShortSpan = 6;
+
+// Restores the analysis thresholds a test changes.
+class FasScenario : public ::testing::Test {
+protected:
+    void SetUp() override { saved_ = varnel::fasSettings(); }
+    void TearDown() override { varnel::fasSettings() = saved_; }
+
+    // Index of the event that starts within toleranceKM of km, or -1.
+    static int32_t eventNear(CT6& record, double km, double toleranceKM = 0.02) {
+        for (int32_t i = 1; i < record.EVCount(); ++i) {
+            if (std::fabs(record.EVGetStartKM(i) - km) <= toleranceKM) return i;
+        }
+        return -1;
+    }
+
+    static int32_t lastIndex(const CT6& record) { return record.EVCount() - 1; }
+
+private:
+    varnel::FASSettings saved_;
+};
+
+// 10 km of fibre: two fusion splices, two connectors whose peaks stay below
+// the receiver's clamping level, a reflective end.
+sim::FibreDescription cleanFibre() {
+    sim::FibreDescription fibre = sim::plainFibre(10.0, 0.33);
+    fibre.events = {{2.0, 0.20, 0.0}, {4.0, 0.50, -55.0}, {6.0, 0.15, 0.0}, {8.0, 0.40, -50.0}};
+    return fibre;
+}
+
+TEST_F(FasScenario, CleanFibreFindsEveryEventWhereItIs) {
+    CT6 record;
+    const sim::SimulatedFibre truth = sim::simulateFibre(cleanFibre(), record);
+    ASSERT_EQ(record.FAS(), 0);
+
+    ASSERT_GE(record.EVCount(), 6);
+    EXPECT_EQ(record.EVGetType(0), varnel::EventType::Launch);
+    for (const sim::TrueEvent& event : truth.events) {
+        if (event.type == sim::kTypeLaunch || event.type == sim::kTypeEnd) continue;
+        const int32_t i = eventNear(record, event.positionKM);
+        ASSERT_GE(i, 0) << "no event near " << event.positionKM << " km";
+        // Losses of isolated events over long clean fibre: least squares, 0.05 dB.
+        EXPECT_NEAR(record.EVGetLoss(i), event.lossDB, 0.05) << event.positionKM;
+        EXPECT_EQ(record.EVGetLossMode(i), kLossModeSplice) << event.positionKM;
+        EXPECT_NE(record.EVGetFlags(i) & LossOverThreshold, 0u);
+        if (event.reflectanceDB != 0.0) {
+            EXPECT_EQ(record.EVGetType(i), varnel::EventType::Reflective);
+            EXPECT_NEAR(record.EVGetRefl(i), event.reflectanceDB, 1.0);
+            EXPECT_EQ(record.EVGetFlags(i) & ReflOverThreshold, 0u); // below -40 dB
+        } else {
+            EXPECT_EQ(record.EVGetType(i), varnel::EventType::NonReflective);
+            EXPECT_EQ(record.EVGetRefl(i), 0.0);
+        }
+    }
+    const int32_t end = lastIndex(record);
+    EXPECT_EQ(record.EVGetType(end), varnel::EventType::End);
+    EXPECT_NEAR(record.EVGetStartKM(end), 10.0, 0.02);
+    EXPECT_NE(record.EVGetFlags(end) & ClosingEvent, 0u);
+    EXPECT_EQ(record.EVGetFlags(end) & (EndAtNoiseFloor | EndNoNoiseFloor), 0u);
+}
+
+TEST_F(FasScenario, RunStoresAttenuationSettingsAndMarks) {
+    T6SetFASParms(0.05, -45.0, 4.0, 2, 0, -30.0);
+    CT6 record;
+    sim::simulateFibre(cleanFibre(), record);
+    record.SetTraceTemplate(1);
+    record.ClearAllModFlags();
+    ASSERT_EQ(record.FAS(), 0);
+
+    EXPECT_NEAR(record.GetCalcAtn(), 0.33, 0.02);
+    EXPECT_NEAR(record.GetLaunchIntercept(), 26.0, 0.1);
+    EXPECT_EQ(record.IsTraceTemplate(), 0);
+    EXPECT_EQ(record.IsModFlagSet(4096), 1);
+    EXPECT_EQ(record.IsModFlagSet(1), 1);
+    EXPECT_DOUBLE_EQ(record.GetThresholdLoss(), 0.05);
+    EXPECT_DOUBLE_EQ(record.GetThresholdRefl(), -45.0);
+    EXPECT_DOUBLE_EQ(record.GetThresholdBreak(), 4.0);
+    EXPECT_EQ(record.GetFASNumBreaks(), 2);
+    EXPECT_EQ(record.GetFASEndAtNthRefl(), 0);
+    EXPECT_DOUBLE_EQ(record.GetFASNthReflThresh(), -30.0);
+}
+
+TEST_F(FasScenario, RepeatedRunsGiveTheSameTable) {
+    CT6 record;
+    sim::simulateFibre(cleanFibre(), record);
+    ASSERT_EQ(record.FAS(), 0);
+    std::vector<uint8_t> first(static_cast<size_t>(record.EVCount() * record.EVSizeElement()));
+    record.EVCopy(first.data());
+    ASSERT_EQ(record.FAS(), 0);
+    std::vector<uint8_t> second(static_cast<size_t>(record.EVCount() * record.EVSizeElement()));
+    record.EVCopy(second.data());
+    EXPECT_EQ(first, second);
+}
+
+TEST_F(FasScenario, FibreFadingIntoTheNoiseEndsThereAsQuestionable) {
+    // 2 dB/km from 26 dB: the backscatter sinks into the noise near 12 km.
+    sim::FibreDescription fibre = sim::plainFibre(15.0, 2.0);
+    fibre.endReflectanceDB = 0.0;
+    CT6 record;
+    sim::simulateFibre(fibre, record);
+    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.EVCount(), 2);
+    EXPECT_EQ(record.EVGetType(0), varnel::EventType::Launch);
+    EXPECT_EQ(record.EVGetType(1), varnel::EventType::End);
+    EXPECT_EQ(record.EVGetStartDP(1), std::abs(record.GetNoiseFloorDP()));
+    EXPECT_EQ(record.EVGetFlags(1) & (EndAtNoiseFloor | ClosingEvent),
+              EndAtNoiseFloor | ClosingEvent);
+    EXPECT_EQ(record.EVQtEnd(1), 1);
+}
+
+TEST_F(FasScenario, TraceThatNeverReachesTheNoiseEndsAtTheLastPoint) {
+    // 20 km of fibre in a 16 km trace: no noise floor to find.
+    sim::FibreDescription fibre = sim::plainFibre(20.0, 0.33);
+    fibre.events = {{5.0, 0.3, 0.0}};
+    CT6 record;
+    sim::simulateFibre(fibre, record);
+    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_LT(record.GetNoiseFloorDP(), 0);
+    const int32_t end = lastIndex(record);
+    EXPECT_EQ(record.EVGetType(end), varnel::EventType::End);
+    EXPECT_EQ(record.EVGetStartDP(end), record.DPOCount() - 1);
+    EXPECT_NE(record.EVGetFlags(end) & EndNoNoiseFloor, 0u);
+    EXPECT_GE(eventNear(record, 5.0), 1);
+}
+
+TEST_F(FasScenario, CloseNeighboursUseShortSpanLoss) {
+    // Two splices 10 points apart (1 m resolution).
+    sim::FibreDescription fibre = sim::plainFibre(10.0, 0.33);
+    fibre.events = {{3.0, 0.3, 0.0}, {3.010, 0.3, -45.0}};
+    CT6 record;
+    sim::simulateFibre(fibre, record);
+    ASSERT_EQ(record.FAS(), 0);
+    const int32_t i = eventNear(record, 3.0, 0.005);
+    ASSERT_GE(i, 1);
+    EXPECT_EQ(record.EVGetLossMode(i), kLossModeShortSpan);
+}
+
+TEST_F(FasScenario, IsolatedSpliceStoresItsLeastSquaresSegments) {
+    sim::FibreDescription fibre = sim::plainFibre(10.0, 0.33);
+    fibre.events = {{5.0, 0.3, 0.0}};
+    CT6 record;
+    sim::simulateFibre(fibre, record);
+    ASSERT_EQ(record.FAS(), 0);
+    const int32_t i = eventNear(record, 5.0);
+    ASSERT_GE(i, 1);
+    EXPECT_EQ(record.EVGetLossMode(i), kLossModeSplice);
+    EXPECT_LT(record.EVGetLSAStartOffKM(i, 1), record.EVGetLSAEndOffKM(i, 1));
+    EXPECT_LT(record.EVGetLSAEndOffKM(i, 1), 0.0);
+    EXPECT_GT(record.EVGetLSAStartOffKM(i, 0), 0.0);
+    EXPECT_LT(record.EVGetLSAStartOffKM(i, 0), record.EVGetLSAEndOffKM(i, 0));
+    // The segments reach at most the 2 km limit either side.
+    EXPECT_GE(record.EVGetLSAStartOffKM(i, 1), -2.01);
+    EXPECT_LE(record.EVGetLSAEndOffKM(i, 0), 2.01);
+}
+
+TEST_F(FasScenario, LaunchCableConnectorIsFound) {
+    // 1 km launch cable, then the fibre under test behind a connector.
+    sim::FibreDescription fibre = sim::plainFibre(9.0, 0.33);
+    fibre.sections = {{1.0, 0.33}, {8.0, 0.35}};
+    fibre.launchReflectanceDB = -50.0;
+    fibre.events = {{1.0, 0.4, -48.0}, {4.0, 0.2, 0.0}};
+    CT6 record;
+    sim::simulateFibre(fibre, record);
+    ASSERT_EQ(record.FAS(), 0);
+    const int32_t connector = eventNear(record, 1.0);
+    ASSERT_GE(connector, 1);
+    EXPECT_EQ(record.EVGetType(connector), varnel::EventType::Reflective);
+    EXPECT_GE(eventNear(record, 4.0), 1);
+}
+
+sim::FibreDescription twoBreaks() {
+    sim::FibreDescription fibre = sim::plainFibre(12.0, 0.25);
+    fibre.launchLevelDB = 28.0;
+    fibre.events = {{3.0, 4.0, 0.0}, {6.0, 0.3, 0.0}, {8.0, 5.0, -45.0}};
+    return fibre;
+}
+
+TEST_F(FasScenario, FirstBreakEndsTheFibreByDefault) {
+    CT6 record;
+    sim::simulateFibre(twoBreaks(), record);
+    ASSERT_EQ(record.FAS(), 0);
+    const int32_t end = lastIndex(record);
+    EXPECT_EQ(record.EVGetType(end), varnel::EventType::End);
+    EXPECT_NEAR(record.EVGetStartKM(end), 3.0, 0.02);
+    EXPECT_EQ(record.EVGetFlags(end) & (EndAtNoiseFloor | EndNoNoiseFloor), 0u);
+}
+
+TEST_F(FasScenario, SecondBreakEndsTheFibreWhenTwoAreAsked) {
+    T6SetFASParms(0.03, -40.0, 3.0, 2, 0, -40.0);
+    CT6 record;
+    sim::simulateFibre(twoBreaks(), record);
+    ASSERT_EQ(record.FAS(), 0);
+    const int32_t first = eventNear(record, 3.0);
+    ASSERT_GE(first, 1);
+    EXPECT_NE(record.EVGetType(first), varnel::EventType::End);
+    EXPECT_GE(record.EVGetLoss(first), 3.0);
+    const int32_t end = lastIndex(record);
+    EXPECT_EQ(record.EVGetType(end), varnel::EventType::End);
+    EXPECT_NEAR(record.EVGetStartKM(end), 8.0, 0.02);
+}
+
+TEST_F(FasScenario, ThirdStrongReflectionEndsTheFibre) {
+    T6SetFASParms(0.03, -40.0, 3.0, 1, 3, -60.0);
+    sim::FibreDescription fibre = sim::plainFibre(12.0, 0.25);
+    fibre.events = {{2.0, 0.3, -55.0},
+                    {4.0, 0.3, -67.0},
+                    {6.0, 0.3, -52.0},
+                    {8.0, 0.3, -54.0},
+                    {10.0, 0.3, 0.0}};
+    CT6 record;
+    sim::simulateFibre(fibre, record);
+    ASSERT_EQ(record.FAS(), 0);
+    const int32_t end = lastIndex(record);
+    EXPECT_NEAR(record.EVGetStartKM(end), 8.0, 0.02);
+    EXPECT_EQ(record.EVGetType(end), varnel::EventType::End);
+    EXPECT_NE(record.EVGetFlags(end) & EndAtNthRefl, 0u);
+    EXPECT_NE(record.EVGetFlags(end) & ClosingEvent, 0u);
+}
+
+TEST_F(FasScenario, GainerKeepsItsNegativeLoss) {
+    sim::FibreDescription fibre = sim::plainFibre(10.0, 0.33);
+    fibre.events = {{4.0, -0.15, 0.0}};
+    CT6 record;
+    sim::simulateFibre(fibre, record);
+    ASSERT_EQ(record.FAS(), 0);
+    const int32_t i = eventNear(record, 4.0);
+    ASSERT_GE(i, 1);
+    EXPECT_NEAR(record.EVGetLoss(i), -0.15, 0.05);
+    EXPECT_NE(record.EVGetFlags(i) & LossOverThreshold, 0u);
+}
+
+TEST_F(FasScenario, SpliceBelowTheLossThresholdIsNotKept) {
+    sim::FibreDescription fibre = sim::plainFibre(10.0, 0.33);
+    fibre.events = {{4.0, 0.02, 0.0}};
+    CT6 record;
+    sim::simulateFibre(fibre, record);
+    ASSERT_EQ(record.FAS(), 0);
+    EXPECT_EQ(eventNear(record, 4.0, 0.05), -1);
+    EXPECT_EQ(record.EVCount(), 2); // launch and end
+}
+
+TEST_F(FasScenario, LinearDataIsRefusedAndTheTableKept) {
+    sim::FibreDescription fibre = cleanFibre();
+    fibre.linearSamples = true;
+    CT6 record;
+    sim::simulateFibre(fibre, record);
+    const int32_t count = record.EVCount();
+    ASSERT_GT(count, 0);
+    std::vector<uint8_t> before(static_cast<size_t>(count * record.EVSizeElement()));
+    record.EVCopy(before.data());
+    record.ClearAllModFlags();
+    EXPECT_EQ(record.FAS(), 2);
+    ASSERT_EQ(record.EVCount(), count);
+    std::vector<uint8_t> after(before.size());
+    record.EVCopy(after.data());
+    EXPECT_EQ(before, after);
+    EXPECT_EQ(record.IsModFlagSet(0xFFFFFFFFu), 0);
+}
+
+TEST_F(FasScenario, EmptyRecordIsRefused) {
+    CT6 record;
+    EXPECT_EQ(record.FAS(), 3);
+    EXPECT_EQ(record.EVCount(), 0);
+}
+
+} // namespace

@@ -1,0 +1,45 @@
+// A native file that fills every part of the record, written item by item in
+// the writer's order so that decoding and re-encoding it must give the same
+// items back; and helpers to take native files apart into their items.
+#pragma once
+
+#include "support/native_file_builder.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace varnel::test {
+
+struct SampleItem {
+    uint8_t tag;
+    Bytes value;
+    bool operator==(const SampleItem&) const = default;
+};
+
+// The sample's values, for checks through the record's accessors.
+struct NativeSample {
+    static constexpr int32_t kPoints = 40000;
+    static constexpr int32_t kZeroKMDP = 40;
+    static constexpr int32_t kResoMicroM = 2500000; // 2.5 m
+    std::vector<uint16_t> points;
+    std::vector<uint32_t> flagWords;
+    std::vector<SampleItem> items;
+};
+
+NativeSample MakeNativeSample();
+
+// Frames items into stored blocks (split before 9994 payload bytes); with
+// compress, every block is imploded instead.
+Bytes EncodeItems(const std::vector<SampleItem>& items, bool compress = false,
+                  bool checked = false);
+
+// Every item of a native file in order; fails the current test on damage.
+std::vector<SampleItem> ItemsOf(const Bytes& file);
+
+// Value builders for items.
+Bytes Str(const std::u16string& text);
+Bytes Ints(std::initializer_list<int32_t> values);
+Bytes DPFRBytes(int32_t dp, uint16_t fr);
+
+} // namespace varnel::test
