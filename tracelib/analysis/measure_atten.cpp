@@ -1,5 +1,6 @@
 // Fibre attenuation: the median of short two-window slopes along the trace,
 // and the record's stored attenuation.
+#include "analysis/measure_common.h"
 #include "record/settings.h"
 
 #include <varnel/varnel.h>
@@ -14,7 +15,7 @@ constexpr int32_t kSingleMode = 1;
 constexpr int32_t kSlopeWindowPoints = 5; // points averaged at each end of a slope
 constexpr int32_t kMinWindow = 50;
 constexpr int32_t kMinSpareSamples = 100;
-constexpr double kMaxBins = 10e6;
+constexpr double kMaxBins = 1e6;
 
 // What a fibre of this kind typically loses when the trace cannot tell.
 double typicalAttenDBKM(int32_t fiberMode, double wavelengthNM) {
@@ -103,10 +104,11 @@ double CT6::CalcAtn() {
         endDP = std::min(EVGetStartDP(events - 1), m_lastDP);
     } else {
         int32_t noiseFloor = std::abs(CalcNoiseFloorDP(1));
-        startDP = GetOnAfterZKMDP() + 4 * PWGetPointsPer(0);
-        endDP = noiseFloor - 7 * PWGetPointsPerAtDP(noiseFloor);
+        startDP = varnel::clampToInt32(GetOnAfterZKMDP() + 4 * int64_t{PWGetPointsPer(0)});
+        endDP = varnel::clampToInt32(noiseFloor - 7 * int64_t{PWGetPointsPerAtDP(noiseFloor)});
     }
-    int32_t window = std::max(kMinWindow, (endDP - startDP + 1) / 100);
+    int32_t window =
+        varnel::clampToInt32(std::max<int64_t>(kMinWindow, (int64_t{endDP} - startDP + 1) / 100));
     m_attenuationDBKM = EstAttenDBKM(startDP, endDP, window, 1, 0.0, 9.0, 0.001, 30);
     return m_attenuationDBKM;
 }

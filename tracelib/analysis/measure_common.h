@@ -21,6 +21,12 @@ inline bool hasValue(double v) {
     return v != T6_NO_VALUE;
 }
 
+// Positions are summed in 64 bits (with absurd settings a pulse spans more
+// points than 32 bits hold) and brought back into the 32-bit range.
+inline int32_t clampToInt32(int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
 // Mean of the values with one highest and one lowest dropped (when there are
 // at least three); valueAt(k) for k = 0 … n - 1.
 template <class ValueAt> double trimmedMean(int32_t n, ValueAt valueAt) {

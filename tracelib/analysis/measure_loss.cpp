@@ -44,6 +44,7 @@ void mirrorFromEnd(int32_t mode, double endKM, double& aKM, double& bKM) {
 double levelBeforeKM(const CT6& trace, double km) {
     uint16_t fr = 0;
     int32_t dp = trace.DPFRFromKM(km, fr);
+    if (dp < INT32_MIN + 4) return T6_NO_VALUE;
     double sum = 0.0;
     for (int32_t k = 0; k < 5; ++k) {
         double level = trace.GetDBAtDPFR(dp - k, 0);

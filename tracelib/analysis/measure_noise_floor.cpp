@@ -1,5 +1,7 @@
 // Where the trace meets the receiver's noise floor: the floor is the most
 // frequent of the lowest levels once the trace stops falling into it.
+#include "analysis/measure_common.h"
+
 #include <varnel/varnel.h>
 
 #include <algorithm>
@@ -60,7 +62,7 @@ int32_t refine(std::span<const uint16_t> values, int32_t from, int32_t to, int32
     int32_t inWindow = 0; // occurrences in [i, i + window)
     int32_t windowEnd = from;
     for (int32_t i = from; i <= to; ++i) {
-        for (; windowEnd < std::min(i + window, to + 1); ++windowEnd)
+        for (; windowEnd < std::min<int64_t>(int64_t{i} + window, to + 1); ++windowEnd)
             if (values[windowEnd] == level) ++inWindow;
         if (values[i] == level && inWindow >= kRefineCount) return i;
         if (values[i] == level) --inWindow;
@@ -110,11 +112,12 @@ int32_t CT6::locateNoiseFloorDP() const {
     // The working points are what a level read sees; never look past them.
     int32_t last = std::min(m_lastDP, static_cast<int32_t>(m_dpw.size()) - 1);
     int32_t pointsPerPulse = PWGetPointsPer(0);
-    int32_t lo = std::max(GetOnAfterZKMDP(), 0) + pointsPerPulse;
+    int32_t lo = varnel::clampToInt32(std::max(GetOnAfterZKMDP(), 0) + int64_t{pointsPerPulse});
     int32_t hi = last - 5;
     if (lo > hi) return notFound;
     std::span<const uint16_t> values(m_dpw.data(), static_cast<size_t>(last) + 1);
-    int32_t window = std::max(kRefineMinWindow, 2 * pointsPerPulse);
+    int32_t window =
+        varnel::clampToInt32(std::max<int64_t>(kRefineMinWindow, 2 * int64_t{pointsPerPulse}));
 
     int32_t lowestPosition = 0;
     CensusLevel level = census(values, lo, hi, lowestPosition);

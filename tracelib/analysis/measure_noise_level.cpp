@@ -75,7 +75,7 @@ int32_t CT6::CalcNFPctDV(int32_t startDP, int32_t endDP, double pct) const {
     int32_t last = std::min(m_lastDP, static_cast<int32_t>(m_dpw.size()) - 1);
     if (DPLCount() > 0 || m_noiseFloorDP <= 0 || sf <= 0 || !(pct >= 0.0 && pct <= 100.0))
         return kNotComputed;
-    if (startDP < m_noiseFloorDP || endDP > last || endDP - startDP + 1 < kMinSamples)
+    if (startDP < m_noiseFloorDP || endDP > last || int64_t{endDP} - startDP + 1 < kMinSamples)
         return kNotComputed;
 
     std::vector<uint16_t> values(m_dpw.begin() + startDP, m_dpw.begin() + endDP + 1);

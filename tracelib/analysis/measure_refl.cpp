@@ -54,7 +54,8 @@ PeakAndBase explicitPeakAndBase(const CT6& trace, int32_t startDP, int32_t peakD
 // points before the lowest point leading up to it.
 PeakAndBase searchedPeakAndBase(const CT6& trace, int32_t startDP, int32_t guard, int32_t lastDP) {
     PeakAndBase pb;
-    pb.peakDP = firstMaximum(trace, startDP, std::min(startDP + guard, lastDP));
+    pb.peakDP = firstMaximum(trace, startDP,
+                             clampToInt32(std::min<int64_t>(int64_t{startDP} + guard, lastDP)));
     pb.peak = trace.DPWGetLONG(pb.peakDP);
     int32_t from = std::max({trace.GetOnAfterZKMDP(), startDP - kBaseWindow, 0});
     pb.baseDP = firstMinimum(trace, std::min(from, pb.peakDP), pb.peakDP);
@@ -70,10 +71,10 @@ PeakAndBase searchedPeakAndBase(const CT6& trace, int32_t startDP, int32_t guard
 // Long enough to hold the rise of a reflection: two pulses, at least 8 points
 // and 5 m.
 int32_t guardLength(const CT6& trace, int32_t dp) {
-    int32_t guard = std::max(2 * trace.PWGetPointsPerAtDP(dp), 8);
+    int64_t guard = std::max<int64_t>(2 * int64_t{trace.PWGetPointsPerAtDP(dp)}, 8);
     double dx = trace.SpanGetDxKMAtDP(dp);
-    if (dx > 0.0) guard = std::max(guard, static_cast<int32_t>(std::min(0.005 / dx, 1e9)));
-    return guard;
+    if (dx > 0.0) guard = std::max(guard, static_cast<int64_t>(std::min(0.005 / dx, 1e9)));
+    return clampToInt32(guard);
 }
 
 } // namespace
@@ -110,7 +111,7 @@ double CT6::CalcRefl(int32_t startDP, int32_t endDP, int32_t explicitPeak, int32
     status = 0;
     if (startDP < 0 || startDP > m_lastDP) return 0.0;
     int32_t guard = guardLength(*this, startDP);
-    if (startDP <= GetZKMDP() + guard) return 0.0;
+    if (startDP <= int64_t{GetZKMDP()} + guard) return 0.0;
 
     PeakAndBase pb;
     if (explicitPeak) {

@@ -122,27 +122,27 @@ int32_t CT6::findCleanBackscatter(int32_t aDP, int32_t& e1DP, double& slopeDBKM)
     int32_t sf = DPWGetScaleFactor();
     double dx = SpanGetDxKMAtDP(aDP);
     if (sf <= 0 || !(dx > 0.0)) return -1;
-    int32_t pp = PWGetPointsPerAtDP(aDP);
-    int32_t length = std::max(pp, static_cast<int32_t>(std::min(kCleanSectionKM / dx, 1e8)));
-    int32_t last = std::min(m_lastDP, static_cast<int32_t>(m_dpw.size()) - 1);
-    int32_t riseFloor = GetZKMDP() + pp;
-    int32_t start = std::max(aDP, riseFloor);
-    int32_t stop = std::min(start + kCleanSectionTries * length - 1, last) - length;
+    int64_t pp = PWGetPointsPerAtDP(aDP);
+    int64_t length = std::max(pp, static_cast<int64_t>(std::min(kCleanSectionKM / dx, 1e8)));
+    int64_t last = std::min(m_lastDP, static_cast<int32_t>(m_dpw.size()) - 1);
+    int64_t riseFloor = GetZKMDP() + pp;
+    int64_t start = std::max<int64_t>(aDP, riseFloor);
+    int64_t stop = std::min(start + kCleanSectionTries * length - 1, last) - length;
     double atn = GetCalcAtn();
     double riseDV = kRiseDB * sf;
 
-    for (int32_t i = std::max(start, 0); i <= stop; ++i) {
-        varnel::LineFit fit =
-            varnel::fitLine(length, [&](int32_t k) { return double(m_dpw[i + k]); });
+    for (int64_t i = std::max<int64_t>(start, 0); i <= stop; ++i) {
+        varnel::LineFit fit = varnel::fitLine(static_cast<int32_t>(length),
+                                              [&](int32_t k) { return double(m_dpw[i + k]); });
         double slope = fit.slope / (-sf * dx);
         if (std::fabs(slope - atn) > 0.5 * atn) continue;
 
         // Sum the climbs of consecutive rising steps; a climb of 0.5 dB that
         // turns down again is a reflection.
         double climb = 0.0;
-        int32_t stoppedAt = i + length;
+        int64_t stoppedAt = i + length;
         bool rise = false;
-        for (int32_t j = std::max({riseFloor, i - pp / 2 - 3, 0}); j < i + length; ++j) {
+        for (int64_t j = std::max<int64_t>({riseFloor, i - pp / 2 - 3, 0}); j < i + length; ++j) {
             int32_t step = m_dpw[j + 1] - m_dpw[j];
             if (step >= 0) {
                 climb += step;
@@ -156,9 +156,9 @@ int32_t CT6::findCleanBackscatter(int32_t aDP, int32_t& e1DP, double& slopeDBKM)
             climb = 0.0;
         }
         if (!rise && climb < riseDV) {
-            e1DP = i + length;
+            e1DP = static_cast<int32_t>(i + length);
             slopeDBKM = slope;
-            return i;
+            return static_cast<int32_t>(i);
         }
         i = stoppedAt + pp / 2 + 3;
     }
