@@ -280,6 +280,18 @@ TEST_F(FasScenario, LinearDataIsRefusedAndTheTableKept) {
     EXPECT_EQ(record.IsModFlagSet(0xFFFFFFFFu), 0);
 }
 
+TEST_F(FasScenario, FlatTraceGivesLaunchAndEnd) {
+    CT6 record;
+    sim::simulateFibre(sim::plainFibre(5.0, 0.33, 4096), record);
+    const std::vector<uint16_t> flat(static_cast<size_t>(record.DPOCount()), 12000);
+    record.DPOSetDPO(0, record.DPOCount(), flat.data());
+    record.DPWSetup(0);
+    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_GE(record.EVCount(), 2);
+    EXPECT_EQ(record.EVGetType(0), varnel::EventType::Launch);
+    EXPECT_EQ(record.EVGetType(lastIndex(record)), varnel::EventType::End);
+}
+
 TEST_F(FasScenario, EmptyRecordIsRefused) {
     CT6 record;
     EXPECT_EQ(record.FAS(), 3);
