@@ -5,6 +5,7 @@
 
 #include <varnel/varnel.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -32,12 +33,14 @@ void checkParse(const TemplateParse& parse) {
 // Reads every page, line and field; the buffers have a guard after the line.
 void readBack(CT6& record) {
     std::vector<char16_t> text(kHdrColumns + 2, u'#');
-    int32_t pages = record.HDRGetNumPages();
+    // Damaged layouts name pages and lines up to 255; a few past the geometry
+    // are enough, since no page or line number indexes anything.
+    int32_t pages = std::min(record.HDRGetNumPages(), kHdrMaxPages + 1);
     for (int32_t page = 0; page < pages + 1; ++page) {
         int32_t lines = 0, first = 0, last = 0;
         record.HDRGetPageInfo(page, lines, first, last);
         int32_t position = first;
-        for (int32_t line = 0; line < lines + 1; ++line) {
+        for (int32_t line = 0; line < std::min(lines, kHdrLinesPerPage) + 1; ++line) {
             record.HDRGetPageLine(page, line, position, text.data());
             check(text[kHdrColumns] == 0 && text[kHdrColumns + 1] == u'#');
         }
@@ -55,12 +58,15 @@ void readBack(CT6& record) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     checkParse(parseHeaderTemplate(data, size));
 
-    CT6 record;
+    // Records are costly to build and the field capacity they keep between
+    // inputs changes nothing below, so two serve every input.
+    static CT6 record;
+    static CT6 damaged;
+    record.HDRInit(0);
     record.HDRFromTemplate(data, static_cast<int32_t>(size));
     readBack(record);
 
     constexpr size_t kLayoutBytes = 6; // page, line, column, length, kind, one text character
-    CT6 damaged;
     damaged.HDRInit(static_cast<int32_t>(size / kLayoutBytes));
     for (size_t i = 0; i + kLayoutBytes <= size; i += kLayoutBytes) {
         const char16_t text[] = {static_cast<char16_t>(data[i + 5] + 1), u'x', 0};

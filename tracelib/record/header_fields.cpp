@@ -25,6 +25,7 @@ bool inFields(int32_t index, int32_t count) {
 namespace varnel {
 
 void setHeaderFieldText(char16_t* out, int32_t length, const char16_t* text) {
+    length = std::clamp(length, 0, kHdrTextChars);
     int32_t n = 0;
     if (text != nullptr) {
         for (; n < length && text[n] != 0; ++n)

@@ -11,7 +11,7 @@ inline constexpr int32_t kHdrStatusBadIndex = 6;
 inline constexpr int32_t kHdrStatusLineAfterPage = 7;
 
 // Writes at most `length` characters of text (none for null), then blanks up
-// to `length`, then the terminator: out needs length + 1 characters.
+// to `length` (at most 50), then the terminator.
 void setHeaderFieldText(char16_t* out, int32_t length, const char16_t* text);
 
 } // namespace varnel

@@ -181,13 +181,6 @@ TEST(HeaderTemplateTokens, FieldsAreCutAtColumnFifty) {
     expectLayout(q.fields[2], {0, 1, 0, 2, kHdrKindLabel});
 }
 
-TEST(HeaderTemplateTokens, ExactlyFiftyColumnsIsNotCut) {
-    TemplateParse p = parse(u"Filename : <FLE" + std::u16string(34, u' ') + u">");
-    EXPECT_EQ(p.status, kHdrOK);
-    ASSERT_EQ(p.fields.size(), 2u);
-    expectLayout(p.fields[1], {0, 0, 11, 39, 13});
-}
-
 TEST(HeaderTemplateTokens, LabelKeepsOnlyWhatFitsTheLine) {
     TemplateParse p = parse(u"ab" + std::u16string(200, u'z'));
     EXPECT_EQ(p.status, kHdrFieldCut);
