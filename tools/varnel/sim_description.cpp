@@ -56,7 +56,7 @@ void read(const nlohmann::ordered_json& object, const char* key, T& target, doub
     double v = value.get<double>();
     if (!std::isfinite(v) || v < low || v > high) {
         char range[128];
-        std::snprintf(range, sizeof range, " must lie between %g and %g", low, high);
+        std::snprintf(range, sizeof range, " must lie between %.10g and %.10g", low, high);
         throw DescriptionError(key + std::string(range));
     }
     target = value.get<T>();

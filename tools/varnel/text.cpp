@@ -110,6 +110,14 @@ std::string collapseBlanks(std::string_view text) {
     return out;
 }
 
+std::string trimmed(std::string_view text) {
+    const char* blanks = " \t\r\n";
+    size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    size_t last = text.find_last_not_of(blanks);
+    return std::string(text.substr(first, last - first + 1));
+}
+
 std::string fileNameOf(std::string_view path) {
     size_t cut = path.find_last_of("/\\");
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));

@@ -20,13 +20,16 @@ std::u16string toUtf16(std::string_view text);
 // Runs of blanks, tabs and new lines become one blank; the ends are trimmed.
 std::string collapseBlanks(std::string_view text);
 
+// Blanks, tabs and new lines removed from both ends.
+std::string trimmed(std::string_view text);
+
 // Calls a record accessor that writes into a buffer and returns it as UTF-8,
 // trimmed at both ends.
 template <typename Getter> std::string textOf(Getter&& getter) {
     char16_t buffer[kTextRoom] = {};
     getter(buffer);
     buffer[kTextRoom - 1] = 0;
-    return collapseBlanks(toUtf8(buffer));
+    return trimmed(toUtf8(buffer));
 }
 
 // The file-name part of a path ('/' or '\').
