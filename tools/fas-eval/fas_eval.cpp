@@ -117,7 +117,12 @@ void score(const SimulatedFibre& truth, CT6& record, Figures& figures) {
             continue;
         }
         if (record.EVGetType(best) != kTypeEndCode) {
-            figures.lossErrorDB.push_back(std::fabs(record.EVGetLoss(best) - event.lossDB));
+            const double error = std::fabs(record.EVGetLoss(best) - event.lossDB);
+            figures.lossErrorDB.push_back(error);
+            if (figures.verbose && error > 0.1) {
+                std::printf("loss off by %.3f dB: %.3f km, true %.3f dB, mode %d\n", error,
+                            event.positionKM, event.lossDB, record.EVGetLossMode(best));
+            }
         }
         if (event.reflectanceDB != 0.0 && !event.clamped && record.EVGetRefl(best) != 0.0) {
             figures.reflErrorDB.push_back(std::fabs(record.EVGetRefl(best) - event.reflectanceDB));
@@ -136,6 +141,42 @@ double worst(const std::vector<double>& v) {
     return v.empty() ? 0.0 : *std::max_element(v.begin(), v.end());
 }
 
+void printFibre(int32_t n, const FibreDescription& fibre) {
+    std::printf("fibre %d: %.3f km at %.3f dB/km, %d ns, %.1f m, spread %.2f, end %.1f dB\n", n,
+                fibre.sections[0].lengthKM, fibre.sections[0].attenDBKM, fibre.pulseNS,
+                fibre.resolutionM, fibre.noiseSpread, fibre.endReflectanceDB);
+}
+
+void printTruthAndTable(const SimulatedFibre& truth, CT6& record) {
+    for (const TrueEvent& e : truth.events) {
+        std::printf("   truth %.3f km loss %.3f refl %.1f\n", e.positionKM, e.lossDB,
+                    e.reflectanceDB);
+    }
+    std::printf("   noise floor at %d, %d events\n", record.GetNoiseFloorDP(), record.EVCount());
+    for (int32_t i = 0; i < record.EVCount(); ++i) {
+        std::printf("   table %d: type %d %.3f km loss %.3f refl %.1f flags %x\n", i,
+                    record.EVGetType(i), record.EVGetStartKM(i), record.EVGetLoss(i),
+                    record.EVGetRefl(i), record.EVGetFlags(i));
+    }
+}
+
+void printFigures(const Figures& figures, uint32_t seed) {
+    std::printf("fibres analysed      %d (seed %u)\n", figures.fibres, seed);
+    std::printf("noise floor missing  %d fibres\n", figures.noiseFloorMissing);
+    std::printf("true events          %d (ends included)\n", figures.truthCount);
+    std::printf("found / missed       %d / %d (ends found %d)\n", figures.found, figures.missed,
+                figures.endsFound);
+    std::printf("spurious             %d\n", figures.spurious);
+    std::printf("position error (DP)  median %.2f  worst %.2f\n", median(figures.positionErrorDP),
+                worst(figures.positionErrorDP));
+    std::printf("loss error (dB)      median %.3f  worst %.3f  over %zu events\n",
+                median(figures.lossErrorDB), worst(figures.lossErrorDB),
+                figures.lossErrorDB.size());
+    std::printf("reflectance error    median %.2f  worst %.2f dB over %zu unclamped reflections\n",
+                median(figures.reflErrorDB), worst(figures.reflErrorDB),
+                figures.reflErrorDB.size());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -149,43 +190,14 @@ int main(int argc, char** argv) {
         CT6 record;
         const FibreDescription fibre = randomFibre(rng);
         const SimulatedFibre truth = simulateFibre(fibre, record);
-        if (figures.verbose) {
-            std::printf(
-                "fibre %d: %.3f km at %.3f dB/km, %d ns, %.1f m, spread %.2f, end %.1f dB\n", n,
-                fibre.sections[0].lengthKM, fibre.sections[0].attenDBKM, fibre.pulseNS,
-                fibre.resolutionM, fibre.noiseSpread, fibre.endReflectanceDB);
-        }
+        if (figures.verbose) printFibre(n, fibre);
         if (record.FAS() != 0) continue;
         ++figures.fibres;
         if (record.GetNoiseFloorDP() <= 0) ++figures.noiseFloorMissing;
         const int32_t missedBefore = figures.missed;
         score(truth, record, figures);
-        if (figures.verbose && figures.missed > missedBefore) {
-            for (const TrueEvent& e : truth.events)
-                std::printf("   truth %.3f km loss %.3f refl %.1f\n", e.positionKM, e.lossDB,
-                            e.reflectanceDB);
-            std::printf("   noise floor at %d, %d events\n", record.GetNoiseFloorDP(),
-                        record.EVCount());
-            for (int32_t i = 0; i < record.EVCount(); ++i)
-                std::printf("   table %d: type %d %.3f km loss %.3f refl %.1f flags %x\n", i,
-                            record.EVGetType(i), record.EVGetStartKM(i), record.EVGetLoss(i),
-                            record.EVGetRefl(i), record.EVGetFlags(i));
-        }
+        if (figures.verbose && figures.missed > missedBefore) printTruthAndTable(truth, record);
     }
-
-    std::printf("fibres analysed      %d (seed %u)\n", figures.fibres, seed);
-    std::printf("noise floor not found %d fibres\n", figures.noiseFloorMissing);
-    std::printf("true events          %d (ends included)\n", figures.truthCount);
-    std::printf("found / missed       %d / %d (ends found %d)\n", figures.found, figures.missed,
-                figures.endsFound);
-    std::printf("spurious             %d\n", figures.spurious);
-    std::printf("position error (DP)  median %.2f  worst %.2f\n", median(figures.positionErrorDP),
-                worst(figures.positionErrorDP));
-    std::printf("loss error (dB)      median %.3f  worst %.3f  over %zu events\n",
-                median(figures.lossErrorDB), worst(figures.lossErrorDB),
-                figures.lossErrorDB.size());
-    std::printf("reflectance error    median %.2f  worst %.2f dB over %zu unclamped reflections\n",
-                median(figures.reflErrorDB), worst(figures.reflErrorDB),
-                figures.reflErrorDB.size());
+    printFigures(figures, seed);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "analysis/fas_run.h"
 
+#include "analysis/line_fit.h"
+
 namespace varnel {
 
 namespace {
@@ -16,13 +18,7 @@ double slopeFromSums(int64_t n, int64_t sumY, int64_t sumXY) {
 } // namespace
 
 double lineSlope(const uint16_t* y, int32_t n) {
-    int64_t sumY = 0;
-    int64_t sumXY = 0;
-    for (int32_t i = 0; i < n; ++i) {
-        sumY += y[i];
-        sumXY += static_cast<int64_t>(i + 1) * y[i];
-    }
-    return slopeFromSums(n, sumY, sumXY);
+    return fitLine(n, [y](int32_t k) { return static_cast<double>(y[k]); }).slope;
 }
 
 void SlidingLineFit::reset(int32_t first, int32_t n) {

@@ -25,11 +25,12 @@ struct SpanSegment {
     double backScatterDB;
 };
 
-// Least-squares slope of n values at x = 1 ... n, in values per point; 0 when
-// n < 2.
+// Slope of the measurements' line fit through n values at x = 1 ... n, in
+// values per point; 0 when n < 2.
 double lineSlope(const uint16_t* y, int32_t n);
 
-// The same fit over a window that slides one point at a time, in O(1) a step.
+// The same fit over a window that slides one point at a time: exact integer
+// sums updated in O(1) a step, for the long scans of the reflection end.
 class SlidingLineFit {
 public:
     SlidingLineFit(const uint16_t* y, int32_t lastIndex) : y_(y), lastIndex_(lastIndex) {}

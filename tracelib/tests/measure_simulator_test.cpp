@@ -76,3 +76,23 @@ TEST(FibreSimulator, NoiseGrowsTowardTheFloorAndFollowsTheSeed) {
         differ += trace.DPWGetLONG(i) != other.DPWGetLONG(i);
     EXPECT_GT(differ, 50);
 }
+
+TEST(FibreSimulator, EachPulseSegmentShapesItsOwnStretch) {
+    // 30 ns high resolution up to 5 km, then 1 us long range.
+    FibreDescription fibre = plainFibre(10.0, 0.33, 16384, 1.0, 30);
+    fibre.preampType = 2;
+    fibre.laterPulses = {{5.0, 1000, 1}};
+    fibre.launchLevelDB = 15.0; // the short pulse's reflection stays below 27 dB
+    fibre.events = {{2.0, 0.2, -45.0}, {8.0, 0.5, -45.0}};
+    CT6 trace;
+    simulateFibre(fibre, trace);
+    ASSERT_EQ(trace.PWCount(), 2);
+    uint16_t fr = 0;
+    EXPECT_EQ(trace.PWGetPointsPerAtDP(trace.DPFRFromKM(2.0, fr)), 3);
+    EXPECT_EQ(trace.PWGetPointsPerAtDP(trace.DPFRFromKM(8.0, fr)), 100);
+    int32_t status = 0;
+    EXPECT_NEAR(trace.CalcRefl(1.998, 2.0, 0, status), -45.0, 0.5);
+    EXPECT_EQ(status, 0x80000); // 3 points per pulse
+    EXPECT_NEAR(trace.CalcRefl(7.998, 8.0, 0, status), -45.0, 0.5);
+    EXPECT_EQ(status, 0);
+}

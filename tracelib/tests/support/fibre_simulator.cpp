@@ -1,4 +1,5 @@
 #include "support/fibre_simulator.h"
+#include "support/record_peer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,10 +47,10 @@ struct ReceiverLimits {
     double saturationDB;
 };
 
-ReceiverLimits receiverLimits(const FibreDescription& fibre) {
-    double d = fibre.dynamicRangeDB;
-    if (fibre.preampType == 1) return {d - 0.5, d};
-    return {d - 3.0, fibre.pulseNS >= 50 ? d - 0.5 : d - 2.0};
+ReceiverLimits receiverLimits(double dynamicRangeDB, int32_t widthNS, int32_t preampType) {
+    double d = dynamicRangeDB;
+    if (preampType == 1) return {d - 0.5, d};
+    return {d - 3.0, widthNS >= 50 ? d - 0.5 : d - 2.0};
 }
 
 double receiverOutputDB(double levelDB, const ReceiverLimits& limits) {
@@ -57,32 +58,57 @@ double receiverOutputDB(double levelDB, const ReceiverLimits& limits) {
     return std::min(levelDB, limits.saturationDB);
 }
 
-// Linear power a reflection adds over its pulse, relative to the backscatter
-// just before it.
-double reflectionRatio(const FibreDescription& fibre, double reflectanceDB) {
-    return std::pow(10.0, (reflectanceDB - fibre.backscatterDB) / 10.0) / fibre.pulseNS;
-}
+// One pulse segment as the trace's points see it.
+struct Pulse {
+    int32_t startDP;
+    int32_t widthNS;
+    int32_t preampType;
+    int32_t pointsPerPulse;
+    ReceiverLimits limits;
+};
 
 struct Geometry {
     double dxKM;
     int32_t zeroKMPoint;
     int32_t count;
-    int32_t pointsPerPulse;
+    std::vector<Pulse> pulses; // by start point, the first at point 0
 
     double kmAt(int32_t i) const { return (i - zeroKMPoint) * dxKM; }
     // First point at or after km.
     int32_t pointAtOrAfter(double km) const {
         return zeroKMPoint + static_cast<int32_t>(std::ceil(km / dxKM - 1e-9));
     }
+    const Pulse& pulseAt(int32_t i) const {
+        size_t k = 0;
+        while (k + 1 < pulses.size() && pulses[k + 1].startDP <= i)
+            ++k;
+        return pulses[k];
+    }
 };
 
 Geometry geometryOf(const FibreDescription& fibre) {
-    double dx = fibre.resolutionM * T6GetSpeedOfLight() / (fibre.indexOfRefraction * 2e8);
-    int32_t pp = T6LONGRounded(fibre.pulseNS / (10.0 * fibre.resolutionM));
-    return {dx, fibre.zeroKMPoint, fibre.pointCount, std::max(pp, 1)};
+    Geometry g;
+    g.dxKM = fibre.resolutionM * T6GetSpeedOfLight() / (fibre.indexOfRefraction * 2e8);
+    g.zeroKMPoint = fibre.zeroKMPoint;
+    g.count = fibre.pointCount;
+    auto add = [&](int32_t startDP, int32_t widthNS, int32_t preampType) {
+        int32_t pp = std::max(T6LONGRounded(widthNS / (10.0 * fibre.resolutionM)), 1);
+        g.pulses.push_back({startDP, widthNS, preampType, pp,
+                            receiverLimits(fibre.dynamicRangeDB, widthNS, preampType)});
+    };
+    add(0, fibre.pulseNS, fibre.preampType);
+    for (const PulseSegment& p : fibre.laterPulses)
+        add(g.pointAtOrAfter(p.startKM), p.widthNS, p.preampType);
+    return g;
 }
 
-std::vector<TrueEvent> trueEvents(const FibreDescription& fibre, const ReceiverLimits& limits) {
+// Linear power a reflection adds over its pulse, relative to the backscatter
+// just before it.
+double reflectionRatio(const FibreDescription& fibre, const Pulse& pulse, double reflectanceDB) {
+    return std::pow(10.0, (reflectanceDB - fibre.backscatterDB) / 10.0) / pulse.widthNS;
+}
+
+std::vector<TrueEvent> trueEvents(const FibreDescription& fibre, const Geometry& g) {
     std::vector<TrueEvent> events;
     auto add = [&](int32_t type, double km, double lossDB, double reflDB) {
         TrueEvent e;
@@ -92,7 +118,9 @@ std::vector<TrueEvent> trueEvents(const FibreDescription& fibre, const ReceiverL
         e.reflectanceDB = reflDB;
         e.levelBeforeDB = fibre.launchLevelDB - oneWayLossDB(fibre, km, false);
         e.peakDB = e.levelBeforeDB;
-        if (reflDB != 0.0) e.peakDB += levelFromLinear(1.0 + reflectionRatio(fibre, reflDB));
+        const Pulse& pulse = g.pulseAt(g.pointAtOrAfter(km));
+        if (reflDB != 0.0) e.peakDB += levelFromLinear(1.0 + reflectionRatio(fibre, pulse, reflDB));
+        const ReceiverLimits& limits = pulse.limits;
         double shown = receiverOutputDB(e.peakDB, limits);
         e.clamped = reflDB != 0.0 && shown >= limits.clampDB;
         e.saturated = reflDB != 0.0 && shown >= limits.saturationDB;
@@ -121,14 +149,15 @@ std::vector<double> impulseBackscatter(const FibreDescription& fibre, const Geom
     return power;
 }
 
-// Each point sees the backscatter of the pulse's extent behind it.
-std::vector<double> averageOverPulse(const std::vector<double>& power, int32_t pp) {
+// Each point sees the backscatter of its pulse's extent behind it.
+std::vector<double> averageOverPulse(const std::vector<double>& power, const Geometry& g) {
+    std::vector<double> sums(power.size() + 1, 0.0);
+    for (size_t i = 0; i < power.size(); ++i)
+        sums[i + 1] = sums[i] + power[i];
     std::vector<double> averaged(power.size(), 0.0);
-    double sum = 0.0;
-    for (size_t i = 0; i < power.size(); ++i) {
-        sum += power[i];
-        if (i >= static_cast<size_t>(pp)) sum -= power[i - pp];
-        averaged[i] = std::max(sum, 0.0) / pp;
+    for (int32_t i = 0; i < static_cast<int32_t>(power.size()); ++i) {
+        int32_t pp = g.pulseAt(i).pointsPerPulse;
+        averaged[i] = std::max(sums[i + 1] - sums[std::max(i + 1 - pp, 0)], 0.0) / pp;
     }
     return averaged;
 }
@@ -137,15 +166,16 @@ void addReflections(std::vector<double>& power, const FibreDescription& fibre,
                     const std::vector<TrueEvent>& events, const Geometry& g) {
     for (const TrueEvent& e : events) {
         if (e.reflectanceDB == 0.0) continue;
-        double reflected =
-            linearFromLevel(e.levelBeforeDB) * reflectionRatio(fibre, e.reflectanceDB);
         int32_t first = g.pointAtOrAfter(e.positionKM);
-        for (int32_t i = std::max(first, 0); i < std::min(first + g.pointsPerPulse, g.count); ++i)
+        const Pulse& pulse = g.pulseAt(first);
+        double reflected =
+            linearFromLevel(e.levelBeforeDB) * reflectionRatio(fibre, pulse, e.reflectanceDB);
+        int32_t top = first + pulse.pointsPerPulse;
+        for (int32_t i = std::max(first, 0); i < std::min(top, g.count); ++i)
             power[i] += reflected;
         if (fibre.recoveryKM <= 0.0) continue;
-        for (int32_t i = std::max(first + g.pointsPerPulse, 0); i < g.count; ++i) {
-            double tail = reflected *
-                          std::exp(-(i - first - g.pointsPerPulse + 1) * g.dxKM / fibre.recoveryKM);
+        for (int32_t i = std::max(top, 0); i < g.count; ++i) {
+            double tail = reflected * std::exp(-(i - top + 1) * g.dxKM / fibre.recoveryKM);
             if (tail < 1e-9) break;
             power[i] += tail;
         }
@@ -169,7 +199,7 @@ private:
 };
 
 std::vector<double> receiverLevels(const std::vector<double>& power, const FibreDescription& fibre,
-                                   const ReceiverLimits& limits) {
+                                   const Geometry& g) {
     std::vector<double> levels(power.size());
     NoiseSource noise(fibre.seed);
     double noisePower = linearFromLevel(fibre.noiseFloorDB);
@@ -180,6 +210,7 @@ std::vector<double> receiverLevels(const std::vector<double>& power, const Fibre
     for (size_t i = 0; i < power.size(); ++i) {
         double n = noisePower;
         if (fibre.noiseSpread > 0.0) n *= std::max(std::fabs(steady + random * noise.next()), 1e-9);
+        const ReceiverLimits& limits = g.pulseAt(static_cast<int32_t>(i)).limits;
         levels[i] = receiverOutputDB(levelFromLinear(power[i] + n), limits);
     }
     return levels;
@@ -203,13 +234,24 @@ void writeAcquisition(CT6& record, const FibreDescription& fibre) {
     record.SpanInsert();
     record.SpanSetIOR(0, fibre.indexOfRefraction);
     record.SpanSetBackScatter(0, fibre.backscatterDB);
-    record.PWInitArray(1);
-    record.PWInsert();
-    record.PWSetNanoSec(0, fibre.pulseNS);
-    record.PWSetPreampType(0, fibre.preampType);
+
     record.SFInitArray(1);
     record.SFInsert();
     record.SFSetScaleFactor(0, fibre.scaleFactor);
+}
+
+// Only the file readers fill several pulse segments; the simulator does as
+// they do and sets the count itself.
+void writePulses(CT6& record, const Geometry& g) {
+    int32_t count = static_cast<int32_t>(g.pulses.size());
+    record.PWInitArray(count);
+    record.PWInsert();
+    CT6TestPeer::pulseWidthCount(record) = count;
+    for (int32_t k = 0; k < count; ++k) {
+        record.PWSetStartDP(k, g.pulses[k].startDP);
+        record.PWSetNanoSec(k, g.pulses[k].widthNS);
+        record.PWSetPreampType(k, g.pulses[k].preampType);
+    }
 }
 
 void writeDataPoints(CT6& record, const FibreDescription& fibre,
@@ -234,8 +276,8 @@ void writeDataPoints(CT6& record, const FibreDescription& fibre,
 void writeEventTable(CT6& record, const std::vector<TrueEvent>& events, const Geometry& g,
                      double recoveryKM) {
     record.EVInitArray(static_cast<int32_t>(events.size()));
-    double pulseKM = g.pointsPerPulse * g.dxKM;
     for (const TrueEvent& e : events) {
+        double pulseKM = g.pulseAt(g.pointAtOrAfter(e.positionKM)).pointsPerPulse * g.dxKM;
         int32_t i = record.EVInsert();
         double extentKM = e.type == kTypeNonReflective ? pulseKM : 2.0 * pulseKM;
         if (e.type == kTypeLaunch) extentKM += 5.0 * recoveryKM;
@@ -257,19 +299,19 @@ double backscatterLevelDB(const FibreDescription& fibre, double km) {
 SimulatedFibre simulateFibre(const FibreDescription& fibre, CT6& record) {
     writeAcquisition(record, fibre);
     Geometry g = geometryOf(fibre);
-    ReceiverLimits limits = receiverLimits(fibre);
+    writePulses(record, g);
 
     SimulatedFibre result;
-    result.events = trueEvents(fibre, limits);
+    result.events = trueEvents(fibre, g);
     result.endKM = fibreEndKM(fibre);
     result.dxKM = g.dxKM;
-    result.pointsPerPulse = g.pointsPerPulse;
-    result.clampDB = limits.clampDB;
-    result.saturationDB = limits.saturationDB;
+    result.pointsPerPulse = g.pulses.front().pointsPerPulse;
+    result.clampDB = g.pulses.front().limits.clampDB;
+    result.saturationDB = g.pulses.front().limits.saturationDB;
 
-    std::vector<double> power = averageOverPulse(impulseBackscatter(fibre, g), g.pointsPerPulse);
+    std::vector<double> power = averageOverPulse(impulseBackscatter(fibre, g), g);
     addReflections(power, fibre, result.events, g);
-    result.levelDB = receiverLevels(power, fibre, limits);
+    result.levelDB = receiverLevels(power, fibre, g);
 
     writeDataPoints(record, fibre, result.levelDB);
     record.SetZKMDPFR(fibre.zeroKMPoint, 0);

@@ -9,8 +9,9 @@
 //   section's attenuation and each event's loss (a negative loss is a gainer).
 //   Beyond the fibre end there is no backscatter.
 // - The trace is that backscatter averaged over one pulse (a rectangular pulse
-//   of PP = pulse width / (10 ns per metre × resolution) points, rounded): an event's
-//   step becomes a ramp of PP points that starts at the event.
+//   of PP = pulse width / (10 ns per metre × resolution) points, rounded): an
+//   event's step becomes a ramp of PP points that starts at the event. Each
+//   pulse segment uses its own width, preamplifier and receiver limits.
 // - A reflection of reflectance R adds, over the PP points from its position,
 //   the linear power P_bs × 10^((R − bs) / 10) / w, where P_bs is the
 //   backscatter just before it, bs the backscatter coefficient (1 ns pulse) and
@@ -52,6 +53,14 @@ struct FibreEvent {
     double reflectanceDB = 0.0; // 0 for a non-reflective event
 };
 
+// A stretch of the trace taken with another pulse width, from startKM to the
+// next segment's start.
+struct PulseSegment {
+    double startKM = 0.0;
+    int32_t widthNS = 1000;
+    int32_t preampType = 1;
+};
+
 struct FibreDescription {
     // Acquisition
     double resolutionM = 1.0;
@@ -63,7 +72,8 @@ struct FibreDescription {
     int32_t scaleFactor = 1000; // data values per dB
     int32_t zeroKMPoint = 0;    // data point of 0 km; earlier points hold noise only
     int32_t pulseNS = 100;
-    int32_t preampType = 1; // 1 long range, 2 high resolution
+    int32_t preampType = 1;                // 1 long range, 2 high resolution
+    std::vector<PulseSegment> laterPulses; // further pulse segments, in order
 
     // Receiver
     double dynamicRangeDB = 30.0;

@@ -16,4 +16,5 @@ struct CT6TestPeer {
     static int32_t& lastDP(CT6& t) { return t.m_lastDP; }
     static int32_t& spanCount(CT6& t) { return t.m_spanCount; }
     static int32_t& scaleFactorCount(CT6& t) { return t.m_scaleFactorCount; }
+    static int32_t& pulseWidthCount(CT6& t) { return t.m_pulseWidthCount; }
 };
