@@ -15,7 +15,7 @@ namespace {
 // allocate memory that no file of the format can fill sensibly.
 constexpr int32_t kMaxViews = 256;
 constexpr int32_t kMaxLSASets = 256;
-constexpr int32_t kMaxSegments = 65536; // pulse widths, spans, scale factors
+constexpr int32_t kMaxSegments = 4096; // pulse widths, spans, scale factors
 constexpr int32_t kMaxEvents = 65535;
 constexpr int32_t kMaxDataPoints = 1 << 22;
 
@@ -404,6 +404,22 @@ private:
         return status::kSuccess;
     }
 
+    int32_t headerFieldCount(uint8_t, ValueReader& v) {
+        int32_t count = 0;
+        if (!v.i32(count) || count < 0) return status::kDamaged;
+        r_.HDRInit(count);
+        return status::kSuccess;
+    }
+
+    // Fields beyond the capacity that tag 50 made are dropped by the append.
+    int32_t headerField(uint8_t, ValueReader& v) {
+        std::array<uint8_t, 5> layout{};
+        for (uint8_t& b : layout)
+            if (!v.u8(b)) return status::kDamaged;
+        r_.HDRAppendFld(layout[0], layout[1], layout[2], layout[3], layout[4], v.str().c_str());
+        return status::kSuccess;
+    }
+
     int32_t dataPointCount(uint8_t, ValueReader& v) {
         int32_t count = 0;
         if (!v.i32(count) || !countInRange(count, kMaxDataPoints)) return status::kDamaged;
@@ -495,6 +511,8 @@ const std::array<CT6::Native::Reader::Handler, 256>& CT6::Native::Reader::handle
         t[kEventComment] = &Reader::eventComment;
         t[kEventFurther] = &Reader::eventFurther;
         t[kLaunchIntercept] = &Reader::launchIntercept;
+        t[kHeaderFieldCount] = &Reader::headerFieldCount;
+        t[kHeaderField] = &Reader::headerField;
         t[kScaleFactorCount] = &Reader::scaleFactorCount;
         t[kScaleFactor] = &Reader::scaleFactor;
         t[kScaleFactorFurther] = &Reader::scaleFactorFurther;

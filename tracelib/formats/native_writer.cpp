@@ -15,6 +15,11 @@ namespace {
 constexpr size_t kMaxPathChars = 125;
 constexpr size_t kMaxFilenameChars = 126;
 
+std::u16string_view trimTrailingBlanks(std::u16string_view text) {
+    size_t end = text.find_last_not_of(u' ');
+    return end == std::u16string_view::npos ? std::u16string_view() : text.substr(0, end + 1);
+}
+
 List5 toList5(const int32_t (&values)[5]) {
     List5 list{};
     std::copy(values, values + 5, list.begin());
@@ -50,6 +55,7 @@ public:
         writePulseWidths();
         item(kAttenuation, ValueWriter().i32(T6LONGRounded(r_.m_attenuationDBKM * 1e6)));
         writeEvents();
+        writeHeaderFields();
         writeScaleFactors();
         ints(kDataPointScaleFactor);
         item(kZeroKM, ValueWriter().dpfr(r_.m_zkmDP, r_.m_zkmFR).u16(r_.m_zkmLevel));
@@ -200,6 +206,19 @@ private:
                      .dpfr(e.LSAEndOffDP[side], e.LSAEndOffFR[side]));
         text(kEventComment, e.Comment);
         list5(kEventFurther, e.Further);
+    }
+
+    void writeHeaderFields() {
+        int32_t count = r_.HDRGetFldCount();
+        if (count <= 0) return;
+        item(kHeaderFieldCount, ValueWriter().i32(count));
+        for (int32_t i = 0; i < count; ++i) {
+            uint8_t page = 0, line = 0, column = 0, length = 0, kind = 0;
+            char16_t buffer[64];
+            r_.HDRGetFldInfo(i, 1, page, line, column, length, kind, buffer);
+            item(kHeaderField, ValueWriter().u8(page).u8(line).u8(column).u8(length).u8(kind).str(
+                                   trimTrailingBlanks(buffer)));
+        }
     }
 
     void writeScaleFactors() {

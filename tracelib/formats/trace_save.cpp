@@ -38,12 +38,23 @@ constexpr SaveFormat kSaveFormats[] = {
 
 constexpr size_t kFirstBufferBytes = 200000;
 constexpr size_t kRetryExtraBytes = 1000;
+constexpr int32_t kFilenameAutoField = 13;
 
 const SaveFormat* findSaveFormat(const char16_t* name) {
     if (!name) return nullptr;
     for (const SaveFormat& f : kSaveFormats)
         if (f.name == name) return &f;
     return nullptr;
+}
+
+// The part after the last ':', '\' or '/'; a separator in the first place
+// does not count, as for the record's own file spec.
+std::u16string fileNamePart(const char16_t* path) {
+    std::u16string_view spec = path ? path : u"";
+    for (size_t i = spec.size(); i-- > 1;)
+        if (spec[i] == u':' || spec[i] == u'\\' || spec[i] == u'/')
+            return std::u16string(spec.substr(i + 1));
+    return std::u16string(spec);
 }
 
 bool resize(std::vector<uint8_t>& buffer, size_t bytes) {
@@ -84,6 +95,7 @@ int32_t CT6::FileSaveAs(const char16_t* path, const char16_t* formatName, int32_
     if (!format) return status::kInvalidContent;
     std::vector<uint8_t> buffer;
     if (!resize(buffer, kFirstBufferBytes)) return status::kNoMemory;
+    HDRSetAutoStg(kFilenameAutoField, fileNamePart(path).c_str());
 
     size_t size = 0;
     int32_t result = status::kSuccess;

@@ -101,6 +101,16 @@ TEST_F(TraceFiles, SaveAsNativeReadsBackAndKeepsTheTraceType) {
     EXPECT_EQ(type->value, Str(u"T6"));
 }
 
+TEST_F(TraceFiles, SaveFillsTheFilenameHeaderField) {
+    CT6 r = sampleRecord();
+    ASSERT_EQ(r.FileSaveAs(at("named.t6").c_str(), u"T6", 0, 0), status::kSuccess);
+    uint8_t page = 0, line = 0, column = 0, length = 0, kind = 0;
+    char16_t text[64];
+    ASSERT_EQ(r.HDRGetFldInfo(1, 1, page, line, column, length, kind, text), 0);
+    EXPECT_EQ(kind, 13);
+    EXPECT_EQ(std::u16string(text), u"named.t6");
+}
+
 TEST_F(TraceFiles, FormatNamesAreExact) {
     CT6 r;
     for (const char16_t* name : {u"t6", u"T6 ", u"", u"SOR"})

@@ -137,6 +137,7 @@ TEST(NativeReader, ShortValuesAreDamage) {
         {37, {}},
         {42, Ints({1, 2})},
         {49, {1}},
+        {51, {0, 0, 0}},
         {53, Ints({0, 1000})},
         {55, {4, 0}},
         {57, DPFRBytes(1, 0)},
@@ -194,6 +195,15 @@ TEST(NativeReader, DataPointsBeyondTheCountAreDropped) {
     // The overlong item carried 32 points; the next item starts at point 32.
     EXPECT_EQ(point(r, 32), 0x4020);
     EXPECT_EQ(point(r, 39), 0x4027);
+}
+
+TEST(NativeReader, HeaderFieldsBeyondTheCountAreDropped) {
+    CT6 r;
+    auto items = with(minimalItems(), {{50, Ints({1})},
+                                       {51, Concat({{0, 0, 0, 5, 1}, Str(u"one")})},
+                                       {51, Concat({{0, 1, 0, 5, 1}, Str(u"two")})}});
+    ASSERT_EQ(decode(r, EncodeItems(items)), status::kSuccess);
+    EXPECT_EQ(r.HDRGetFldCount(), 1);
 }
 
 TEST(NativeReader, ZeroKMAndShiftAreFinishedAfterTheEnd) {

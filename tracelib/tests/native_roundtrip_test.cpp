@@ -36,7 +36,7 @@ std::u16string text(char16_t* (CT6::*get)(char16_t*) const, const CT6& r) {
 
 TEST(NativeRoundTrip, EveryItemOfAFullTraceComesBackUnchanged) {
     NativeSample sample = MakeNativeSample();
-    Bytes file = EncodeItems(sample.items, false, true);
+    Bytes file = EncodeItems(sample.items, {.checked = true});
     CT6 r;
     ASSERT_EQ(decode(r, file, 1), 0);
     Bytes again = encode(r, 1);
@@ -47,11 +47,15 @@ TEST(NativeRoundTrip, EveryItemOfAFullTraceComesBackUnchanged) {
 
 TEST(NativeRoundTrip, ImplodedBlocksReadLikeStoredOnes) {
     NativeSample sample = MakeNativeSample();
-    Bytes imploded = EncodeItems(sample.items, true, true);
-    ASSERT_LT(imploded.size(), EncodeItems(sample.items).size());
-    CT6 r;
-    ASSERT_EQ(decode(r, imploded, 1), 0);
-    expectSameItems(ItemsOf(encode(r)), sample.items);
+    const size_t stored = EncodeItems(sample.items).size();
+    for (ImplodeOptions implode : {ImplodeOptions{false, 6, true}, ImplodeOptions{true, 4, true}}) {
+        Bytes imploded =
+            EncodeItems(sample.items, {.compress = true, .implode = implode, .checked = true});
+        ASSERT_LT(imploded.size(), stored);
+        CT6 r;
+        ASSERT_EQ(decode(r, imploded, 1), 0) << "coded literals " << implode.codedLiterals;
+        expectSameItems(ItemsOf(encode(r)), sample.items);
+    }
 }
 
 TEST(NativeRoundTrip, ValuesLandInTheirFields) {
@@ -110,6 +114,13 @@ TEST(NativeRoundTrip, ValuesLandInTheirFields) {
     char16_t comment[64];
     EXPECT_EQ(std::u16string(r.EVGetComment(1, comment)), u"connector, panel 3");
 
+    uint8_t page = 0, line = 0, column = 0, length = 0, kind = 0;
+    char16_t field[64];
+    ASSERT_EQ(r.HDRGetFldInfo(2, 0, page, line, column, length, kind, field), 0);
+    EXPECT_EQ(std::u16string(field), u"AB   ");
+    EXPECT_EQ(line, 4);
+    EXPECT_EQ(kind, 2);
+
     ASSERT_EQ(r.DPOCount(), NativeSample::kPoints);
     std::vector<uint16_t> points(NativeSample::kPoints);
     r.DPOGetDPO(0, NativeSample::kPoints, points.data());
@@ -151,6 +162,8 @@ TEST(NativeRoundTrip, RecordBuiltThroughItsSettersSurvivesTwoPasses) {
     r.EVSetType(1, 5);
     r.EVSetComment(1, u"end");
     r.EVSetLoss(1, 0.125);
+    r.HDRFromStdT6HDR();
+    r.HDRSetFldStg(1, u"value");
     r.DPLSetReference(-2.5);
 
     Bytes first = encode(r);
@@ -162,6 +175,7 @@ TEST(NativeRoundTrip, RecordBuiltThroughItsSettersSurvivesTwoPasses) {
     EXPECT_DOUBLE_EQ(back.SpanGetIOR(0), 1.4682);
     EXPECT_EQ(back.EVQtEnd(1), 1);
     EXPECT_DOUBLE_EQ(back.EVGetLoss(1), 0.125);
+    EXPECT_EQ(back.HDRGetFldCount(), r.HDRGetFldCount());
     std::vector<uint16_t> got(100);
     back.DPOGetDPO(0, 100, got.data());
     EXPECT_EQ(got, points);

@@ -75,6 +75,15 @@ TEST(NativeWriter, PathAndFilenameAreCutToFitTheirItems) {
     EXPECT_EQ(findItem(items, 75)->value.size(), 254u);
 }
 
+TEST(NativeWriter, HeaderFieldTextLosesTrailingBlanks) {
+    CT6 r;
+    r.HDRInit(1);
+    r.HDRAppendFld(0, 3, 10, 5, 2, u"AB");
+    auto items = ItemsOf(encode(r));
+    EXPECT_EQ(findItem(items, 50)->value, Ints({1}));
+    EXPECT_EQ(findItem(items, 51)->value, Concat({{0, 3, 10, 5, 2}, Str(u"AB")}));
+}
+
 TEST(NativeWriter, ItemsWrittenOnlyWhenTheirConditionHolds) {
     CT6 fresh;
     Bytes plain = encode(fresh);

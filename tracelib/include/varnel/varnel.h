@@ -920,7 +920,7 @@ public:
     int32_t DecompFile(const char16_t* path, int32_t crcFlag);
     // Decodes a whole native "<T6>" file held in memory into the record.
     int32_t DecompT6(const uint8_t* bytes, int32_t length, int32_t crcFlag);
-    // Encode the record as a native file into out (capacity bytes). The result
+    // Encodes the record as a native file into out (capacity bytes). The result
     // is the size the whole file needs, counted also when it does not fit;
     // 0 on failure. Blocks are always stored; compress has no effect. The
     // short form carries the data points only up to 10 after the zero-km point.

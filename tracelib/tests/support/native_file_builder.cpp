@@ -30,7 +30,8 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
 }
 
 Bytes Block(std::span<const uint8_t> payload, BlockOptions options) {
-    Bytes stored = options.compress ? Implode(payload) : Bytes(payload.begin(), payload.end());
+    Bytes stored = options.compress ? Implode(payload, options.implode)
+                                    : Bytes(payload.begin(), payload.end());
     Bytes block;
     ByteWriter w(block);
     w.putU16(static_cast<uint16_t>(static_cast<int>(stored.size()) + 4 + options.lengthDelta));

@@ -2,6 +2,8 @@
 // with any header values, and the surrounding magic and end marker.
 #pragma once
 
+#include "support/implode_encoder.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -18,6 +20,7 @@ Bytes Concat(std::initializer_list<Bytes> parts);
 
 struct BlockOptions {
     bool compress = false; // implode the payload, method 'C'
+    ImplodeOptions implode = {};
     bool checked = false;  // check method 'C' with the payload's checksum
     int checksumDelta = 0; // added to the checksum to make it wrong
     int lengthDelta = 0;   // added to the length field to make it wrong

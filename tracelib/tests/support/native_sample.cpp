@@ -132,6 +132,11 @@ void addSegmentsAndEvents(SampleBuilder& s) {
     }
     s.add(49, U16(23456));
 
+    s.add(50, Ints({3}));
+    s.add(51, Concat({{0, 0, 0, 10, 0}, Str(u"Filename :")}));
+    s.add(51, Concat({{0, 0, 11, 20, 13}, Str(u"F0001.t6")}));
+    s.add(51, Concat({{0, 4, 6, 5, 2}, Str(u"AB")}));
+
     s.add(52, Ints({2}));
     s.add(53, Concat({Ints({0, 1000}), U16(0)}));
     s.add(54, Ints({1, 1, 1, 1, 1}));
@@ -180,12 +185,12 @@ NativeSample MakeNativeSample() {
     return sample;
 }
 
-Bytes EncodeItems(const std::vector<SampleItem>& items, bool compress, bool checked) {
+Bytes EncodeItems(const std::vector<SampleItem>& items, const BlockOptions& options) {
     std::vector<Bytes> blocks;
     Bytes payload;
     auto flush = [&] {
         if (payload.empty()) return;
-        blocks.push_back(Block(payload, {.compress = compress, .checked = checked}));
+        blocks.push_back(Block(payload, options));
         payload.clear();
     };
     for (const SampleItem& item : items) {

@@ -29,10 +29,9 @@ struct NativeSample {
 
 NativeSample MakeNativeSample();
 
-// Frames items into stored blocks (split before 9994 payload bytes); with
-// compress, every block is imploded instead.
-Bytes EncodeItems(const std::vector<SampleItem>& items, bool compress = false,
-                  bool checked = false);
+// Frames items into blocks, split before 9994 payload bytes: stored, or
+// imploded with the given options.
+Bytes EncodeItems(const std::vector<SampleItem>& items, const BlockOptions& options = {});
 
 // Every item of a native file in order; fails the current test on damage.
 std::vector<SampleItem> ItemsOf(const Bytes& file);
