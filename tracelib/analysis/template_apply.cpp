@@ -15,6 +15,7 @@ constexpr uint32_t kFlagLossUnknown = 0x04000000;
 constexpr uint32_t kFlagsFromTemplate = 0x02010000;
 constexpr uint32_t kFlagsTemplateEnd = 0x02010402; // template bits, no noise floor, closing
 constexpr uint32_t kModifiedFAS = 4096;
+constexpr uint32_t kModifiedEvents = 32;
 constexpr int32_t kTypeReflective = 1;
 constexpr int32_t kTypeGroup = 3;
 constexpr int32_t kTypeEnd = 4;
@@ -110,7 +111,7 @@ private:
             trace_.EVSetEndKM(j, endKM);
             trace_.EVSetLSAOffKM(j, offsets.aStart, offsets.aEnd, offsets.bStart, offsets.bEnd);
         }
-        trace_.SetModFlag(32);
+        trace_.SetModFlag(kModifiedEvents);
     }
 
     double toleranceKM(double positionKM) {

@@ -72,6 +72,7 @@ void CT6::releaseT5Struct() {
 }
 
 int32_t CT6::DecompLegacy(const char16_t* path, const uint8_t* bytes, int32_t length) {
+    if (!bytes || length <= 0) return status::kDamaged; // nothing any converter could read
     const varnel::ferrowin::Exports* converter = varnel::ferrowin::exports();
     if (!converter) return T6_ERR_NO_LEGACY_CONVERTER;
     T5Struct* t5 = varnel::legacy::newStructure();

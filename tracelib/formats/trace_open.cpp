@@ -3,6 +3,7 @@
 
 #include "formats/file_io.h"
 #include "formats/file_status.h"
+#include "formats/sor_parse.h"
 
 #include <span>
 #include <vector>
@@ -11,11 +12,15 @@ namespace status = varnel::file_status;
 
 namespace {
 
-// Files that are not native belong to the SR-4731 reader or to the legacy
-// converter route; neither is part of the library yet, so such files are
-// reported as unrecognised.
-int32_t decompForeign(CT6&, std::span<const uint8_t>) {
-    return status::kDamaged;
+// Files that are not native belong to the SR-4731 reader, except those it
+// does not know and issue-1 files with a "KVRParams" block, which go to the
+// legacy converter route.
+int32_t decompForeign(CT6& record, const char16_t* path, std::span<const uint8_t> bytes) {
+    const varnel::sor::Probe probe = varnel::sor::probe(bytes);
+    const auto length = static_cast<int32_t>(bytes.size());
+    if (probe.version == 0 || (probe.version == 1 && probe.blockMark == 1))
+        return record.DecompLegacy(path, bytes.data(), length);
+    return record.DecompSR4731(bytes.data(), length);
 }
 
 } // namespace
@@ -31,7 +36,7 @@ int32_t CT6::DecompFile(const char16_t* path, int32_t crcFlag) {
         result = DecompT6(bytes.data(), length, crcFlag);
         SetTraceType(u"T6");
     } else {
-        result = decompForeign(*this, bytes);
+        result = decompForeign(*this, path, bytes);
     }
     if (result == status::kSuccess) {
         SetFilespec(path);

@@ -81,10 +81,15 @@ int32_t encodeWithRetry(const Encoder& encode, std::vector<uint8_t>& buffer, siz
     return status::kNoMemory;
 }
 
-// Neither the SR-4731 writer nor the legacy converter route is part of the
-// library yet: their formats cannot be written.
-int32_t encodeForeign(CT6&, int32_t, std::vector<uint8_t>&, size_t&) {
-    return status::kInvalidContent;
+// SR-4731 writes "SR4731" and, for a trace that did not come through the
+// legacy converter, "Bellcore"/"GR196"; the converter writes the rest.
+int32_t encodeForeign(CT6& record, int32_t code, std::vector<uint8_t>& buffer, size_t& size) {
+    const bool sr4731 = code == kCodeSR4731 || (code == kCodeBellcore && !record.GetPtrT5Struct());
+    if (!sr4731) return record.CompLegacy(code, buffer, size);
+    const int32_t version = code == kCodeSR4731 ? 2 : 1;
+    return encodeWithRetry(
+        [&](uint8_t* out, int32_t capacity) { return record.CompSR4731(version, out, capacity); },
+        buffer, size);
 }
 
 } // namespace

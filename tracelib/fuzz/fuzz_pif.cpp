@@ -25,6 +25,10 @@ void readValues(int32_t type) {
         T6PIFRecGet(x);
     }
     if (type >= 9 && type <= 23) T6PIFSetT6Parms(type);
+    if (type == 4) {
+        CT6 trace;
+        T6PIFRecGet(static_cast<void*>(&trace));
+    }
 }
 
 } // namespace

@@ -136,6 +136,14 @@ char16_t* T6PIFRecGet(char16_t* buf) {
     return buf;
 }
 
+// The trace takes the rest of the record from the read position.
+int32_t T6PIFRecGet(void* record) {
+    if (!record) return kBadSignatureOrShortRead;
+    std::span<const uint8_t> image = reader().cursor.rest();
+    if (image.size() > size_t(INT32_MAX)) return kBadSignatureOrShortRead;
+    return static_cast<CT6*>(record)->DecompT6(image.data(), static_cast<int32_t>(image.size()), 0);
+}
+
 int32_t T6PIFSetT6Parms(int32_t type) {
     Reader& in = reader();
     if (!in.loaded || type != in.recordType) return kBadSignatureOrShortRead;

@@ -6,6 +6,9 @@
 #include "printinfo/pif_format.h"
 #include "printinfo/pif_settings.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace varnel::pif {
 namespace {
 
@@ -72,6 +75,31 @@ int32_t T6PIFPutPrinter(const char16_t* printer, int32_t a, int32_t b) {
 
 int32_t T6PIFPutT6Filespec(const char16_t* filespec) {
     return putRecord(kFilespec, [&](RecordBuilder& r) { r.putText(filespec); });
+}
+
+// The trace goes in the native form; a trace larger than the buffer grows it
+// once to what the record needs.
+int32_t T6PIFPutT6Object(void* record, int32_t a, int32_t b) {
+    Stream& out = writer();
+    if (!out.file) return kCannotOpen;
+    if (!record) return kEmptyCompression;
+    CT6& trace = *static_cast<CT6*>(record);
+    for (bool grown : {false, true}) {
+        RecordBuilder r(out.buffer, kObject);
+        r.putInt(a);
+        r.putInt(b);
+        std::span<uint8_t> room = r.freeSpace();
+        const size_t capacity = std::min<size_t>(room.size(), INT32_MAX);
+        int32_t image = trace.CompT6(room.data(), static_cast<int32_t>(capacity), 0, 0);
+        if (image <= 0) return kEmptyCompression;
+        if (size_t(image) <= capacity) {
+            r.advance(size_t(image));
+            return writeRecord(r);
+        }
+        if (grown || !resizeBuffer(out.buffer, r.size() + size_t(image) + kGrowthSlackBytes))
+            return kNoMemory;
+    }
+    return kNoMemory;
 }
 
 int32_t T6PIFPutPageHdr(const char16_t* text1, const char16_t* text2, const char16_t* text3,

@@ -3,6 +3,7 @@
 // releases a T5 structure is checked against the double's buffer count.
 #include "support/converter_double.h"
 #include "support/fibre_simulator.h"
+#include "support/scratch_file.h"
 #include "support/settings_guard.h"
 
 #include <varnel/t5_struct.h>
@@ -271,6 +272,71 @@ TEST_F(LegacyRoute, WithoutTheConverterEveryEntryPointSaysSo) {
     EXPECT_EQ(source.T5ToCompTraceViaT6(structure, kFormatT5, cursor, room),
               T6_ERR_NO_LEGACY_CONVERTER);
     T6Free(structure);
+}
+
+// The same route through the file entry points, DecompFile and FileSaveAs.
+class LegacyFiles : public LegacyRoute {
+protected:
+    std::vector<uint8_t> saveAs(const char16_t* format) {
+        EXPECT_EQ(source.FileSaveAs(file.widePath().c_str(), format, 0, 0), 0);
+        return file.read();
+    }
+    ScratchFile file{"legacy.trc"};
+};
+
+TEST_F(LegacyFiles, SavedAndOpenedThroughTheConverter) {
+    std::vector<uint8_t> bytes = saveAs(u"T5");
+    ASSERT_GE(bytes.size(), kToyFieldsAt);
+    EXPECT_EQ(std::memcmp(bytes.data(), "TOY5", 4), 0);
+
+    CT6 opened;
+    ASSERT_EQ(opened.DecompFile(file.widePath().c_str(), 0), 0);
+    char16_t buf[160];
+    EXPECT_EQ(text(opened.GetTraceType(buf)), u"T5");
+    EXPECT_NE(opened.GetPtrT5Struct(), nullptr);
+    EXPECT_EQ(opened.IsTraceRecalled(), 1);
+    EXPECT_EQ(opened.IsModFlagSet(0xFFFFFFFF), 0);
+    EXPECT_GT(opened.GetFilenameLength(), 0);
+
+    for (auto [format, code] : {std::pair{u"TEK WFM", kFormatTEKWFM}, std::pair{u"R90", kFormatR90},
+                                std::pair{u"R90 Min", 10}, std::pair{u"R90 Max", 11}}) {
+        EXPECT_EQ(toyInt(saveAs(format), 4), code);
+    }
+    EXPECT_EQ(liveInnerBuffers(), liveAtStart + 1) << "only the opened record's structure";
+}
+
+TEST_F(LegacyFiles, GR196GoesThroughTheConverterOnlyWithAnAttachedStructure) {
+    std::vector<uint8_t> plain = saveAs(u"GR196");
+    EXPECT_NE(std::memcmp(plain.data(), "TOY5", 4), 0) << "SR-4731 issue 1 by the library";
+
+    saveAs(u"T5");
+    CT6 opened;
+    ASSERT_EQ(opened.DecompFile(file.widePath().c_str(), 0), 0);
+    ASSERT_EQ(opened.FileSaveAs(file.widePath().c_str(), u"GR196", 0, 0), 0);
+    std::vector<uint8_t> routed = file.read();
+    ASSERT_GE(routed.size(), kToyFieldsAt);
+    EXPECT_EQ(std::memcmp(routed.data(), "TOY5", 4), 0);
+    EXPECT_EQ(toyInt(routed, 4), kFormatGR196);
+}
+
+TEST_F(LegacyFiles, WithoutTheConverterTheFileIsNotCalledCorrupted) {
+    saveAs(u"T5");
+    useNoConverter();
+    CT6 opened;
+    EXPECT_EQ(opened.DecompFile(file.widePath().c_str(), 0), T6_ERR_NO_LEGACY_CONVERTER);
+    ScratchFile other{"never.trc"};
+    EXPECT_EQ(source.FileSaveAs(other.widePath().c_str(), u"R90", 0, 0),
+              T6_ERR_NO_LEGACY_CONVERTER);
+    EXPECT_TRUE(other.read().empty()) << "nothing is written";
+}
+
+TEST_F(LegacyFiles, AFailedOpenKeepsNoStructure) {
+    file.write({'F', 'A', 'I', 'L', 42, 0, 0, 0});
+    CT6 opened;
+    EXPECT_EQ(opened.DecompFile(file.widePath().c_str(), 0), 42);
+    EXPECT_EQ(opened.GetPtrT5Struct(), nullptr);
+    EXPECT_EQ(opened.IsTraceRecalled(), 0);
+    EXPECT_EQ(liveInnerBuffers(), liveAtStart);
 }
 
 } // namespace

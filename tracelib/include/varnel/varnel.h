@@ -1149,6 +1149,8 @@ inline constexpr int32_t T6_PIF_MAX_STRING = 512;
 VARNEL_API int32_t T6PIFPutInit(const char16_t* path, const char16_t* title, int32_t a, int32_t b);
 VARNEL_API int32_t T6PIFPutPrinter(const char16_t* printer, int32_t a, int32_t b);
 VARNEL_API int32_t T6PIFPutT6Filespec(const char16_t* filespec);
+// Record 4: two numbers and the trace (a CT6) in the native file form.
+VARNEL_API int32_t T6PIFPutT6Object(void* record, int32_t a, int32_t b);
 VARNEL_API int32_t T6PIFPutPageHdr(const char16_t* text1, const char16_t* text2,
                                    const char16_t* text3, const char16_t* text4, double x, double y,
                                    int32_t n);
@@ -1166,6 +1168,9 @@ VARNEL_API int32_t T6PIFRecLoad(int32_t& type);
 VARNEL_API int32_t T6PIFRecGet(int32_t& value);
 VARNEL_API int32_t T6PIFRecGet(double& value);
 VARNEL_API char16_t* T6PIFRecGet(char16_t* buf); // buf holds T6_PIF_MAX_STRING characters
+// Decodes the trace from the read position of a record 4 into record (a CT6);
+// the native reader's status.
+VARNEL_API int32_t T6PIFRecGet(void* record);
 // Restores the settings of the loaded record when it is of the given type
 // (9 to 23); 1 otherwise, changing nothing.
 VARNEL_API int32_t T6PIFSetT6Parms(int32_t type);
