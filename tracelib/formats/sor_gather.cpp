@@ -102,15 +102,16 @@ void CT6::SR4731::gatherSupParams(const CT6& r, SorFile& f) {
 namespace {
 
 // Pulse widths as seen from the zero-km point on: segments ending before it
-// are left out and the first one kept starts there.
+// are left out and the first one kept starts there. Segments that a damaged
+// file placed beyond the last point are left out too.
 std::vector<sor::PulseWidth> pulseWidthsFromZeroKm(const CT6& r, int32_t dataSpacing) {
     std::vector<sor::PulseWidth> widths;
     const int32_t first = r.GetOnAfterZKMDP();
     const int32_t last = r.DPOCount() - 1;
     for (int32_t i = 0; i < r.PWCount(); ++i) {
-        const int32_t end = i + 1 < r.PWCount() ? r.PWGetStartDP(i + 1) - 1 : last;
-        if (end < first) continue;
+        const int32_t end = i + 1 < r.PWCount() ? std::min(r.PWGetStartDP(i + 1) - 1, last) : last;
         const int32_t start = std::max(r.PWGetStartDP(i), first);
+        if (end < start) continue; // before zero km, or beyond the last point
         widths.push_back({static_cast<uint16_t>(std::clamp(r.PWGetNanoSec(i), 0, 65535)),
                           dataSpacing, end - start + 1});
     }

@@ -129,11 +129,12 @@ void CT6::SR4731::readStandardFields(CT6& r, const SorFile& f) {
 }
 
 void CT6::T6FromSR4731(const SR4731Fields& f) {
-    bool fromNative = false;
-    if (!f.vosseltrak.empty()) {
-        fromNative =
-            DecompT6(f.vosseltrak.data(), static_cast<int32_t>(f.vosseltrak.size()), 0) == 0;
-    }
+    // A native record without index of refraction or resolution would make
+    // every distance a division by zero; the standard fields have both.
+    const bool fromNative =
+        !f.vosseltrak.empty() &&
+        DecompT6(f.vosseltrak.data(), static_cast<int32_t>(f.vosseltrak.size()), 0) == 0 &&
+        SpanGetIOR(0) > 0 && GetResoNominalM() > 0;
     if (!fromNative) {
         InitAll();
         SR4731::readStandardFields(*this, f);

@@ -5,6 +5,7 @@
 #include "formats/sor_record.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -38,6 +39,27 @@ double dynamicRangeFor(double highestDB) {
     for (int step = 0; step < kMaxRangeSteps && range < highestDB; ++step)
         range += kRangeStepDB;
     return range;
+}
+
+// Points of one block as levels of 0.001 dB: top - loss, held in 0 ... 56 dB.
+void convertBlock(const varnel::sor::ScaleFactorBlock& block, size_t n, double topDB,
+                  uint16_t* out) {
+    constexpr int32_t kHighestUnits = static_cast<int32_t>(kHighestLevelDB * kRecordScaleFactor);
+    const double topUnits = topDB * kRecordScaleFactor;
+    // Most files store 0.001 dB steps; then the conversion is exact in integers.
+    if (block.scaleFactor == kRecordScaleFactor && topUnits == std::floor(topUnits)) {
+        const auto top = static_cast<int32_t>(topUnits);
+        for (size_t j = 0; j < n; ++j) {
+            out[j] = static_cast<uint16_t>(std::clamp(top - block.points[j], 0, kHighestUnits));
+        }
+        return;
+    }
+    const double unitsPerRaw = block.scaleFactor / 1000.0;
+    for (size_t j = 0; j < n; ++j) {
+        const double level =
+            std::clamp(topUnits - block.points[j] * unitsPerRaw, 0.0, double(kHighestUnits));
+        out[j] = static_cast<uint16_t>(level + 0.5);
+    }
 }
 
 uint16_t rescaled(uint32_t value, int32_t oldScale) {
@@ -75,13 +97,9 @@ double CT6::SR4731::readDataPoints(CT6& r, const SorFile& f, bool fromNative) {
     const int32_t count = r.DPOCount();
     int32_t p = 0;
     for (const auto& block : blocks) {
-        const double dbPerUnit = block.scaleFactor / 1e6;
-        for (uint16_t raw : block.points) {
-            if (p >= count) break;
-            const double level =
-                std::clamp(rangeDB - raw * dbPerUnit + offsetDB, 0.0, kHighestLevelDB);
-            out[p++] = static_cast<uint16_t>(level * kRecordScaleFactor + 0.5);
-        }
+        const size_t n = std::min(block.points.size(), static_cast<size_t>(count - p));
+        convertBlock(block, n, rangeDB + offsetDB, out + p);
+        p += static_cast<int32_t>(n);
     }
 
     // The native record's levels were on its own scale.

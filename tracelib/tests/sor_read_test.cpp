@@ -116,13 +116,14 @@ TEST(SorRead, PointsBelow30dBGetDynamicRange32) {
     auto f = fullSorFile(2, 100);
     f.hasKeyEvents = false;
     auto& raw = f.dataPts.blocks[0].points;
-    for (size_t j = 0; j < raw.size(); ++j) raw[j] = static_cast<uint16_t>(5000 + j * 250);
+    for (size_t j = 0; j < raw.size(); ++j)
+        raw[j] = static_cast<uint16_t>(5000 + j * 250);
     CT6 r;
     ASSERT_EQ(openSor(r, writeSor(f)), 0);
     EXPECT_DOUBLE_EQ(r.GetDynamicRange(), 32.0);
     EXPECT_EQ(r.DPWGetScaleFactor(), 1000);
-    EXPECT_EQ(r.DPWGetLONG(0), 27000);  // 32 - 5 dB
-    EXPECT_EQ(r.DPWGetLONG(99), 2250);  // 32 - 29.75 dB
+    EXPECT_EQ(r.DPWGetLONG(0), 27000); // 32 - 5 dB
+    EXPECT_EQ(r.DPWGetLONG(99), 2250); // 32 - 29.75 dB
 }
 
 TEST(SorRead, PointsFrom10To70dBAreOffsetAndGetDynamicRange64) {
@@ -130,7 +131,8 @@ TEST(SorRead, PointsFrom10To70dBAreOffsetAndGetDynamicRange64) {
     f.hasKeyEvents = false;
     f.dataPts.blocks[0].scaleFactor = 2000; // 0.002 dB per unit
     auto& raw = f.dataPts.blocks[0].points;
-    for (size_t j = 0; j < raw.size(); ++j) raw[j] = static_cast<uint16_t>(5000 + j * 500);
+    for (size_t j = 0; j < raw.size(); ++j)
+        raw[j] = static_cast<uint16_t>(5000 + j * 500);
     CT6 r;
     ASSERT_EQ(openSor(r, writeSor(f)), 0);
     EXPECT_DOUBLE_EQ(r.GetDynamicRange(), 64.0);
@@ -175,12 +177,12 @@ TEST(SorRead, EventCodesSetTypesAndFlags) {
         uint32_t flags;
     };
     const Case cases[] = {
-        {"0F9999", 4, 0x2},           // the last event always closes the table
-        {"2F9999", 4, 0x3},           // saturated reflection
-        {"0A9999", 4, 0x10002},       // from a template
-        {"0M9999", 4, 0x20002},       // placed by hand
-        {"0D9999", 4, 0x20002},       // end placed by hand
-        {"0O9999", 4, 0x202},         // end out of range
+        {"0F9999", 4, 0x2},     // the last event always closes the table
+        {"2F9999", 4, 0x3},     // saturated reflection
+        {"0A9999", 4, 0x10002}, // from a template
+        {"0M9999", 4, 0x20002}, // placed by hand
+        {"0D9999", 4, 0x20002}, // end placed by hand
+        {"0O9999", 4, 0x202},   // end out of range
     };
     for (const auto& c : cases) {
         auto f = simulatedSorFile(2);
@@ -248,6 +250,23 @@ TEST(SorRead, AnUndecodableNativeRecordFallsBackToTheStandardFields) {
     CT6 r;
     ASSERT_EQ(openSor(r, writeSor(fullSorFile(2), {'<', 'T', '6', '>', 3, 0})), 0);
     EXPECT_EQ(text(&CT6::GetCableID, r), u"CABLE-7");
+}
+
+TEST(SorRead, ANativeRecordWithoutIndexOfRefractionFallsBack) {
+    CT6 native;
+    native.SetCableID(u"native");
+    native.SetResoNominalM(0.4);
+    native.SpanInsertDP(0);
+    native.SFInsertDP(0);
+    native.SFSetScaleFactor(0, 1000);
+    native.DPOInitArray(10);
+    native.DPOSetCount(10);
+    std::vector<uint8_t> bytes(static_cast<size_t>(native.CompT6Basic(nullptr, 0, 0, 0, 1)));
+    native.CompT6Basic(bytes.data(), static_cast<int32_t>(bytes.size()), 0, 0, 1);
+    CT6 r;
+    ASSERT_EQ(openSor(r, writeSor(fullSorFile(2), bytes)), 0);
+    EXPECT_EQ(text(&CT6::GetCableID, r), u"CABLE-7");
+    EXPECT_NEAR(r.SpanGetIOR(0), 1.468, 1e-9);
 }
 
 TEST(SorRead, DamagedFilesGiveStatus8) {
