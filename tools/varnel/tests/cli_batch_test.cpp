@@ -105,6 +105,16 @@ TEST(CliBatch, EmptyFolderIsAnError) {
     EXPECT_NE(run.err.find("No trace files in this folder."), std::string::npos) << run.err;
 }
 
+TEST(CliBatch, SharedSR4731SamplesAnalyseWithoutFailure) {
+    const std::filesystem::path folder = std::filesystem::path(VARNEL_SHARED_SAMPLES) / "sor";
+    if (!std::filesystem::exists(folder)) GTEST_SKIP() << "no shared samples";
+    Scratch s;
+    Outcome run = s.varnel({"batch", "--analyze", "--jobs", "2", "--json", folder.string()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.json()["summary"]["failed"], 0);
+    EXPECT_GE(run.json()["summary"]["reported"].get<int>(), 20);
+}
+
 // The bundled cable: 12 fibres from both ends at two wavelengths.
 TEST(CliBatch, BundledSamplesShowTheBreakAndTheHighLossSplice) {
     Scratch s;

@@ -48,20 +48,39 @@ TEST(CliInfo, JsonHoldsTheTableAndDistancesFollowTheUnit) {
 TEST(CliInfo, EveryBadFileGetsItsMessageAndTheOthersStillShow) {
     Scratch s;
     std::string good = s.simulate("good.trc");
-    s.write("garbage.trc", std::string(4000, 'x'));
+    ASSERT_EQ(s.varnel({"convert", good, "good.sor", "--format", "SR4731"}).exitCode, 0);
+    s.write("cut.sor", s.read("good.sor").substr(0, 3000));
+    s.write("unknown.trc", std::string(4000, 'x')); // not native, not SR-4731: legacy route
     std::string bytes = s.read("good.trc");
     s.write("truncated.trc", bytes.substr(0, bytes.size() / 2));
-    Outcome run = s.varnel({"info", "--json", s.path("missing.trc"), s.path("garbage.trc"),
-                            s.path("truncated.trc"), good});
+    Outcome run = s.varnel({"info", "--json", s.path("missing.trc"), s.path("cut.sor"),
+                            s.path("unknown.trc"), s.path("truncated.trc"), good});
     EXPECT_EQ(run.exitCode, 1);
     auto doc = run.json();
     EXPECT_EQ(doc["traces"].size(), 1u);
-    ASSERT_EQ(doc["errors"].size(), 3u);
+    ASSERT_EQ(doc["errors"].size(), 4u);
     EXPECT_EQ(doc["errors"][0]["message"], "File open error");
     EXPECT_EQ(doc["errors"][1]["message"], "File data corrupted.");
+    EXPECT_EQ(doc["errors"][2]["message"], "This trace format needs the legacy converter "
+                                           "(Ferrowin), which is not installed.");
     EXPECT_TRUE(contains(run.err, s.path("missing.trc") + ": File open error"));
-    EXPECT_TRUE(contains(run.err, s.path("garbage.trc") + ": File data corrupted."));
+    EXPECT_TRUE(contains(run.err, s.path("cut.sor") + ": File data corrupted."));
     EXPECT_TRUE(contains(run.err, s.path("truncated.trc") + ": "));
+}
+
+TEST(CliInfo, EverySharedSR4731SampleReads) {
+    const std::filesystem::path folder = std::filesystem::path(VARNEL_SHARED_SAMPLES) / "sor";
+    if (!std::filesystem::exists(folder)) GTEST_SKIP() << "no shared samples";
+    Scratch s;
+    std::vector<std::string> arguments = {"info", "--json"};
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().extension() == ".sor") arguments.push_back(entry.path().string());
+    Outcome run = s.varnel(arguments);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    auto doc = run.json();
+    EXPECT_EQ(doc["traces"].size(), arguments.size() - 2);
+    for (const auto& trace : doc["traces"])
+        EXPECT_FALSE(trace["header"]["wavelength"].get<std::string>().empty()) << trace["path"];
 }
 
 TEST(CliUsage, BadArgumentsExitWithTwoAndHelpWithZero) {
@@ -147,6 +166,32 @@ TEST(CliConvert, NativeCopyReadsBackTheSame) {
     Outcome b = s.varnel({"info", "--json", s.path("copy.trc")});
     EXPECT_EQ(a.json()["traces"][0]["events"], b.json()["traces"][0]["events"]);
     EXPECT_EQ(a.json()["traces"][0]["header"], b.json()["traces"][0]["header"]);
+}
+
+TEST(CliConvert, SR4731CopyKeepsTheEvents) {
+    Scratch s;
+    std::string trace = s.simulate("fibre.trc");
+    for (const char* format : {"SR4731", "GR196"}) {
+        Outcome run = s.varnel({"convert", trace, s.path("copy.sor"), "--format", format});
+        ASSERT_EQ(run.exitCode, 0) << format << run.err;
+        auto a = s.varnel({"info", "--json", trace}).json()["traces"][0];
+        auto b = s.varnel({"info", "--json", s.path("copy.sor")}).json()["traces"][0];
+        ASSERT_EQ(a["events"].size(), b["events"].size()) << format;
+        for (size_t i = 0; i < a["events"].size(); ++i)
+            EXPECT_EQ(a["events"][i]["start"], b["events"][i]["start"]) << format;
+        EXPECT_EQ(b["header"]["traceType"], format);
+    }
+}
+
+TEST(CliConvert, LegacyFormatsReportTheMissingConverter) {
+    Scratch s;
+    std::string trace = s.simulate("fibre.trc");
+    for (const char* format : {"T5", "WFM", "R90"}) {
+        Outcome run = s.varnel({"convert", trace, s.path("copy.x"), "--format", format});
+        EXPECT_EQ(run.exitCode, 1) << format;
+        EXPECT_TRUE(contains(run.err, "needs the legacy converter")) << format << run.err;
+        EXPECT_FALSE(std::filesystem::exists(s.path("copy.x"))) << format;
+    }
 }
 
 TEST(CliConvert, UnreadableInputWritesNothing) {
