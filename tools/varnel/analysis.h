@@ -1,0 +1,35 @@
+// The automatic event analysis with the thresholds a user chose, run as the
+// desktop viewer's Analyze command runs it.
+#pragma once
+
+#include "diagnostics.h"
+
+#include <varnel/varnel.h>
+
+#include <CLI/CLI.hpp>
+
+#include <cstdint>
+#include <string>
+
+namespace varnel::cli {
+
+// Defaults are the desktop viewer's preference defaults.
+struct AnalysisOptions {
+    double lossThresholdDB = 0.05;
+    double reflThresholdDB = -40.0;
+    double breakThresholdDB = 3.0;
+    int32_t numBreaks = 1;
+    int32_t endAtReflection = 0; // 0: off
+    double nthThresholdDB = -50.0;
+
+    void addTo(CLI::App& command);
+    // Pushes the thresholds into the library; reflectance thresholds are held
+    // negative whatever sign was typed, and the Nth reflection counts from 1.
+    void apply() const;
+};
+
+// FAS, then the attenuation, unless the trace is a calculated one (two-way
+// average or delta compare), which is refused with the viewer's message.
+bool analyzeTrace(CT6& record, const std::string& path, Diagnostics& diagnostics);
+
+} // namespace varnel::cli

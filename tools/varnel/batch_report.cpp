@@ -1,0 +1,118 @@
+#include "batch_report.h"
+
+#include "text.h"
+
+#include <cstdio>
+
+namespace varnel::cli {
+
+namespace {
+
+const char* const kTitles[] = {"Trace Name", "Date",     "Time",       "No",        "Type",
+                               "Start",      "End",      "Atten Loss", "A L dB/Km", "Splice Loss",
+                               "Refl",       "Cum Loss", "Flags",      "Comments"};
+
+const char kUnknown[] = "??";
+
+// A number text of the library, "0" where it has no value.
+std::string zeroWhenUnknown(const std::string& text) {
+    return text == kUnknown ? "0" : text;
+}
+
+std::string endText(const CT6& r, int32_t i) {
+    if (r.EVGetType(i) == 3) return textOf([&](char16_t* b) { return r.EVGetEnd(i, b, 0); });
+    return textOf([&](char16_t* b) { return T6CurDist(0.0, b, 0); });
+}
+
+// The end event without a measured loss shows the break threshold instead.
+std::string spliceLossText(const CT6& r, int32_t i) {
+    if (r.EVGetType(i) == 4 && r.EVGetLoss(i) == 0.0) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f", r.GetThresholdBreak());
+        return text;
+    }
+    return zeroWhenUnknown(textOf([&](char16_t* b) { return r.EVGetLoss(i, b, 0); }));
+}
+
+std::string eventLine(const CT6& r, int32_t i, const std::string& traceFields) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%2d", i);
+    std::string line = traceFields + number + ";";
+    line += quoted(textOf([&](char16_t* b) { return r.EVGetTypeChar(i, b); })) + ";";
+    line += textOf([&](char16_t* b) { return r.EVGetStart(i, b, 0); }) + ";";
+    line += endText(r, i) + ";";
+    line += zeroWhenUnknown(textOf([&](char16_t* b) { return r.EVGetSpanLoss(i, b, 0); })) + ";";
+    line +=
+        zeroWhenUnknown(textOf([&](char16_t* b) { return r.EVGetSpanLossDBKM(i, b, 0); })) + ";";
+    line += spliceLossText(r, i) + ";";
+    line += zeroWhenUnknown(textOf([&](char16_t* b) { return r.EVGetRefl(i, b, 0); })) + ";";
+    line += textOf([&](char16_t* b) { return r.EVGetCumLoss(i, b, 0); }) + ";";
+    line += quoted(textOf([&](char16_t* b) { return r.EVGetFlagsText(i, b); })) + ";";
+    line += quoted(textOf([&](char16_t* b) { return r.EVGetComment(i, b); }));
+    return line + "\n";
+}
+
+std::string extremeLine(const char* label, const std::string& value, const std::string& trace) {
+    return std::string("  ") + label + value + "  " + trace + "\n";
+}
+
+std::string distanceText(double value) {
+    return textOf([&](char16_t* b) { return T6CurDist(value, b, 1); });
+}
+
+} // namespace
+
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string reportHeaderLine() {
+    std::string line;
+    for (const char* title : kTitles)
+        line += (line.empty() ? "" : ";") + quoted(title);
+    return line + "\n";
+}
+
+std::vector<std::string> reportLines(const CT6& r, const std::string& name) {
+    const std::string traceFields =
+        quoted(name) + ";" + quoted(textOf([&](char16_t* b) { return r.GetDate(b); })) + ";" +
+        quoted(textOf([&](char16_t* b) { return r.GetTime(b); })) + ";";
+    std::vector<std::string> lines;
+    for (int32_t i = 0; i < r.EVCount(); ++i)
+        if (r.EVGetStart(i) >= 0.0) lines.push_back(eventLine(r, i, traceFields));
+    return lines;
+}
+
+int32_t countedEvents(const CT6& r) {
+    int32_t count = 0;
+    for (int32_t i = 1; i < r.EVCount(); ++i)
+        if (r.EVGetStart(i) >= 0.0) ++count;
+    return count;
+}
+
+void MinMaxSummary::add(const std::string& trace, int32_t eventCount, double endDistance) {
+    ++m_traces;
+    if (eventCount < m_fewest.value) m_fewest = {trace, static_cast<double>(eventCount)};
+    if (eventCount > m_most.value) m_most = {trace, static_cast<double>(eventCount)};
+    if (endDistance < m_shortest.value) m_shortest = {trace, endDistance};
+    if (endDistance > m_longest.value) m_longest = {trace, endDistance};
+}
+
+std::string MinMaxSummary::text() const {
+    std::string out = "Min/max events and end distances :\n";
+    if (empty()) return out + "  (no trace with events)\n";
+    out += extremeLine("Fewest events : ", std::to_string(static_cast<int>(m_fewest.value)),
+                       m_fewest.trace);
+    out += extremeLine("Most events   : ", std::to_string(static_cast<int>(m_most.value)),
+                       m_most.trace);
+    out += extremeLine("Shortest end  : ", distanceText(m_shortest.value), m_shortest.trace);
+    out += extremeLine("Longest end   : ", distanceText(m_longest.value), m_longest.trace);
+    return out;
+}
+
+} // namespace varnel::cli

@@ -1,0 +1,75 @@
+// varnel export FILE... [--csv]: the data points of each trace as text, next
+// to the trace (PATH.TXT or PATH.csv) or on stdout.
+#include "commands.h"
+#include "output.h"
+#include "trace_export.h"
+#include "trace_io.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace varnel::cli {
+
+namespace {
+
+struct ExportOptions {
+    std::vector<std::string> files;
+    bool csv = false;
+    bool toStdout = false;
+};
+
+bool writeTextFile(const std::string& path, const std::string& text, Diagnostics& diagnostics) {
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) {
+        diagnostics.error(path, "File open error");
+        return false;
+    }
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    ok = std::fclose(file) == 0 && ok;
+    if (!ok) diagnostics.error(path, "File write error.");
+    return ok;
+}
+
+int runExport(const ExportOptions& options, const Globals& globals) {
+    globals.apply();
+    Diagnostics diagnostics;
+    nlohmann::ordered_json written = nlohmann::ordered_json::array();
+    for (const std::string& path : options.files) {
+        CT6 record;
+        if (!openTrace(path, record, diagnostics)) continue;
+        std::string text = options.csv ? traceCsvExport(record) : traceTextExport(record, path);
+        if (options.toStdout) {
+            printText(text);
+            continue;
+        }
+        std::string target = path + (options.csv ? ".csv" : ".TXT");
+        if (!writeTextFile(target, text, diagnostics)) continue;
+        if (globals.json)
+            written.push_back({{"trace", path}, {"output", target}});
+        else
+            printText(target + "\n");
+    }
+    if (globals.json && !options.toStdout) {
+        nlohmann::ordered_json document = {{"exports", written}};
+        addDiagnostics(document, diagnostics);
+        printJson(document);
+    }
+    return diagnostics.errorCount() > 0 ? kExitFileFailed : kExitOK;
+}
+
+} // namespace
+
+void addExportCommand(CLI::App& app, CommandContext& context) {
+    auto options = std::make_shared<ExportOptions>();
+    CLI::App* command = app.add_subcommand(
+        "export", "Export the data points of traces: the trace text export (PATH.TXT) or CSV");
+    command->add_option("files", options->files, "Trace files")->required();
+    command->add_flag("--csv", options->csv, "Distance,level CSV (PATH.csv) instead");
+    command->add_flag("--stdout", options->toStdout,
+                      "Write to stdout instead of next to the trace");
+    addGlobalOptions(*command, context.globals);
+    command->callback(
+        [options, &context] { context.exitStatus = runExport(*options, context.globals); });
+}
+
+} // namespace varnel::cli

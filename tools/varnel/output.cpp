@@ -1,0 +1,32 @@
+#include "output.h"
+
+#include <cstdio>
+
+namespace varnel::cli {
+
+void printJson(const nlohmann::ordered_json& document) {
+    // Texts from files may hold invalid UTF-8; replace rather than fail.
+    std::string text =
+        document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+void printText(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+nlohmann::ordered_json toJson(const Diagnostic& entry) {
+    return {{"path", entry.path}, {"message", entry.message}};
+}
+
+void addDiagnostics(nlohmann::ordered_json& document, const Diagnostics& diagnostics) {
+    nlohmann::ordered_json errors = nlohmann::ordered_json::array();
+    nlohmann::ordered_json warnings = nlohmann::ordered_json::array();
+    for (const Diagnostic& entry : diagnostics.entries())
+        (entry.warning ? warnings : errors).push_back(toJson(entry));
+    document["errors"] = errors;
+    document["warnings"] = warnings;
+}
+
+} // namespace varnel::cli

@@ -1,0 +1,18 @@
+// The messages a person reads for the statuses of trace file operations.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace varnel::cli {
+
+// Reading a trace file: the text for a non-zero status of DecompFile.
+std::string readFailureText(int32_t status);
+
+// Writing a trace file: the text for a non-zero status of FileSaveAs.
+std::string writeFailureText(int32_t status);
+
+// A save refused because the target exists and may not be written.
+std::string accessDeniedText(const std::string& path);
+
+} // namespace varnel::cli

@@ -1,0 +1,82 @@
+#include "trace_export.h"
+
+#include "text.h"
+#include "trace_view.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace varnel::cli {
+
+namespace {
+
+const char kTitleLine[] = "\"Brannic Tarvisk Plus - Version 3.0a  Trace Export\"";
+
+std::string formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+std::string formatted(const char* format, ...) {
+    char buffer[256];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    return buffer;
+}
+
+std::string keyLine(const char* key, const std::string& value) {
+    return formatted("%-4s = ", key) + value + "\n";
+}
+
+std::string pulseWidthText(const CT6& r) {
+    return textOf([&](char16_t* b) { return r.PWGetPW(0, b, 0, 1); }) + " " +
+           textOf([&](char16_t* b) { return r.PWGetLabel(0, b); });
+}
+
+std::string distanceText(double km) {
+    return formatted("%e ", T6CurDistFromKM(km)) + distanceUnitLabel();
+}
+
+} // namespace
+
+int32_t firstExportedPoint(const CT6& record) {
+    uint16_t fr = 0;
+    int32_t dp = record.DPFRFromKM(0.0, fr);
+    if (fr != 0) ++dp;
+    return dp < 0 ? 0 : dp;
+}
+
+std::string traceTextExport(const CT6& r, const std::string& path) {
+    const int32_t first = firstExportedPoint(r);
+    const int32_t count = r.DPOCount() > first ? r.DPOCount() - first : 0;
+    auto text = [](auto getter) { return textOf(getter); };
+    std::string out = std::string(kTitleLine) + "\n\n";
+    out += keyLine("FN", fileNameOf(path));
+    out += keyLine("PN", path);
+    out += keyLine("INST", text([&](char16_t* b) { return r.GetModel(b); }));
+    out += keyLine("OPTC", text([&](char16_t* b) { return r.GetOpticsModule(b); }));
+    out += keyLine("WL", text([&](char16_t* b) { return r.GetWavelengthNominal(b, 1); }));
+    out += keyLine("PW", pulseWidthText(r));
+    out += keyLine("FBR", text([&](char16_t* b) { return r.GetFiberMode(b); }));
+    out += keyLine("AVG", text([&](char16_t* b) { return r.GetAvgComplete(b); }));
+    out += keyLine("IOR", text([&](char16_t* b) { return r.SpanGetIOR(0, b); }));
+    out += keyLine("BSC", text([&](char16_t* b) { return r.SpanGetBackScatter(0, b, 0); }) + " dB");
+    out += keyLine("DATE", "\"" + text([&](char16_t* b) { return r.GetDate(b); }) + "\"");
+    out += keyLine("TIME", "\"" + text([&](char16_t* b) { return r.GetTime(b); }) + "\"");
+    out += keyLine("MXDB", text([&](char16_t* b) { return r.GetDynamicRange(b, 1); }));
+    out += keyLine("DX", distanceText(r.SpanGetDxKMAtDP(0)));
+    out += keyLine("PT1", distanceText(r.KMFromDPFR(first, 0)));
+    out += keyLine("NPTS", formatted("%d", count));
+    for (int32_t i = first; i < first + count; ++i)
+        out += formatted("%.3f\n", r.DPWGetDB(i));
+    return out;
+}
+
+std::string traceCsvExport(const CT6& r) {
+    const int32_t first = firstExportedPoint(r);
+    std::string out = "distance_" + distanceUnitLabel() + ",level_db\n";
+    for (int32_t i = first; i < r.DPOCount(); ++i)
+        out += formatted("%.6f,%.3f\n", T6CurDistFromKM(r.KMFromDPFR(i, 0)), r.DPWGetDB(i));
+    return out;
+}
+
+} // namespace varnel::cli

@@ -1,0 +1,245 @@
+#include "trace_view.h"
+
+#include "text.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace varnel::cli {
+
+namespace {
+
+// Accessors that write into a buffer, bound to a record.
+using Text = std::string;
+
+Text pulseWidths(const CT6& r) {
+    Text all;
+    for (int32_t i = 0; i < r.PWCount(); ++i) {
+        if (!all.empty()) all += ", ";
+        all += textOf([&](char16_t* b) { return r.PWGetLabel(i, b); }) + " " +
+               textOf([&](char16_t* b) { return r.PWGetPW(i, b, 0, 1); }) + " / " +
+               textOf([&](char16_t* b) { return r.PWGetPWLength(i, b, 1); });
+    }
+    return all;
+}
+
+Text resolution(const CT6& r) {
+    return textOf([&](char16_t* b) { return r.GetResoNominal(b, 1); });
+}
+
+Text averaging(const CT6& r) {
+    return textOf([&](char16_t* b) { return r.GetAvgCompleteType(b); });
+}
+
+Text dateTime(const CT6& r) {
+    return textOf([&](char16_t* b) { return r.GetDate(b); }) + " " +
+           textOf([&](char16_t* b) { return r.GetTime(b); });
+}
+
+} // namespace
+
+std::string distanceUnitLabel() {
+    char16_t label[kTextRoom] = {};
+    double factor = 0;
+    T6GetInfoCurDist(T6GetCurDistUnits(), label, factor);
+    return toUtf8(label);
+}
+
+std::vector<HeaderField> headerFields(const CT6& r) {
+    auto text = [](auto getter) { return textOf(getter); };
+    return {
+        {"instrument", "Instrument", text([&](char16_t* b) { return r.GetModel(b); })},
+        {"manufacturer", "Manufacturer", text([&](char16_t* b) { return r.GetManufacturer(b); })},
+        {"module", "Optics Module", text([&](char16_t* b) { return r.GetOpticsModule(b); })},
+        {"wavelength", "Wavelength",
+         text([&](char16_t* b) { return r.GetWavelengthNominal(b, 1); })},
+        {"fiberType", "Fiber Type", text([&](char16_t* b) { return r.GetFiberMode(b); })},
+        {"pulseWidths", "Pulse Width", pulseWidths(r)},
+        {"range", "Range", text([&](char16_t* b) { return r.GetRangeNominal(b, 1); })},
+        {"resolution", "Resolution", resolution(r)},
+        {"ior", "Index of Refraction", text([&](char16_t* b) { return r.SpanGetIOR(0, b); })},
+        {"backscatter", "Backscatter Coef.",
+         text([&](char16_t* b) { return r.SpanGetBackScatter(0, b, 1); })},
+        {"averaging", "Averages", averaging(r)},
+        {"dynamicRange", "Display Range",
+         text([&](char16_t* b) { return r.GetDynamicRange(b, 1); })},
+        {"dateTime", "Date/Time", dateTime(r)},
+        {"traceType", "Trace Type", text([&](char16_t* b) { return r.GetTraceType(b); })},
+        {"traceFlags", "Trace Flags", text([&](char16_t* b) { return r.GetTraceFlags(b); })},
+        {"fiberNumber", "Fiber Number", text([&](char16_t* b) { return r.GetFiberNumber(b); })},
+        {"cableId", "Cable ID", text([&](char16_t* b) { return r.GetCableID(b); })},
+        {"siteA", "Site A", text([&](char16_t* b) { return r.GetSiteA(b); })},
+        {"siteB", "Site B", text([&](char16_t* b) { return r.GetSiteB(b); })},
+        {"thresholdLoss", "Event Loss",
+         text([&](char16_t* b) { return r.GetThresholdLoss(b, 1); })},
+        {"thresholdRefl", "Event Reflectance",
+         text([&](char16_t* b) { return r.GetThresholdRefl(b, 1); })},
+        {"thresholdBreak", "Fiber Break",
+         text([&](char16_t* b) { return r.GetThresholdBreak(b, 1); })},
+    };
+}
+
+std::vector<EventRow> eventRows(const CT6& r) {
+    std::vector<EventRow> rows;
+    const int32_t count = r.EVCount();
+    for (int32_t i = 1; i < count; ++i) {
+        EventRow row;
+        row.index = i;
+        row.type = r.EVGetType(i);
+        row.flagBits = r.EVGetFlags(i);
+        row.typeChar = textOf([&](char16_t* b) { return r.EVGetTypeChar(i, b); });
+        row.typeName = textOf([&](char16_t* b) { return r.EVGetType(i, b); });
+        row.start = textOf([&](char16_t* b) { return r.EVGetStart(i, b, 0); });
+        row.end = textOf([&](char16_t* b) { return r.EVGetEnd(i, b, 0); });
+        row.spanLoss = textOf([&](char16_t* b) { return r.EVGetSpanLoss(i, b, 0); });
+        row.spanLossDBKM = textOf([&](char16_t* b) { return r.EVGetSpanLossDBKM(i, b, 0); });
+        const bool lossMeasured = (row.flagBits & kFlagLossNotMeasured) == 0;
+        if (lossMeasured) {
+            row.loss = textOf([&](char16_t* b) { return r.EVGetLossFlagged(i, b, 0); });
+            row.lossDB = r.EVGetLoss(i);
+        }
+        const bool last = i == count - 1;
+        if (!last && ((row.flagBits & kFlagTwoPointLoss) != 0 || r.EVGetLossMode(i) != 0))
+            row.lossMark = "(2P)";
+        if (row.type != kTypeNonReflective) {
+            row.refl = textOf([&](char16_t* b) { return r.EVGetReflFlagged(i, b, 0); });
+            row.reflDB = r.EVGetRefl(i);
+        }
+        row.cumLoss = textOf([&](char16_t* b) { return r.EVGetCumLoss(i, b, 0); });
+        row.flags = textOf([&](char16_t* b) { return r.EVGetFlagsText(i, b); });
+        row.comment = textOf([&](char16_t* b) { return r.EVGetComment(i, b); });
+        row.startKM = r.EVGetStartKM(i);
+        row.endKM = r.EVGetEndKM(i);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+TraceSummary traceSummary(const CT6& r) {
+    TraceSummary s;
+    s.eventCount = r.EVCount();
+    if (s.eventCount > 0) {
+        const int32_t last = s.eventCount - 1;
+        s.endFault = textOf([&](char16_t* b) { return r.EVGetStart(last, b, 1); });
+        s.endKM = r.EVGetStartKM(last);
+    } else {
+        s.endFault = "??.?? " + distanceUnitLabel();
+    }
+    s.endToEndLoss = textOf([&](char16_t* b) { return r.GetEndToEndLoss(b, 1); });
+    s.endToEndLossDB = r.GetEndToEndLoss();
+    s.orl = textOf([&](char16_t* b) { return r.GetORL(b, 1); });
+    if (r.IsORLAvailable()) {
+        s.orlDB = r.GetORL();
+        if (r.GetORLACursorKM() != 0 || r.GetORLBCursorKM() != 0)
+            s.orlAToB = textOf([&](char16_t* b) { return r.GetORLCalcAToB(b); });
+    }
+    return s;
+}
+
+namespace {
+
+// Values without a measurement are null in JSON.
+nlohmann::ordered_json valueOrNull(double v) {
+    return v == T6_NO_VALUE ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(v);
+}
+
+} // namespace
+
+nlohmann::ordered_json toJson(const std::vector<HeaderField>& header) {
+    nlohmann::ordered_json out = nlohmann::ordered_json::object();
+    for (const HeaderField& field : header)
+        out[field.key] = field.text;
+    return out;
+}
+
+nlohmann::ordered_json toJson(const EventRow& row) {
+    return {
+        {"number", row.index},
+        {"type", row.type},
+        {"typeChar", row.typeChar},
+        {"typeName", row.typeName},
+        {"start", row.start},
+        {"end", row.end},
+        {"startKM", row.startKM},
+        {"endKM", row.endKM},
+        {"spanLoss", row.spanLoss},
+        {"spanLossDBKM", row.spanLossDBKM},
+        {"loss", row.loss},
+        {"lossMark", row.lossMark},
+        {"lossDB", valueOrNull(row.lossDB)},
+        {"reflectance", row.refl},
+        {"reflectanceDB", row.reflDB},
+        {"cumulativeLoss", row.cumLoss},
+        {"flags", row.flags},
+        {"flagBits", row.flagBits},
+        {"comment", row.comment},
+    };
+}
+
+nlohmann::ordered_json toJson(const TraceSummary& s) {
+    return {
+        {"eventCount", s.eventCount},
+        {"endFault", s.endFault},
+        {"endKM", s.endKM},
+        {"endToEndLoss", s.endToEndLoss},
+        {"endToEndLossDB", valueOrNull(s.endToEndLossDB)},
+        {"orl", s.orl},
+        {"orlAToB", s.orlAToB},
+        {"orlDB", s.orlDB},
+    };
+}
+
+nlohmann::ordered_json traceJson(const std::string& path, const CT6& record) {
+    nlohmann::ordered_json events = nlohmann::ordered_json::array();
+    for (const EventRow& row : eventRows(record))
+        events.push_back(toJson(row));
+    return {
+        {"path", path},
+        {"distanceUnit", distanceUnitLabel()},
+        {"header", toJson(headerFields(record))},
+        {"events", events},
+        {"summary", toJson(traceSummary(record))},
+    };
+}
+
+std::string headerText(const std::vector<HeaderField>& header) {
+    std::string out;
+    for (const HeaderField& field : header) {
+        char line[512];
+        std::snprintf(line, sizeof line, "  %-20s: %s\n", field.label.c_str(), field.text.c_str());
+        out += line;
+    }
+    return out;
+}
+
+std::string eventTableText(const std::vector<EventRow>& rows) {
+    if (rows.empty()) return "  (no events)\n";
+    char line[1024];
+    std::string location = "Location(" + distanceUnitLabel() + ")";
+    std::snprintf(line, sizeof line, "  %3s %-4s %12s %9s %7s %9s %-4s %8s %8s %-5s %s\n", "#",
+                  "Type", location.c_str(), "Span Loss", "dB/km", "Loss", "", "Refl", "Cum Loss",
+                  "Flags", "Comment");
+    std::string out = line;
+    for (const EventRow& r : rows) {
+        std::snprintf(line, sizeof line, "  %3d %-4s %12s %9s %7s %9s %-4s %8s %8s %-5s %s\n",
+                      r.index, r.typeChar.c_str(), r.start.c_str(), r.spanLoss.c_str(),
+                      r.spanLossDBKM.c_str(), r.loss.c_str(), r.lossMark.c_str(), r.refl.c_str(),
+                      r.cumLoss.c_str(), r.flags.c_str(), r.comment.c_str());
+        out += line;
+        if (r.type == kTypeGroup) {
+            std::snprintf(line, sizeof line, "  %3s %-4s %12s\n", "", "", r.end.c_str());
+            out += line;
+        }
+    }
+    return out;
+}
+
+std::string summaryText(const TraceSummary& s) {
+    std::string out = "  End/Fault           : " + s.endFault + "\n" +
+                      "  End - End Loss      : " + s.endToEndLoss + "\n" +
+                      "  ORL                 : " + s.orl;
+    if (!s.orlAToB.empty()) out += " " + s.orlAToB;
+    return out + "\n";
+}
+
+} // namespace varnel::cli
