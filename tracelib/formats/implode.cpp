@@ -136,7 +136,9 @@ private:
             code |= bit ^ 1;
             uint32_t count = table.countOfLength[bits];
             if (code - first < count) {
-                symbol = table.symbolByCode[index + code - first];
+                const size_t at = size_t{index} + (code - first);
+                if (at >= N) return false;
+                symbol = table.symbolByCode[at];
                 return true;
             }
             index += count;

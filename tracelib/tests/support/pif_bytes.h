@@ -10,7 +10,12 @@ namespace varnel::test {
 
 // Hand-made files: the signature, then records appended one by one.
 struct RawPif {
-    std::vector<uint8_t> bytes{'<', 'T', '6', 'P', 'I', 'F', '>'};
+    std::vector<uint8_t> bytes = signature();
+
+    static std::vector<uint8_t> signature() {
+        const std::string text = "<T6PIF>";
+        return std::vector<uint8_t>(text.begin(), text.end());
+    }
 
     static void putLE32(std::vector<uint8_t>& out, uint32_t v) {
         for (int i = 0; i < 4; ++i)
