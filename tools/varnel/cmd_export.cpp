@@ -49,7 +49,7 @@ int runExport(const ExportOptions& options, const Globals& globals) {
         else
             printText(target + "\n");
     }
-    if (globals.json && !options.toStdout) {
+    if (globals.json) {
         nlohmann::ordered_json document = {{"exports", written}};
         addDiagnostics(document, diagnostics);
         printJson(document);
@@ -65,9 +65,10 @@ void addExportCommand(CLI::App& app, CommandContext& context) {
         "export", "Export the data points of traces: the trace text export (PATH.TXT) or CSV");
     command->add_option("files", options->files, "Trace files")->required();
     command->add_flag("--csv", options->csv, "Distance,level CSV (PATH.csv) instead");
-    command->add_flag("--stdout", options->toStdout,
-                      "Write to stdout instead of next to the trace");
+    CLI::Option* toStdout = command->add_flag("--stdout", options->toStdout,
+                                              "Write to stdout instead of next to the trace");
     addGlobalOptions(*command, context.globals);
+    toStdout->excludes("--json");
     command->callback(
         [options, &context] { context.exitStatus = runExport(*options, context.globals); });
 }

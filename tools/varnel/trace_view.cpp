@@ -2,18 +2,14 @@
 
 #include "text.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace varnel::cli {
 
 namespace {
 
-// Accessors that write into a buffer, bound to a record.
-using Text = std::string;
-
-Text pulseWidths(const CT6& r) {
-    Text all;
+std::string pulseWidths(const CT6& r) {
+    std::string all;
     for (int32_t i = 0; i < r.PWCount(); ++i) {
         if (!all.empty()) all += ", ";
         all += textOf([&](char16_t* b) { return r.PWGetLabel(i, b); }) + " " +
@@ -23,15 +19,15 @@ Text pulseWidths(const CT6& r) {
     return all;
 }
 
-Text resolution(const CT6& r) {
+std::string resolution(const CT6& r) {
     return textOf([&](char16_t* b) { return r.GetResoNominal(b, 1); });
 }
 
-Text averaging(const CT6& r) {
+std::string averaging(const CT6& r) {
     return textOf([&](char16_t* b) { return r.GetAvgCompleteType(b); });
 }
 
-Text dateTime(const CT6& r) {
+std::string dateTime(const CT6& r) {
     return textOf([&](char16_t* b) { return r.GetDate(b); }) + " " +
            textOf([&](char16_t* b) { return r.GetTime(b); });
 }

@@ -89,6 +89,8 @@ TEST(CliUsage, BadArgumentsExitWithTwoAndHelpWithZero) {
     EXPECT_EQ(s.varnel({"info"}).exitCode, 2);
     EXPECT_EQ(s.varnel({"convert", "a", "b", "--format", "PNG"}).exitCode, 2);
     EXPECT_EQ(s.varnel({"info", "--units", "furlong", "x"}).exitCode, 2);
+    EXPECT_EQ(s.varnel({"export", "--json", "--stdout", "x"}).exitCode, 2);
+    EXPECT_EQ(s.varnel({"batch", "--jobs", "0", "x"}).exitCode, 2);
     for (const char* command : {"info", "analyze", "convert", "export", "simulate", "batch"}) {
         Outcome help = s.varnel({command, "--help"});
         EXPECT_EQ(help.exitCode, 0) << command;
