@@ -7,12 +7,12 @@ cd "$(dirname "$0")/.."
 seconds=${1:-20}
 mkdir -p fuzz-artifacts
 shopt -s nullglob
-for target in build/fuzz/tracelib/fuzz/fuzz_*; do
+for target in build/fuzz/tracelib/fuzz/fuzz_* build/fuzz/tools/varnel/fuzz/fuzz_*; do
     [ -x "$target" ] || continue
     name=$(basename "$target")
     corpus="build/fuzz/corpus/$name"
     mkdir -p "$corpus"
-    seeds="tracelib/fuzz/seeds/${name#fuzz_}"
+    seeds=$(dirname "${target#build/fuzz/}")/seeds/${name#fuzz_}
     [ -d "$seeds" ] || seeds=""
     echo "-- $name for ${seconds}s"
     "$target" -max_total_time="$seconds" -artifact_prefix=fuzz-artifacts/ \

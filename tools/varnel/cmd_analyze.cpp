@@ -50,12 +50,7 @@ int runAnalyze(const AnalyzeOptions& options, const Globals& globals) {
                   eventTableText(eventRows(record)) + "\n" + summaryText(traceSummary(record)));
         first = false;
     }
-    if (globals.json) {
-        nlohmann::ordered_json document = {{"traces", traces}};
-        addDiagnostics(document, diagnostics);
-        printJson(document);
-    }
-    return diagnostics.errorCount() > 0 ? kExitFileFailed : kExitOK;
+    return finishFiles("traces", traces, diagnostics, globals.json);
 }
 
 } // namespace

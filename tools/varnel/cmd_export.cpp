@@ -49,12 +49,7 @@ int runExport(const ExportOptions& options, const Globals& globals) {
         else
             printText(target + "\n");
     }
-    if (globals.json) {
-        nlohmann::ordered_json document = {{"exports", written}};
-        addDiagnostics(document, diagnostics);
-        printJson(document);
-    }
-    return diagnostics.errorCount() > 0 ? kExitFileFailed : kExitOK;
+    return finishFiles("exports", written, diagnostics, globals.json);
 }
 
 } // namespace

@@ -34,12 +34,7 @@ int runInfo(const InfoOptions& options, const Globals& globals) {
         printText((first ? "" : "\n") + traceText(path, record));
         first = false;
     }
-    if (globals.json) {
-        nlohmann::ordered_json document = {{"traces", traces}};
-        addDiagnostics(document, diagnostics);
-        printJson(document);
-    }
-    return diagnostics.errorCount() > 0 ? kExitFileFailed : kExitOK;
+    return finishFiles("traces", traces, diagnostics, globals.json);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "output.h"
 
+#include "commands.h"
+
 #include <cstdio>
 
 namespace varnel::cli {
@@ -27,6 +29,16 @@ void addDiagnostics(nlohmann::ordered_json& document, const Diagnostics& diagnos
         (entry.warning ? warnings : errors).push_back(toJson(entry));
     document["errors"] = errors;
     document["warnings"] = warnings;
+}
+
+int finishFiles(const char* key, const nlohmann::ordered_json& items,
+                const Diagnostics& diagnostics, bool json) {
+    if (json) {
+        nlohmann::ordered_json document = {{key, items}};
+        addDiagnostics(document, diagnostics);
+        printJson(document);
+    }
+    return diagnostics.errorCount() > 0 ? kExitFileFailed : kExitOK;
 }
 
 } // namespace varnel::cli

@@ -1,6 +1,8 @@
 // Drives the event table with arbitrary operations, indexes and snapshot
 // bytes: whatever the caller passes, nothing may read or write outside the
 // table or the trace.
+#include "fuzz_input.h"
+
 #include <varnel/varnel.h>
 
 #include <cstddef>
@@ -10,25 +12,12 @@
 
 namespace {
 
-class Input {
+class Input : public varnel::fuzz::Input {
 public:
-    Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-    bool empty() const { return pos_ >= size_; }
-    uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-    int32_t int32() {
-        uint32_t v = 0;
-        for (int k = 0; k < 4; ++k)
-            v = v << 8 | byte();
-        return static_cast<int32_t>(v);
-    }
+    using varnel::fuzz::Input::Input;
     // Small indexes most of the time, anything now and then.
     int32_t index() { return byte() < 200 ? byte() % 80 - 4 : int32(); }
     double km() { return int32() / 65536.0; }
-
-private:
-    const uint8_t* data_;
-    size_t size_;
-    size_t pos_ = 0;
 };
 
 void loadTrace(CT6& trace) {

@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const auto count = static_cast<int32_t>((size - kHeaderBytes) / 2);
     std::vector<uint16_t> points(static_cast<size_t>(count));
-    for (int32_t i = 0; i < count; ++i) points[static_cast<size_t>(i)] = readU16(data + kHeaderBytes + 2 * i);
+    for (int32_t i = 0; i < count; ++i)
+        points[static_cast<size_t>(i)] = readU16(data + kHeaderBytes + 2 * i);
 
     CT6 record;
     record.SetResoNominalM(resolutionM);

@@ -1,6 +1,8 @@
 // Measures arbitrary traces at arbitrary positions: whatever the record holds
 // and whatever the caller asks, a measurement returns a value or "none" and
 // never reads outside the trace.
+#include "fuzz_input.h"
+
 #include <varnel/varnel.h>
 
 #include <cstddef>
@@ -9,27 +11,13 @@
 
 namespace {
 
-class Input {
+class Input : public varnel::fuzz::Input {
 public:
-    Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-    bool empty() const { return pos_ >= size_; }
-    uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-    uint16_t uint16() { return static_cast<uint16_t>(byte() << 8 | byte()); }
-    int32_t int32() {
-        uint32_t v = 0;
-        for (int k = 0; k < 4; ++k)
-            v = v << 8 | byte();
-        return static_cast<int32_t>(v);
-    }
+    using varnel::fuzz::Input::Input;
     // Plausible values most of the time, anything now and then.
     int32_t point(int32_t count) { return byte() < 230 ? uint16() % (count + 40) - 20 : int32(); }
     double km() { return byte() < 230 ? (uint16() - 2000) / 2000.0 : int32() / 1000.0; }
     double offsetKM() { return (static_cast<int16_t>(uint16())) / 20000.0; }
-
-private:
-    const uint8_t* data_;
-    size_t size_;
-    size_t pos_ = 0;
 };
 
 int32_t loadTrace(CT6& trace, Input& in) {

@@ -1,6 +1,8 @@
 // Drives the record's arrays and distance addressing with arbitrary
 // operations, indexes, counts and distances: whatever the caller passes,
 // nothing may read or write outside an array or divide by zero.
+#include "fuzz_input.h"
+
 #include <varnel/varnel.h>
 
 #include <cstddef>
@@ -10,17 +12,9 @@
 
 namespace {
 
-class Input {
+class Input : public varnel::fuzz::Input {
 public:
-    Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-    bool empty() const { return pos_ >= size_; }
-    uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-    int32_t int32() {
-        uint32_t v = 0;
-        for (int k = 0; k < 4; ++k)
-            v = v << 8 | byte();
-        return static_cast<int32_t>(v);
-    }
+    using varnel::fuzz::Input::Input;
     // Small values most of the time, anything now and then.
     int32_t index() { return byte() < 200 ? byte() % 120 - 8 : int32(); }
     // Counts stay below a few hundred thousand so the fuzzer does not spend
@@ -41,11 +35,6 @@ public:
             return raw / 1e6;
         }
     }
-
-private:
-    const uint8_t* data_;
-    size_t size_;
-    size_t pos_ = 0;
 };
 
 constexpr int32_t kBufferPoints = 64;

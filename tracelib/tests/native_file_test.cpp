@@ -47,13 +47,6 @@ std::u16string traceType(const CT6& r) {
     return r.GetTraceType(buffer);
 }
 
-CT6 sampleRecord() {
-    CT6 r;
-    Bytes file = EncodeItems(MakeNativeSample().items);
-    EXPECT_EQ(r.DecompT6(file.data(), static_cast<int32_t>(file.size()), 0), 0);
-    return r;
-}
-
 } // namespace
 
 TEST_F(TraceFiles, OpenSetsTheFileSpecAndClearsModifications) {
@@ -85,7 +78,7 @@ TEST_F(TraceFiles, OpenFailuresHaveTheirStatus) {
 }
 
 TEST_F(TraceFiles, SaveAsNativeReadsBackAndKeepsTheTraceType) {
-    CT6 r = sampleRecord();
+    CT6 r = DecodedNativeSample();
     ASSERT_EQ(traceType(r), u"SR4731");
     r.SetFilespec(u"");
     ASSERT_EQ(r.FileSaveAs(at("out.t6").c_str(), u"T6", 0, 1), status::kSuccess);
@@ -103,7 +96,7 @@ TEST_F(TraceFiles, SaveAsNativeReadsBackAndKeepsTheTraceType) {
 }
 
 TEST_F(TraceFiles, SaveFillsTheFilenameHeaderField) {
-    CT6 r = sampleRecord();
+    CT6 r = DecodedNativeSample();
     ASSERT_EQ(r.FileSaveAs(at("named.t6").c_str(), u"T6", 0, 0), status::kSuccess);
     uint8_t page = 0, line = 0, column = 0, length = 0, kind = 0;
     char16_t text[64];
@@ -121,7 +114,7 @@ TEST_F(TraceFiles, FormatNamesAreExact) {
 }
 
 TEST_F(TraceFiles, TracesLargerThanTheFirstBufferAreRetried) {
-    CT6 r = sampleRecord();
+    CT6 r = DecodedNativeSample();
     r.DPOInitArray(120000);
     r.DPOSetCount(120000);
     ASSERT_GT(r.CompT6(nullptr, 0, 0, 0), 200000);
@@ -132,7 +125,7 @@ TEST_F(TraceFiles, TracesLargerThanTheFirstBufferAreRetried) {
 }
 
 TEST_F(TraceFiles, FailedSaveKeepsTheOldFile) {
-    CT6 r = sampleRecord();
+    CT6 r = DecodedNativeSample();
     put("keep.t6", {'o', 'l', 'd'});
     EXPECT_EQ(r.FileSaveAs(at("no/such/folder/x.t6").c_str(), u"T6", 0, 0), status::kCannotOpen);
     EXPECT_EQ(contents("keep.t6"), Bytes({'o', 'l', 'd'}));
@@ -140,7 +133,7 @@ TEST_F(TraceFiles, FailedSaveKeepsTheOldFile) {
 }
 
 TEST_F(TraceFiles, SaveUsesTheRecordsOwnPathAndFormat) {
-    CT6 r = sampleRecord();
+    CT6 r = DecodedNativeSample();
     r.SetFilespec(at("own.t6").c_str());
     r.SetTraceType(u"T6");
     ASSERT_EQ(r.FileSave(0, 0), status::kSuccess);

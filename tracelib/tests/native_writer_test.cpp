@@ -38,13 +38,6 @@ bool hasTag(const Bytes& file, uint8_t tag) {
     return std::find(tags.begin(), tags.end(), tag) != tags.end();
 }
 
-CT6 sampleRecord() {
-    CT6 r;
-    Bytes file = EncodeItems(MakeNativeSample().items);
-    EXPECT_EQ(r.DecompT6(file.data(), static_cast<int32_t>(file.size()), 0), 0);
-    return r;
-}
-
 } // namespace
 
 TEST(NativeWriter, FreshRecordWritesExactlyTheDefaultItems) {
@@ -104,7 +97,7 @@ TEST(NativeWriter, ItemsWrittenOnlyWhenTheirConditionHolds) {
     EXPECT_FALSE(hasTag(withEvent, 47));
     EXPECT_FALSE(hasTag(withEvent, 48));
 
-    CT6 full = sampleRecord();
+    CT6 full = DecodedNativeSample();
     full.SetORLNotAvailable();
     full.SetSTFMLengthKM(0);
     Bytes without = encode(full);
@@ -113,7 +106,7 @@ TEST(NativeWriter, ItemsWrittenOnlyWhenTheirConditionHolds) {
 }
 
 TEST(NativeWriter, LargeTracesSplitIntoBlocksBetweenItems) {
-    CT6 r = sampleRecord();
+    CT6 r = DecodedNativeSample();
     Bytes file = encode(r);
     size_t blocks = 0;
     varnel::native::BlockReader reader(file, true);
@@ -129,7 +122,7 @@ TEST(NativeWriter, LargeTracesSplitIntoBlocksBetweenItems) {
 }
 
 TEST(NativeWriter, ChecksumFlagMarksAndFillsEveryBlock) {
-    CT6 r = sampleRecord();
+    CT6 r = DecodedNativeSample();
     for (int32_t crc : {0, 1}) {
         Bytes file = encode(r, crc);
         varnel::ByteReader cursor(std::span<const uint8_t>(file).subspan(4));
@@ -150,7 +143,7 @@ TEST(NativeWriter, ChecksumFlagMarksAndFillsEveryBlock) {
 }
 
 TEST(NativeWriter, TooSmallBufferGetsTheSizeAndNothingPastItsEnd) {
-    CT6 r = sampleRecord();
+    CT6 r = DecodedNativeSample();
     int32_t needed = r.CompT6(nullptr, 0, 0, 0);
     Bytes guarded(static_cast<size_t>(needed), 0xA5);
     const int32_t capacity = 5000;
@@ -160,7 +153,7 @@ TEST(NativeWriter, TooSmallBufferGetsTheSizeAndNothingPastItsEnd) {
 }
 
 TEST(NativeWriter, ShortFormStopsTenPointsAfterZeroKM) {
-    CT6 r = sampleRecord();
+    CT6 r = DecodedNativeSample();
     ASSERT_EQ(r.GetZKMDP(), 40);
     ASSERT_EQ(r.GetZKMFR(), 0);
     auto items = ItemsOf(encode(r, 0, 1));

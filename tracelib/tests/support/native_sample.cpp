@@ -206,6 +206,13 @@ Bytes EncodeItems(const std::vector<SampleItem>& items, const BlockOptions& opti
     return file;
 }
 
+CT6 DecodedNativeSample() {
+    CT6 r;
+    Bytes file = EncodeItems(MakeNativeSample().items);
+    EXPECT_EQ(r.DecompT6(file.data(), static_cast<int32_t>(file.size()), 0), 0);
+    return r;
+}
+
 std::vector<SampleItem> ItemsOf(const Bytes& file) {
     std::vector<SampleItem> items;
     native::BlockReader blocks(file, true);

@@ -5,6 +5,8 @@
 
 #include "support/native_file_builder.h"
 
+#include <varnel/varnel.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,6 +30,9 @@ struct NativeSample {
 };
 
 NativeSample MakeNativeSample();
+
+// The sample decoded into a record; fails the current test when it does not decode.
+CT6 DecodedNativeSample();
 
 // Frames items into blocks, split before 9994 payload bytes: stored, or
 // imploded with the given options.
