@@ -40,7 +40,7 @@ CT6& tracedFibre(int64_t points) {
     return *trace;
 }
 
-void spliceLoss(benchmark::State& state) {
+void BM_CalcLossMode0(benchmark::State& state) {
     CT6& trace = tracedFibre(state.range(0));
     double aFit, aStart, aEnd, bFit, bStart, bEnd;
     for (auto _ : state)
@@ -48,20 +48,20 @@ void spliceLoss(benchmark::State& state) {
                                                 aEnd, bFit, bStart, bEnd));
 }
 
-void reflectance(benchmark::State& state) {
+void BM_CalcRefl(benchmark::State& state) {
     CT6& trace = tracedFibre(state.range(0));
     int32_t status = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(trace.CalcRefl(5.99, 6.0, 0, status));
 }
 
-void noiseFloor(benchmark::State& state) {
+void BM_CalcNoiseFloorDP(benchmark::State& state) {
     CT6& trace = tracedFibre(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(trace.CalcNoiseFloorDP(1));
 }
 
-void attenuationEstimate(benchmark::State& state) {
+void BM_EstAttenDBKM(benchmark::State& state) {
     CT6& trace = tracedFibre(state.range(0));
     uint16_t fr = 0;
     int32_t from = trace.DPFRFromKM(0.5, fr);
@@ -70,7 +70,7 @@ void attenuationEstimate(benchmark::State& state) {
         benchmark::DoNotOptimize(trace.EstAttenDBKM(from, to, 50, 1, 0.0, 9.0, 0.001, 30));
 }
 
-void returnLoss(benchmark::State& state) {
+void BM_CalcORL(benchmark::State& state) {
     CT6& trace = tracedFibre(state.range(0));
     int32_t status = 0;
     for (auto _ : state)
@@ -79,8 +79,8 @@ void returnLoss(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(spliceLoss)->Arg(16384)->Arg(65536)->Arg(262144);
-BENCHMARK(reflectance)->Arg(16384)->Arg(65536)->Arg(262144);
-BENCHMARK(noiseFloor)->Arg(16384)->Arg(65536)->Arg(262144)->Unit(benchmark::kMillisecond);
-BENCHMARK(attenuationEstimate)->Arg(16384)->Arg(65536)->Arg(262144)->Unit(benchmark::kMillisecond);
-BENCHMARK(returnLoss)->Arg(16384)->Arg(65536)->Arg(262144)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalcLossMode0)->Arg(16384)->Arg(65536)->Arg(262144);
+BENCHMARK(BM_CalcRefl)->Arg(16384)->Arg(65536)->Arg(262144);
+BENCHMARK(BM_CalcNoiseFloorDP)->Arg(16384)->Arg(65536)->Arg(262144)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EstAttenDBKM)->Arg(16384)->Arg(65536)->Arg(262144)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalcORL)->Arg(16384)->Arg(65536)->Arg(262144)->Unit(benchmark::kMillisecond);
