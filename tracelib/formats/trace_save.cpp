@@ -3,6 +3,7 @@
 
 #include "formats/file_io.h"
 #include "formats/file_status.h"
+#include "record/wide_text.h"
 
 #include <functional>
 #include <new>
@@ -47,14 +48,9 @@ const SaveFormat* findSaveFormat(const char16_t* name) {
     return nullptr;
 }
 
-// The part after the last ':', '\' or '/'; a separator in the first place
-// does not count, as for the record's own file spec.
 std::u16string fileNamePart(const char16_t* path) {
-    std::u16string_view spec = path ? path : u"";
-    for (size_t i = spec.size(); i-- > 1;)
-        if (spec[i] == u':' || spec[i] == u'\\' || spec[i] == u'/')
-            return std::u16string(spec.substr(i + 1));
-    return std::u16string(spec);
+    const std::u16string_view whole = path ? path : u"";
+    return std::u16string(whole.substr(varnel::fileNameStart(whole)));
 }
 
 bool resize(std::vector<uint8_t>& buffer, size_t bytes) {
@@ -127,6 +123,6 @@ int32_t CT6::FileSave(int32_t compress, int32_t crc) {
     char16_t path[256 + 1] = {};
     char16_t filename[128 + 1] = {};
     char16_t type[64] = {};
-    std::u16string spec = std::u16string(GetPath(path)) + GetFilename(filename);
-    return FileSaveAs(spec.c_str(), GetTraceType(type), compress, crc);
+    std::u16string target = std::u16string(GetPath(path)) + GetFilename(filename);
+    return FileSaveAs(target.c_str(), GetTraceType(type), compress, crc);
 }

@@ -1,4 +1,4 @@
-// Construction, reset, copying and release of the whole record, its file spec
+// Construction, reset, copying and release of the whole record, its file path
 // and its modification flags.
 #include "record/event_element.h"
 #include "record/record_text.h"
@@ -12,16 +12,6 @@ constexpr int32_t kDefaultLSASetCount = 7;
 constexpr int32_t kDefaultEventCapacity = 64;
 constexpr int32_t kDefaultDataPointCapacity = 16384;
 constexpr int32_t kDefaultLinearScaleFactor = 1000;
-
-// Index of the first character of the filename: just after the last ':', '\'
-// or '/', which must not be the very first character.
-size_t filenameStart(const char16_t* spec, size_t length) {
-    for (size_t i = length; i-- > 1;) {
-        char16_t c = spec[i];
-        if (c == u':' || c == u'\\' || c == u'/') return i + 1;
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -74,11 +64,10 @@ void* CT6::GetPtrT5Struct() const {
     return m_t5.structure;
 }
 
-void CT6::SetFilespec(const char16_t* spec) {
-    size_t length = varnel::textLength(spec);
-    size_t split = spec ? filenameStart(spec, length) : 0;
-    varnel::setField(m_path, spec, split);
-    varnel::setField(m_filename, spec ? spec + split : nullptr);
+void CT6::SetFilespec(const char16_t* pathAndName) {
+    const size_t split = varnel::fileNameStart(pathAndName ? pathAndName : u"");
+    varnel::setField(m_path, pathAndName, split);
+    varnel::setField(m_filename, pathAndName ? pathAndName + split : nullptr);
 }
 
 char16_t* CT6::GetFilename(char16_t* out) const {

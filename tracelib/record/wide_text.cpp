@@ -120,4 +120,10 @@ char16_t* writeFormatted(char16_t* out, std::u16string_view text) {
     return appendTruncated(out, text, kFormattedTextCapacity - 1);
 }
 
+size_t fileNameStart(std::u16string_view path) {
+    for (size_t i = path.size(); i-- > 1;)
+        if (path[i] == u':' || path[i] == u'\\' || path[i] == u'/') return i + 1;
+    return 0;
+}
+
 } // namespace varnel

@@ -39,6 +39,10 @@ std::u16string formatInts(const char* format, int a, int b = 0, int c = 0);
 // Writes text into out (kFormattedTextCapacity characters at most) and returns out.
 char16_t* writeFormatted(char16_t* out, std::u16string_view text);
 
+// Where the file name of a path starts: just after the last ':', '\' or '/',
+// which does not count in the very first place.
+size_t fileNameStart(std::u16string_view path);
+
 // A fixed-capacity text setting: `Capacity` characters plus the terminator.
 template <size_t Capacity> struct FixedText {
     char16_t text[Capacity + 1] = {};

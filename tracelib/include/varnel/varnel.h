@@ -156,7 +156,7 @@ public:
     void FreeAllArrays();
     void* GetPtrT5Struct() const;
 
-    void SetFilespec(const char16_t* spec);
+    void SetFilespec(const char16_t* pathAndName);
     char16_t* GetFilename(char16_t* out) const;
     int32_t GetFilenameLength() const;
     char16_t* GetPath(char16_t* out) const;
