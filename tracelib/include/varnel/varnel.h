@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #if defined(VARNEL_BUILDING)
@@ -960,6 +961,11 @@ public:
 
 private:
     struct SR4731; // the SR-4731 reader and writer steps
+    // What an SR-4731 file held beyond the record's fields (its other blocks,
+    // its fields as stored, the offset of its levels), so that writing the
+    // record back keeps all that was not edited; none for other sources.
+    struct SR4731Origin;
+    std::shared_ptr<const SR4731Origin> m_sr4731Origin;
 
     // @@measurement
 public:
