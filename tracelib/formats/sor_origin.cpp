@@ -187,3 +187,13 @@ void CT6::SR4731::keepOrigin(CT6& r, const SorFile& f, std::vector<int32_t> even
     }
     r.m_sr4731Origin = std::move(origin);
 }
+
+double CT6::GetStoredEndToEndLoss() const {
+    if (!m_sr4731Origin) return T6_NO_VALUE;
+    const auto& stored = m_sr4731Origin->stored;
+    const auto& k = stored.keyEvents;
+    const bool stated =
+        k.endToEndLoss != 0 || k.endToEndMarkers[0] != 0 || k.endToEndMarkers[1] != 0;
+    if (!stored.hasKeyEvents || !stated) return T6_NO_VALUE;
+    return k.endToEndLoss / 1000.0;
+}

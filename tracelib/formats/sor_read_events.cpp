@@ -77,6 +77,8 @@ int32_t readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::Tim
     const int32_t i = eventSlot(r, e, rule);
     if (i < 0) return i;
     r.EVSetLoss(i, e.loss / 1000.0);
+    // The file states the launch's loss, which our analysis may not have measured.
+    if (i == 0) r.EVClearFlags(i, sor::kEventLossNotMeasured);
     r.EVSetType(i, sor::kTypeNonReflective);
     applyCode(r, i, e);
     r.EVSetLossMode(i,

@@ -22,6 +22,7 @@ inline constexpr uint32_t kEventNoiseFloorEnd = 0x00000200;
 inline constexpr uint32_t kEventQuestionable = 0x00000600;
 inline constexpr uint32_t kEventTemplate = 0x00010000;
 inline constexpr uint32_t kEventManual = 0x00020000;
+inline constexpr uint32_t kEventLossNotMeasured = 0x04000000;
 inline constexpr int32_t kTypeLaunch = 0;
 inline constexpr int32_t kTypeReflective = 1;
 inline constexpr int32_t kTypeNonReflective = 2;
