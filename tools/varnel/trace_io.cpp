@@ -61,7 +61,11 @@ std::u16string saveFormatName(int32_t formatIndex) {
 bool openTrace(const std::string& path, CT6& record, Diagnostics& diagnostics) {
     int32_t status = record.DecompFile(toUtf16(path).c_str(), 0);
     if (status != 0) {
-        diagnostics.error(path, readFailureText(status));
+        std::string message = readFailureText(status);
+        constexpr int32_t kCannotOpen = 9;
+        const std::string reason = status == kCannotOpen ? openFailureReason(path) : "";
+        if (!reason.empty()) message += ": " + reason;
+        diagnostics.error(path, message);
         return false;
     }
     if (record.GetCalcAtn() == 0) record.CalcAtn();
