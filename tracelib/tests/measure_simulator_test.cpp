@@ -92,7 +92,7 @@ TEST(FibreSimulator, EachPulseSegmentShapesItsOwnStretch) {
     EXPECT_EQ(trace.PWGetPointsPerAtDP(trace.DPFRFromKM(8.0, fr)), 100);
     int32_t status = 0;
     EXPECT_NEAR(trace.CalcRefl(1.998, 2.0, 0, status), -45.0, 0.5);
-    EXPECT_EQ(status, 0x80000); // 3 points per pulse
+    EXPECT_EQ(status, int32_t{T6_EVFLAG_FEW_POINTS_PER_PULSE}); // 3 points per pulse
     EXPECT_NEAR(trace.CalcRefl(7.998, 8.0, 0, status), -45.0, 0.5);
     EXPECT_EQ(status, 0);
 }

@@ -12,8 +12,6 @@ using namespace varnel::sim;
 
 namespace {
 
-constexpr uint32_t kModORL = 4;
-
 class ORLInfo : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -36,7 +34,7 @@ TEST_F(ORLInfo, SavingStoresTheLastResult) {
     ASSERT_NE(orl, T6_NO_VALUE);
     trace.ClearAllModFlags();
     trace.CalcORLInfoSave();
-    EXPECT_TRUE(trace.IsModFlagSet(kModORL));
+    EXPECT_TRUE(trace.IsModFlagSet(T6_MOD_ORL));
     EXPECT_TRUE(trace.IsORLAvailable());
     EXPECT_TRUE(trace.IsORLRelToA());
     EXPECT_FALSE(trace.IsORLSaturated());
@@ -69,7 +67,7 @@ TEST_F(ORLInfo, CopyingMarksTheCopy) {
     trace.CalcORLInfoSave();
     CT6 other;
     other.CalcORLCopy(&trace);
-    EXPECT_TRUE(other.IsModFlagSet(kModORL));
+    EXPECT_TRUE(other.IsModFlagSet(T6_MOD_ORL));
     EXPECT_TRUE(other.IsORLCopied());
     EXPECT_FALSE(other.IsORLRelToA());
     EXPECT_NEAR(other.GetORL(), orl, 1e-6);

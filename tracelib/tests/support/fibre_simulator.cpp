@@ -126,14 +126,14 @@ std::vector<TrueEvent> trueEvents(const FibreDescription& fibre, const Geometry&
         e.saturated = reflDB != 0.0 && shown >= limits.saturationDB;
         events.push_back(e);
     };
-    add(kTypeLaunch, 0.0, 0.0, fibre.launchReflectanceDB);
+    add(T6_EVENT_LAUNCH, 0.0, 0.0, fibre.launchReflectanceDB);
     std::vector<FibreEvent> sorted = fibre.events;
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const auto& a, const auto& b) { return a.positionKM < b.positionKM; });
     for (const FibreEvent& e : sorted)
-        add(e.reflectanceDB != 0.0 ? kTypeReflective : kTypeNonReflective, e.positionKM, e.lossDB,
-            e.reflectanceDB);
-    add(kTypeEnd, fibreEndKM(fibre), 0.0, fibre.endReflectanceDB);
+        add(e.reflectanceDB != 0.0 ? T6_EVENT_REFLECTIVE : T6_EVENT_NON_REFLECTIVE, e.positionKM,
+            e.lossDB, e.reflectanceDB);
+    add(T6_EVENT_END, fibreEndKM(fibre), 0.0, fibre.endReflectanceDB);
     return events;
 }
 
@@ -279,9 +279,9 @@ void writeEventTable(CT6& record, const std::vector<TrueEvent>& events, const Ge
     for (const TrueEvent& e : events) {
         double pulseKM = g.pulseAt(g.pointAtOrAfter(e.positionKM)).pointsPerPulse * g.dxKM;
         int32_t i = record.EVInsert();
-        double extentKM = e.type == kTypeNonReflective ? pulseKM : 2.0 * pulseKM;
-        if (e.type == kTypeLaunch) extentKM += 5.0 * recoveryKM;
-        if (e.type == kTypeEnd) extentKM = 0.0;
+        double extentKM = e.type == T6_EVENT_NON_REFLECTIVE ? pulseKM : 2.0 * pulseKM;
+        if (e.type == T6_EVENT_LAUNCH) extentKM += 5.0 * recoveryKM;
+        if (e.type == T6_EVENT_END) extentKM = 0.0;
         record.EVSetType(i, e.type);
         record.EVSetStartKM(i, e.positionKM);
         record.EVSetEndKM(i, e.positionKM + extentKM);

@@ -95,13 +95,9 @@ struct FibreDescription {
 };
 
 // Event type codes of the record's table.
-inline constexpr int32_t kTypeLaunch = 0;
-inline constexpr int32_t kTypeReflective = 1;
-inline constexpr int32_t kTypeNonReflective = 2;
-inline constexpr int32_t kTypeEnd = 4;
 
 struct TrueEvent {
-    int32_t type = kTypeNonReflective;
+    int32_t type = T6_EVENT_NON_REFLECTIVE;
     double positionKM = 0.0;
     double lossDB = 0.0;
     double reflectanceDB = 0.0; // 0: no reflection
