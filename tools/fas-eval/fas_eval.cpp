@@ -2,8 +2,8 @@
 // layouts and prints how its table compares with the simulator's truth.
 //
 //   fas-eval [fibres] [seed] [-v]   defaults: 60 fibres, seed 2024; -v lists misses
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <algorithm>

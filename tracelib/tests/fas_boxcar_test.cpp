@@ -1,7 +1,7 @@
 // Box-car smoothing of linear samples and of stored data points.
-#include "support/fibre_simulator.h"
 #include "support/record_peer.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>

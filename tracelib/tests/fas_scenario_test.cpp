@@ -1,8 +1,8 @@
 // Event analysis on simulated fibres whose events are known.
 #include "analysis/fas_settings.h"
 #include "record/event_element.h"
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>

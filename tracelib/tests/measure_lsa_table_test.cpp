@@ -1,6 +1,6 @@
 // The record's loss mode and least-squares segment table.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>

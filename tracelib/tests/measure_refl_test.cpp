@@ -1,7 +1,7 @@
 // Reflectance of simulated reflections against the reflectance they were given.
-#include "support/fibre_simulator.h"
 #include "support/narrow_text.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>

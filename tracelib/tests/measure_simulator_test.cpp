@@ -1,6 +1,7 @@
 // The physics the fibre simulator promises, which the measurement tests rely on.
-#include "support/fibre_simulator.h"
+#include "support/record_peer.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>
@@ -85,7 +86,7 @@ TEST(FibreSimulator, EachPulseSegmentShapesItsOwnStretch) {
     fibre.launchLevelDB = 15.0; // the short pulse's reflection stays below 27 dB
     fibre.events = {{2.0, 0.2, -45.0}, {8.0, 0.5, -45.0}};
     CT6 trace;
-    simulateFibre(fibre, trace);
+    CT6TestPeer::writePulses(trace, simulateFibre(fibre, trace).pulses);
     ASSERT_EQ(trace.PWCount(), 2);
     uint16_t fr = 0;
     EXPECT_EQ(trace.PWGetPointsPerAtDP(trace.DPFRFromKM(2.0, fr)), 3);

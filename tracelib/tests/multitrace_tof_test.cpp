@@ -1,7 +1,7 @@
 // Far-end time of flight on hand-drawn traces: levels in data values at 1000
 // per dB, 1 m resolution, so a point is 5 ns of one-way flight.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // ORL of simulated fibres against the return loss computed from their
 // description: backscatter integrated section by section plus reflections.
-#include "support/fibre_simulator.h"
 #include "support/narrow_text.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Splice templates on simulated fibres: a template of the route is applied to
 // another trace of it and the events land, match and measure as expected.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-#include "support/fibre_simulator.h"
-#include "support/record_peer.h"
+#include <varnel/fibre_simulator.h>
 
 #include <algorithm>
 #include <cmath>
@@ -240,18 +239,15 @@ void writeAcquisition(CT6& record, const FibreDescription& fibre) {
     record.SFSetScaleFactor(0, fibre.scaleFactor);
 }
 
-// Only the file readers fill several pulse segments; the simulator does as
-// they do and sets the count itself.
+// The record's interface holds one pulse segment; only file readers fill
+// more. The later segments shape the levels all the same and are listed in
+// the result for whoever may write them.
 void writePulses(CT6& record, const Geometry& g) {
-    int32_t count = static_cast<int32_t>(g.pulses.size());
-    record.PWInitArray(count);
+    record.PWInitArray(static_cast<int32_t>(g.pulses.size()));
     record.PWInsert();
-    CT6TestPeer::pulseWidthCount(record) = count;
-    for (int32_t k = 0; k < count; ++k) {
-        record.PWSetStartDP(k, g.pulses[k].startDP);
-        record.PWSetNanoSec(k, g.pulses[k].widthNS);
-        record.PWSetPreampType(k, g.pulses[k].preampType);
-    }
+    record.PWSetStartDP(0, g.pulses[0].startDP);
+    record.PWSetNanoSec(0, g.pulses[0].widthNS);
+    record.PWSetPreampType(0, g.pulses[0].preampType);
 }
 
 void writeDataPoints(CT6& record, const FibreDescription& fibre,
@@ -308,6 +304,8 @@ SimulatedFibre simulateFibre(const FibreDescription& fibre, CT6& record) {
     result.pointsPerPulse = g.pulses.front().pointsPerPulse;
     result.clampDB = g.pulses.front().limits.clampDB;
     result.saturationDB = g.pulses.front().limits.saturationDB;
+    for (const Pulse& p : g.pulses)
+        result.pulses.push_back({p.startDP, p.widthNS, p.preampType});
 
     std::vector<double> power = averageOverPulse(impulseBackscatter(fibre, g), g);
     addReflections(power, fibre, result.events, g);
