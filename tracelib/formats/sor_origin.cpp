@@ -179,8 +179,13 @@ void CT6::SR4731::keepOrigin(CT6& r, const SorFile& f, std::vector<int32_t> even
     if (eventSources.empty()) eventSources = eventsByTime(origin->baseline.keyEvents, f.keyEvents);
     origin->eventSources = std::move(eventSources);
     origin->levelOffsetUnits = levelOffsetUnits;
-    for (const auto& b : f.dataPts.blocks)
-        origin->pointScaleFactor = std::max<int32_t>(origin->pointScaleFactor, b.scaleFactor);
+    // Points of several scales go back on ours.
+    const auto& blocks = f.dataPts.blocks;
+    const bool oneScale =
+        !blocks.empty() && std::all_of(blocks.begin(), blocks.end(), [&](const auto& b) {
+            return b.scaleFactor == blocks.front().scaleFactor;
+        });
+    origin->pointScaleFactor = oneScale ? blocks.front().scaleFactor : 0;
     for (const auto& b : f.blocks) {
         if (varnel::sor::isRegeneratedBlock(b.name)) continue;
         origin->blocks.push_back({b.name, b.revision, {b.bytes.begin(), b.bytes.end()}});

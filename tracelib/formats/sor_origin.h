@@ -30,7 +30,7 @@ struct CT6::SR4731Origin {
     std::vector<int32_t> eventSources;
     std::vector<Block> blocks; // every block but the regenerated ones, in file order
     int32_t levelOffsetUnits = 0;
-    int32_t pointScaleFactor = 0; // the largest of the file's point scale factors
+    int32_t pointScaleFactor = 0; // the scale of the file's points, 0 when they had several
 
     // Stored values for the fields of `gathered` that the record did not
     // change since reading; only for a file of the issue that was read.
