@@ -1,9 +1,9 @@
 // Compares the event analysis with the key events real instruments stored.
 // Each .sor file is analysed afresh with the thresholds it carries; an
 // instrument event is found when one of ours starts within the larger of 5
-// points and one pulse of it. One of ours that no event of its own file
-// explains but an instrument event of another fibre of the same cable does
-// (same acquisition, names differing only in digits) counts as confirmed.
+// points and one pulse of it. One of ours that its own instrument does not
+// list but another fibre's of the same cable (same acquisition, names that
+// differ only in digits) lists as a splice is counted apart.
 //
 //   fas-compare [FOLDER|FILE...] [-q]   default: the shared samples; -q totals only
 #include <varnel/varnel.h>
@@ -23,6 +23,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int32_t kMinTolerancePoints = 5;
+constexpr int32_t kTypeNonReflective = 2;
+constexpr int32_t kTypeGroup = 3;
 constexpr int32_t kTypeEnd = 4;
 constexpr int32_t kCrcNotChecked = 0;
 // What the library uses when a file leaves a threshold at 0 (not stated).
@@ -134,24 +136,27 @@ void match(Trace& trace) {
     }
 }
 
-// Within tolerance of an instrument event of `trace` (km of another fibre).
-bool listedNear(const Trace& trace, double km) {
+// Within tolerance of an instrument event of `trace` (km of another fibre);
+// only splices (non-reflective events and groups) when asked.
+bool listedNear(const Trace& trace, double km, bool splicesOnly) {
     for (size_t t = 0; t < trace.instrument.size(); ++t) {
         const Event& e = trace.instrument[t];
-        if (!e.beyondEnd && std::fabs(e.km - km) <= trace.tolerance[t] * trace.dxKM) return true;
+        const bool splice = e.type == kTypeNonReflective || e.type == kTypeGroup;
+        if (e.beyondEnd || (splicesOnly && !splice)) continue;
+        if (std::fabs(e.km - km) <= trace.tolerance[t] * trace.dxKM) return true;
     }
     return false;
 }
 
 // One of ours that its own instrument did not list is confirmed when another
-// fibre's instrument lists an event there that this fibre's does not.
+// fibre's instrument lists a splice there and this fibre's lists nothing.
 void confirmByCable(std::vector<Trace>& traces) {
     for (Trace& trace : traces) {
         for (Event& ours : trace.ours) {
-            if (ours.partner >= 0) continue;
+            if (ours.partner >= 0 || listedNear(trace, ours.km, false)) continue;
             for (const Trace& other : traces) {
-                if (&other == &trace || other.cable != trace.cable) continue;
-                if (listedNear(other, ours.km) && !listedNear(trace, ours.km))
+                if (&other != &trace && other.cable == trace.cable &&
+                    listedNear(other, ours.km, true))
                     ours.confirmed = true;
             }
         }
