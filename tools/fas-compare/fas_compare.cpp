@@ -23,9 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int32_t kMinTolerancePoints = 5;
-constexpr int32_t kTypeNonReflective = 2;
-constexpr int32_t kTypeGroup = 3;
-constexpr int32_t kTypeEnd = 4;
 constexpr int32_t kCrcNotChecked = 0;
 // What the library uses when a file leaves a threshold at 0 (not stated).
 constexpr double kDefaultLossDB = 0.03;
@@ -85,7 +82,7 @@ double orDefault(double stored, double fallback) {
 // Reads the file's events and thresholds, then analyses it with those thresholds.
 bool load(const fs::path& path, Trace& trace) {
     auto record = std::make_unique<CT6>();
-    if (record->DecompFile(path.u16string().c_str(), kCrcNotChecked) != 0) return false;
+    if (record->DecompFile(path.u16string().c_str(), kCrcNotChecked) != T6_FILE_OK) return false;
     if (record->EVCount() < 2) return false; // no key events
     trace.name = path.filename().string();
     trace.cable = cableKey(trace.name, *record);
@@ -95,7 +92,7 @@ bool load(const fs::path& path, Trace& trace) {
     bool ended = false;
     for (Event& e : trace.instrument) {
         e.beyondEnd = ended;
-        ended = ended || e.type == kTypeEnd;
+        ended = ended || e.type == T6_EVENT_END;
     }
     for (const Event& e : trace.instrument) {
         const int32_t pp = record->PWGetPointsPerAtDP(static_cast<int32_t>(e.dp));
@@ -105,7 +102,7 @@ bool load(const fs::path& path, Trace& trace) {
     trace.reflDB = orDefault(record->GetThresholdRefl(), kDefaultReflDB);
     trace.breakDB = orDefault(record->GetThresholdBreak(), kDefaultBreakDB);
     T6SetFASParms(trace.lossDB, trace.reflDB, trace.breakDB, 1, 0, -40.0);
-    if (record->FAS() != 0) return false;
+    if (record->FAS() != T6_FAS_DONE) return false;
     trace.ours = eventsOf(*record);
     return true;
 }
@@ -141,7 +138,7 @@ void match(Trace& trace) {
 bool listedNear(const Trace& trace, double km, bool splicesOnly) {
     for (size_t t = 0; t < trace.instrument.size(); ++t) {
         const Event& e = trace.instrument[t];
-        const bool splice = e.type == kTypeNonReflective || e.type == kTypeGroup;
+        const bool splice = e.type == T6_EVENT_NON_REFLECTIVE || e.type == T6_EVENT_GROUP;
         if (e.beyondEnd || (splicesOnly && !splice)) continue;
         if (std::fabs(e.km - km) <= trace.tolerance[t] * trace.dxKM) return true;
     }
@@ -165,7 +162,7 @@ void confirmByCable(std::vector<Trace>& traces) {
 
 char typeLetter(int32_t type) {
     static const char letters[] = "LRNGE";
-    return type >= 0 && type <= kTypeEnd ? letters[type] : '?';
+    return type >= 0 && type <= T6_EVENT_END ? letters[type] : '?';
 }
 
 std::string describe(const Event& e) {
