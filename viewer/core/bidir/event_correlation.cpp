@@ -1,6 +1,8 @@
 #include "core/bidir/event_correlation.h"
 
+#include "core/bidir/once_warning.h"
 #include "core/bidir/trace_sequence.h"
+#include "core/platform/text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -98,18 +100,16 @@ void swapFirstCrossing(std::vector<int32_t>& owners) {
     }
 }
 
-std::u16string locationText(const CT6& trace, int32_t event) {
-    char16_t buffer[64] = {};
-    T6CurDistFromKM(trace.EVGetStartKM(event), buffer, 1);
-    buffer[63] = 0;
-    return buffer;
+std::string locationText(const CT6& trace, int32_t event) {
+    return textOf(
+        [&trace, event](char16_t* out) { T6CurDistFromKM(trace.EVGetStartKM(event), out, 1); });
 }
 
 } // namespace
 
 CorrelationResult CorrelateEvents(const CT6& trace, const std::vector<double>& positionsKM,
                                   double referenceKM, const CorrelationSettings& settings,
-                                  Prompter* prompter) {
+                                  bool warn) {
     CorrelationResult result;
     result.matched.assign(positionsKM.size(), kNoMatch);
     const int32_t n = trace.EVCount();
@@ -122,12 +122,11 @@ CorrelationResult CorrelateEvents(const CT6& trace, const std::vector<double>& p
         const int32_t lost = matcher.place(event);
         if (lost == kNoMatch) continue;
         result.unmatchedEvents.push_back(lost);
-        if (warned || prompter == nullptr) continue;
+        if (warned || !warn) continue;
         warned = true;
-        const std::u16string text =
+        const std::string text =
             recordName(trace) + kEventAtText + locationText(trace, lost) + kDoesNotCorrelateText;
-        PromptRequest request = onceWarning(text, u"");
-        if (!goesOn(prompter->ask(request))) {
+        if (!confirmOnce("", text)) {
             result.cancelled = true;
             return result;
         }

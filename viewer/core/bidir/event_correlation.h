@@ -3,8 +3,6 @@
 // trace's length.
 #pragma once
 
-#include "core/bidir/prompts.h"
-
 #include <varnel/varnel.h>
 
 #include <cstdint>
@@ -15,9 +13,9 @@ namespace orvane::bidir {
 
 inline constexpr int32_t kNoMatch = -1;
 
-inline constexpr char16_t kEventAtText[] = u" event at ";
-inline constexpr char16_t kDoesNotCorrelateText[] =
-    u"\ndoes not correlate with any Reference Trace event.";
+inline constexpr char kEventAtText[] = " event at ";
+inline constexpr char kDoesNotCorrelateText[] =
+    "\ndoes not correlate with any Reference Trace event.";
 
 struct CorrelationSettings {
     double corrPercent = 2.0;      // "Correlation %" of the trace's end distance
@@ -34,10 +32,10 @@ struct CorrelationResult {
 
 // positionsKM are the reference's splice positions and referenceKM its length
 // (start of its last event); the trace's positions are scaled by its own
-// length over that. The first event that fits nowhere is reported through
-// the prompter (when given) under the trace's name.
+// length over that. With warn, the first event that fits nowhere is reported
+// through the prompt service.
 CorrelationResult CorrelateEvents(const CT6& trace, const std::vector<double>& positionsKM,
                                   double referenceKM, const CorrelationSettings& settings,
-                                  Prompter* prompter = nullptr);
+                                  bool warn = true);
 
 } // namespace orvane::bidir

@@ -103,11 +103,13 @@ void endAtShortestFibre(CT6& reference, double shortestKM) {
 
 SmartTemplateResult BuildSmartSpliceTemplate(CT6& reference, TraceSequence& traces,
                                              const SmartTemplateSettings& settings,
-                                             Prompter& prompter, const BuildProgress& progress) {
+                                             Progress* progress) {
     SmartTemplateResult result;
     if (reference.DPOCount() <= 0 || reference.EVCount() < 2) return result;
     EventCounts counts;
-    if (!collectEventCounts(reference, traces, settings, prompter, progress, counts, result.stats))
+    SilentProgress silent;
+    if (!collectEventCounts(reference, traces, settings, progress ? *progress : silent, counts,
+                            result.stats))
         return result;
     const int32_t traceCount = std::max(result.stats.traces, 1);
 

@@ -4,15 +4,14 @@
 // events, which makes it a template.
 #pragma once
 
-#include "core/bidir/prompts.h"
 #include "core/bidir/smart_template_peaks.h"
 #include "core/bidir/smart_template_settings.h"
 #include "core/bidir/trace_sequence.h"
+#include "core/platform/progress.h"
 
 #include <varnel/varnel.h>
 
 #include <cstdint>
-#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -20,11 +19,11 @@
 namespace orvane::bidir {
 
 // Warning texts of the build.
-inline constexpr char16_t kNoEventsText[] = u"No Events.";
-inline constexpr char16_t kQuestionableEndText[] = u"Trace has a questionable end event.";
-inline constexpr char16_t kShiftsText[] = u"Significantly different Horizontal Shifts.";
-inline constexpr char16_t kLengthsText[] =
-    u"Significantly different Fiber Lengths.\nThe Trace will not be processed.";
+inline constexpr char kNoEventsText[] = "No Events.";
+inline constexpr char kQuestionableEndText[] = "Trace has a questionable end event.";
+inline constexpr char kShiftsText[] = "Significantly different Horizontal Shifts.";
+inline constexpr char kLengthsText[] =
+    "Significantly different Fiber Lengths.\nThe Trace will not be processed.";
 
 // What the traces that contributed had in common, for the build report.
 struct CollectStats {
@@ -36,9 +35,6 @@ struct CollectStats {
     double launchEndKM = -999.0; // the largest end of any launch-side event
 };
 
-// Progress of the collecting as a fraction 0..1; false cancels the build.
-using BuildProgress = std::function<bool(double fraction)>;
-
 struct SmartTemplateResult {
     bool built = false; // false: abandoned, the reference is as it was
     CollectStats stats;
@@ -47,17 +43,17 @@ struct SmartTemplateResult {
 };
 
 // Collecting alone: the counters over the reference's points, or false when
-// a warning was cancelled (or the progress asked to stop).
+// a warning was cancelled or the progress display's Cancel pressed. Warnings
+// go through the prompt service; progress steps once per trace.
 bool collectEventCounts(const CT6& reference, TraceSequence& traces,
-                        const SmartTemplateSettings& settings, Prompter& prompter,
-                        const BuildProgress& progress, EventCounts& counts, CollectStats& stats);
+                        const SmartTemplateSettings& settings, Progress& progress,
+                        EventCounts& counts, CollectStats& stats);
 
 // Builds the template inside reference. A reference without points or
 // without an end event is not built on. The caller marks its document
 // modified when the result is built.
 SmartTemplateResult BuildSmartSpliceTemplate(CT6& reference, TraceSequence& traces,
                                              const SmartTemplateSettings& settings,
-                                             Prompter& prompter,
-                                             const BuildProgress& progress = {});
+                                             Progress* progress = nullptr);
 
 } // namespace orvane::bidir

@@ -1,5 +1,6 @@
 // Collecting: every trace of the sequence adds one to the counters where it
 // has a significant event, after the checks against the reference.
+#include "core/bidir/once_warning.h"
 #include "core/bidir/record_codes.h"
 #include "core/bidir/smart_template.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 constexpr double kShiftTolerance = 0.02;
 constexpr double kLengthTolerance = 0.02;
-constexpr double kProgressWithReport = 0.45;
 
 // Start of the last event, 0 when there are fewer than two events.
 double lengthKM(const CT6& trace) {
@@ -31,12 +31,12 @@ enum class Verdict { Use, Skip, Abandon };
 
 class Collector {
 public:
-    Collector(const CT6& reference, const SmartTemplateSettings& settings, Prompter& prompter,
-              EventCounts& counts, CollectStats& stats)
-        : m_reference(reference), m_settings(settings), m_prompter(prompter), m_counts(counts),
-          m_stats(stats), m_referenceKM(lengthKM(reference)) {}
+    Collector(const CT6& reference, const SmartTemplateSettings& settings, EventCounts& counts,
+              CollectStats& stats)
+        : m_reference(reference), m_settings(settings), m_counts(counts), m_stats(stats),
+          m_referenceKM(lengthKM(reference)) {}
 
-    Verdict check(const CT6& trace, const std::u16string& name) {
+    Verdict check(const CT6& trace, const std::string& name) {
         const int32_t n = trace.EVCount();
         const bool noEvents = n == 0 || trace.EVGetStartKM(n - 1) <= 0;
         if (noEvents && !warnOnce(m_warnedNoEvents, kNoEventsText, name)) return Verdict::Abandon;
@@ -69,20 +69,19 @@ public:
     }
 
 private:
-    bool warnOnce(bool& shown, const char16_t* text, const std::u16string& caption) {
+    static bool warnOnce(bool& shown, const char* text, const std::string& subject) {
         if (shown) return true;
         shown = true;
-        return goesOn(m_prompter.ask(onceWarning(text, caption)));
+        return confirmOnce(subject, text);
     }
 
-    Verdict checkLength(const CT6& trace, const std::u16string& name) {
+    Verdict checkLength(const CT6& trace, const std::string& name) {
         const double endKM = lengthKM(trace);
         if (std::fabs(endKM - m_referenceKM) <= kLengthTolerance * std::max(endKM, m_referenceKM))
             return Verdict::Use;
         if (!m_warnedLengths) {
             m_warnedLengths = true;
-            const std::u16string caption = name + u" :: " + recordName(m_reference);
-            if (!goesOn(m_prompter.ask(onceWarning(kLengthsText, caption))))
+            if (!confirmOnce(name + " :: " + recordName(m_reference), kLengthsText))
                 return Verdict::Abandon;
         }
         return Verdict::Skip;
@@ -112,7 +111,6 @@ private:
 
     const CT6& m_reference;
     const SmartTemplateSettings& m_settings;
-    Prompter& m_prompter;
     EventCounts& m_counts;
     CollectStats& m_stats;
     const double m_referenceKM;
@@ -125,14 +123,14 @@ private:
 } // namespace
 
 bool collectEventCounts(const CT6& reference, TraceSequence& traces,
-                        const SmartTemplateSettings& settings, Prompter& prompter,
-                        const BuildProgress& progress, EventCounts& counts, CollectStats& stats) {
+                        const SmartTemplateSettings& settings, Progress& progress,
+                        EventCounts& counts, CollectStats& stats) {
     const size_t n = static_cast<size_t>(std::max(reference.DPOCount(), 0));
     counts.count.assign(n, 0);
     counts.marks.assign(n, 0);
-    Collector collector(reference, settings, prompter, counts, stats);
-    const double share = settings.printReport ? kProgressWithReport : 1.0;
+    Collector collector(reference, settings, counts, stats);
     for (size_t i = 0; i < traces.size(); ++i) {
+        if (progress.cancelled()) return false;
         const CT6* trace = traces.acquire(i);
         if (trace == nullptr) continue;
         Verdict verdict =
@@ -140,9 +138,7 @@ bool collectEventCounts(const CT6& reference, TraceSequence& traces,
         if (verdict == Verdict::Use) collector.count(*trace);
         traces.release(i);
         if (verdict == Verdict::Abandon) return false;
-        if (progress &&
-            !progress(share * static_cast<double>(i + 1) / static_cast<double>(traces.size())))
-            return false;
+        progress.step(static_cast<int>(i + 1), traces.name(i));
     }
     return true;
 }

@@ -38,10 +38,10 @@ std::optional<double> BiDirectionalMean(double aToB, double bToA) {
     return (aToB + bToA) / 2.0;
 }
 
-std::u16string NoSpliceLossText(int32_t fiber) {
+std::string NoSpliceLossText(int32_t fiber) {
     char text[64];
     std::snprintf(text, sizeof text, "No Splice Loss for an event in Fiber Number %.3d.", fiber);
-    return std::u16string(text, text + std::char_traits<char>::length(text));
+    return text;
 }
 
 SpliceSummary SummariseSpliceLosses(const SpliceLossTable& table, bool ignoreFirstColumn,

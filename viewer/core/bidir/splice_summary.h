@@ -28,7 +28,7 @@ struct SpliceLossTable {
 struct SpliceSummary {
     std::vector<LossStats> perPosition;
     LossStats overall;
-    std::vector<std::u16string> missing; // one message per fibre and position without a value
+    std::vector<std::string> missing; // one message per fibre and position without a value
 };
 
 // The overall figures leave out the first column when the start patch cord's
@@ -37,6 +37,6 @@ SpliceSummary SummariseSpliceLosses(const SpliceLossTable& table, bool ignoreFir
                                     bool ignoreLastColumn);
 
 // "No Splice Loss for an event in Fiber Number %.3d."
-std::u16string NoSpliceLossText(int32_t fiber);
+std::string NoSpliceLossText(int32_t fiber);
 
 } // namespace orvane::bidir

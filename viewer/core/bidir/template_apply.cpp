@@ -1,6 +1,8 @@
 #include "core/bidir/template_apply.h"
 
+#include "core/bidir/once_warning.h"
 #include "core/bidir/record_codes.h"
+#include "core/platform/text.h"
 
 #include <algorithm>
 #include <array>
@@ -52,20 +54,17 @@ int32_t overlappedEvent(const CT6& trace, const std::vector<Segment>& segments) 
     return -1;
 }
 
-std::u16string startText(const CT6& trace, int32_t i) {
-    char16_t buffer[64] = {};
-    T6CurDistFromKM(trace.EVGetStartKM(i), buffer, 1);
-    buffer[63] = 0;
-    return buffer;
+std::string startText(const CT6& trace, int32_t i) {
+    return textOf([&trace, i](char16_t* out) { T6CurDistFromKM(trace.EVGetStartKM(i), out, 1); });
 }
 
 class Checks {
 public:
-    Checks(const CT6& tmpl, const TemplateApplySettings& settings, Prompter& prompter)
-        : m_tmpl(tmpl), m_settings(settings), m_prompter(prompter) {}
+    Checks(const CT6& tmpl, const TemplateApplySettings& settings)
+        : m_tmpl(tmpl), m_settings(settings) {}
 
     // False when a warning was cancelled.
-    bool pass(const CT6& trace, const std::u16string& name) {
+    bool pass(const CT6& trace, const std::string& name) {
         const int32_t n = trace.EVCount();
         const int32_t tn = m_tmpl.EVCount();
         const double shift = trace.GetHorzShiftKM();
@@ -83,7 +82,7 @@ public:
             !snap && n > 1 && tn > 1 && !(m_settings.merge && m_settings.tracePriority) &&
                 endKM(m_tmpl) * kEndRatio > endKM(trace),
         };
-        static constexpr const char16_t* texts[] = {
+        static constexpr const char* texts[] = {
             kFewAveragesText,   kIORText,          kApplyShiftsText,       kPulseWidthsText,
             kMergeNoEventsText, kSnapNoEventsText, kApplyQuestionableText, kTemplateEndText};
         for (size_t k = 0; k < std::size(conditions); ++k)
@@ -92,7 +91,7 @@ public:
     }
 
 private:
-    bool passOverlap(const CT6& trace, const std::u16string& name) {
+    bool passOverlap(const CT6& trace, const std::string& name) {
         const size_t k = std::size(m_shown) - 1;
         if (m_shown[k]) return true;
         const double tEnd = endKM(m_tmpl);
@@ -102,42 +101,34 @@ private:
         return warnOnce(k, kOverlapPrefixText + startText(trace, i) + kOverlapText, name);
     }
 
-    bool warnOnce(size_t k, std::u16string text, const std::u16string& name) {
+    bool warnOnce(size_t k, const std::string& text, const std::string& name) {
         if (m_shown[k]) return true;
         m_shown[k] = true;
-        return goesOn(m_prompter.ask(onceWarning(std::move(text), name)));
+        return confirmOnce(name, text);
     }
 
     const CT6& m_tmpl;
     const TemplateApplySettings& m_settings;
-    Prompter& m_prompter;
     std::array<bool, 9> m_shown{};
 };
-
-PromptRequest okCancel(const char16_t* text, const std::u16string& caption) {
-    PromptRequest request;
-    request.text = text;
-    request.caption = caption;
-    return request;
-}
 
 } // namespace
 
 TemplateApplyRun ApplySpliceTemplate(CT6& splicesTemplate, TraceSequence& traces,
-                                     const TemplateApplySettings& settings, Prompter& prompter,
+                                     const TemplateApplySettings& settings,
                                      const AppliedTrace& applied) {
     TemplateApplyRun run;
-    Checks checks(splicesTemplate, settings, prompter);
+    Checks checks(splicesTemplate, settings);
     for (size_t i = 0; i < traces.size() && !run.cancelled; ++i) {
         CT6* trace = traces.acquire(i);
         if (trace == nullptr) {
             run.outcomes.push_back(ApplyOutcome::NotOpened);
             continue;
         }
-        const std::u16string name = traces.name(i);
+        const std::string name = traces.name(i);
         ApplyOutcome outcome = ApplyOutcome::Skipped;
         if (trace == &splicesTemplate || trace->IsTraceTemplate()) {
-            run.cancelled = !goesOn(prompter.ask(okCancel(kTemplateOnTemplateText, name)));
+            run.cancelled = !confirmOkCancel(name, kTemplateOnTemplateText);
         } else if (!checks.pass(*trace, name)) {
             run.cancelled = true;
         } else if (splicesTemplate.ApplyTemplateTo(trace, settings.merge, settings.tracePriority,
@@ -145,8 +136,7 @@ TemplateApplyRun ApplySpliceTemplate(CT6& splicesTemplate, TraceSequence& traces
                                                    static_cast<float>(settings.absoluteDisKM),
                                                    settings.snapTo) == 0) {
             outcome = ApplyOutcome::Applied;
-            if (trace->EVCount() <= 1)
-                run.cancelled = !goesOn(prompter.ask(okCancel(kNoEventsAfterText, name)));
+            if (trace->EVCount() <= 1) run.cancelled = !confirmOkCancel(name, kNoEventsAfterText);
             if (!run.cancelled && applied && !applied(i, *trace)) run.cancelled = true;
         }
         run.outcomes.push_back(outcome);

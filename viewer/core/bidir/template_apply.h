@@ -2,7 +2,6 @@
 // warnings, each shown once per run, then the library's application.
 #pragma once
 
-#include "core/bidir/prompts.h"
 #include "core/bidir/trace_sequence.h"
 
 #include <varnel/varnel.h>
@@ -13,21 +12,19 @@
 
 namespace orvane::bidir {
 
-inline constexpr char16_t kTemplateOnTemplateText[] =
-    u"Can not apply a Template to a Template Trace.";
-inline constexpr char16_t kFewAveragesText[] = u"Number of Trace Averages <= 256.";
-inline constexpr char16_t kIORText[] = u"Trace and Template Index of Refraction are different.";
-inline constexpr char16_t kApplyShiftsText[] =
-    u"Trace and Template Horizontal Shifts are far apart.";
-inline constexpr char16_t kPulseWidthsText[] = u"Trace and Template Pulse Widths are different.";
-inline constexpr char16_t kMergeNoEventsText[] = u"Template and Trace Merge but no Trace events.";
-inline constexpr char16_t kSnapNoEventsText[] = u"Snap to Template or Trace End but no events.";
-inline constexpr char16_t kApplyQuestionableText[] = u"Trace has a questionable end event.";
-inline constexpr char16_t kTemplateEndText[] =
-    u"Template End > Trace End which will result in incorrect loss.";
-inline constexpr char16_t kOverlapPrefixText[] = u"Event at location ";
-inline constexpr char16_t kOverlapText[] = u"\nis overlapped by a Template event LSA Cursor.";
-inline constexpr char16_t kNoEventsAfterText[] = u"Trace has no events.";
+inline constexpr char kTemplateOnTemplateText[] = "Can not apply a Template to a Template Trace.";
+inline constexpr char kFewAveragesText[] = "Number of Trace Averages <= 256.";
+inline constexpr char kIORText[] = "Trace and Template Index of Refraction are different.";
+inline constexpr char kApplyShiftsText[] = "Trace and Template Horizontal Shifts are far apart.";
+inline constexpr char kPulseWidthsText[] = "Trace and Template Pulse Widths are different.";
+inline constexpr char kMergeNoEventsText[] = "Template and Trace Merge but no Trace events.";
+inline constexpr char kSnapNoEventsText[] = "Snap to Template or Trace End but no events.";
+inline constexpr char kApplyQuestionableText[] = "Trace has a questionable end event.";
+inline constexpr char kTemplateEndText[] =
+    "Template End > Trace End which will result in incorrect loss.";
+inline constexpr char kOverlapPrefixText[] = "Event at location ";
+inline constexpr char kOverlapText[] = "\nis overlapped by a Template event LSA Cursor.";
+inline constexpr char kNoEventsAfterText[] = "Trace has no events.";
 
 // Scale modes of the application.
 inline constexpr int32_t kSnapNone = 0;
@@ -55,7 +52,7 @@ struct TemplateApplyRun {
 using AppliedTrace = std::function<bool(std::size_t index, CT6& trace)>;
 
 TemplateApplyRun ApplySpliceTemplate(CT6& splicesTemplate, TraceSequence& traces,
-                                     const TemplateApplySettings& settings, Prompter& prompter,
+                                     const TemplateApplySettings& settings,
                                      const AppliedTrace& applied = {});
 
 } // namespace orvane::bidir

@@ -85,10 +85,10 @@ std::vector<std::u16string_view> dotFields(std::u16string_view name) {
 
 } // namespace
 
-std::optional<std::u16string> ValidateFileNameConvention(std::u16string_view convention) {
+std::optional<std::string> ValidateFileNameConvention(std::u16string_view convention) {
     const bool blank = convention.find(u' ') != std::u16string_view::npos;
     if (convention.empty() || blank || std::count(convention.begin(), convention.end(), u'.') > 1)
-        return std::u16string(kConventionErrorText);
+        return std::string(kConventionErrorText);
     size_t a = 0, b = 0, hashes = 0;
     for (char16_t c : convention.substr(0, kMaxConventionCount)) {
         a += upper(c) == u'A';
@@ -96,7 +96,7 @@ std::optional<std::u16string> ValidateFileNameConvention(std::u16string_view con
         hashes += c == u'#';
     }
     if (a == 0 || a != b || hashes == 0)
-        return std::u16string(kConventionErrorText) + kConventionCountsText;
+        return std::string(kConventionErrorText) + kConventionCountsText;
     return std::nullopt;
 }
 

@@ -11,20 +11,20 @@
 
 namespace orvane::bidir {
 
-inline constexpr char16_t kConventionErrorText[] =
-    u"Filename Convention error.\n\nThe expected string is identical in format to your trace "
-    u"filenames,\n except the individual characters indicate -\n  A  From location code "
-    u"character.\n  B  To location code character.\n  _   Wavelength character.\n  #  Fiber "
-    u"number character.\nAll other characters imply ignore or don't care.\n\nE.g.,  for trace "
-    u"filename \"FRMTOO13.001\" use \"AAABBB__.###\".\n\nYour entry either has a blank "
-    u"character,  no file name,\n or more than 1 '.'.";
-inline constexpr char16_t kConventionCountsText[] =
-    u"\n  OR  no A, no B, or no # character;\n  OR number of A's not equal to the number of B's.";
-inline constexpr char16_t kInvalidFiberNumberText[] =
-    u"Invalid Fiber Number.\n Validate the Filename Convention.";
+inline constexpr char kConventionErrorText[] =
+    "Filename Convention error.\n\nThe expected string is identical in format to your trace "
+    "filenames,\n except the individual characters indicate -\n  A  From location code "
+    "character.\n  B  To location code character.\n  _   Wavelength character.\n  #  Fiber "
+    "number character.\nAll other characters imply ignore or don't care.\n\nE.g.,  for trace "
+    "filename \"FRMTOO13.001\" use \"AAABBB__.###\".\n\nYour entry either has a blank "
+    "character,  no file name,\n or more than 1 '.'.";
+inline constexpr char kConventionCountsText[] =
+    "\n  OR  no A, no B, or no # character;\n  OR number of A's not equal to the number of B's.";
+inline constexpr char kInvalidFiberNumberText[] =
+    "Invalid Fiber Number.\n Validate the Filename Convention.";
 
 // The message that refuses a convention, or nothing when it is usable.
-std::optional<std::u16string> ValidateFileNameConvention(std::u16string_view convention);
+std::optional<std::string> ValidateFileNameConvention(std::u16string_view convention);
 
 struct DecodedTraceName {
     std::u16string from;

@@ -1,12 +1,11 @@
 #include "core/bidir/trace_sequence.h"
 
+#include "core/platform/text.h"
+
 namespace orvane::bidir {
 
-std::u16string recordName(const CT6& record) {
-    char16_t buffer[256] = {};
-    record.GetFilename(buffer);
-    buffer[255] = 0;
-    return buffer;
+std::string recordName(const CT6& record) {
+    return textOf([&record](char16_t* out) { record.GetFilename(out); });
 }
 
 } // namespace orvane::bidir

@@ -17,11 +17,11 @@ public:
     // until release(i).
     virtual CT6* acquire(std::size_t i) = 0;
     virtual void release(std::size_t i) = 0;
-    // The name shown in messages (the trace's file name).
-    virtual std::u16string name(std::size_t i) const = 0;
+    // The name shown in messages (the trace's file name), UTF-8.
+    virtual std::string name(std::size_t i) const = 0;
 };
 
-// The record's file name.
-std::u16string recordName(const CT6& record);
+// The record's file name, UTF-8.
+std::string recordName(const CT6& record);
 
 } // namespace orvane::bidir

@@ -3,12 +3,10 @@
 // different length, analysed the way the instrument would.
 #pragma once
 
-#include "core/bidir/prompts.h"
 #include "core/bidir/trace_sequence.h"
 
 #include "support/fibre_simulator.h"
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,35 +41,21 @@ std::unique_ptr<CT6> tracedFibre(const CableSpec& cable, int32_t fibre);
 
 class RecordSequence : public TraceSequence {
 public:
-    void add(CT6* record, std::u16string name) { m_entries.push_back({record, std::move(name)}); }
+    void add(CT6* record, std::string name) { m_entries.push_back({record, std::move(name)}); }
     std::size_t size() const override { return m_entries.size(); }
     CT6* acquire(std::size_t i) override { return m_entries[i].record; }
     void release(std::size_t) override { ++released; }
-    std::u16string name(std::size_t i) const override { return m_entries[i].name; }
+    std::string name(std::size_t i) const override { return m_entries[i].name; }
     int released = 0;
 
 private:
     struct Entry {
         CT6* record;
-        std::u16string name;
+        std::string name;
     };
     std::vector<Entry> m_entries;
 };
 
 RecordSequence sequenceOf(const std::vector<std::unique_ptr<CT6>>& records);
-
-// Answers from a queue (OK when it runs dry) and keeps every request.
-class ScriptedPrompter : public Prompter {
-public:
-    PromptAnswer ask(const PromptRequest& request) override {
-        asked.push_back(request);
-        if (answers.empty()) return PromptAnswer::Ok;
-        PromptAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::deque<PromptAnswer> answers;
-    std::vector<PromptRequest> asked;
-};
 
 } // namespace orvane::bidir::test

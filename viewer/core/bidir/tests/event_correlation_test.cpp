@@ -3,6 +3,7 @@
 #include "core/bidir/event_correlation.h"
 #include "core/bidir/record_codes.h"
 #include "core/bidir/splice_summary.h"
+#include "core/platform/scripted_prompts.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,6 @@ namespace orvane::bidir {
 namespace {
 
 using test::CableSpec;
-using test::ScriptedPrompter;
 
 std::unique_ptr<CT6> twentyKMTrace(std::vector<test::CableSplice> splices) {
     CableSpec cable;
@@ -28,21 +28,24 @@ CorrelationSettings onePercent() {
 
 TEST(EventCorrelation, OnePercentOfATwentyKilometreTraceLeavesAnEventTwoHundredFiftyMetresOff) {
     auto trace = twentyKMTrace({{5.0, 0.2, 0.0}, {12.25, 0.2, 0.0}});
-    ScriptedPrompter prompter;
-    const CorrelationResult r = CorrelateEvents(*trace, {5.05, 12.0, 16.0}, trace->EVGetStartKM(3),
-                                                onePercent(), &prompter);
+    ScriptedPrompts prompter;
+    ScopedPrompts scope(prompter);
+    prompter.queue(PromptAnswer::Ok);
+    const CorrelationResult r =
+        CorrelateEvents(*trace, {5.05, 12.0, 16.0}, trace->EVGetStartKM(3), onePercent());
     EXPECT_EQ(r.matched, (std::vector<int32_t>{1, kNoMatch, kNoMatch}));
     EXPECT_EQ(r.unmatchedEvents, std::vector<int32_t>{2});
-    ASSERT_EQ(prompter.asked.size(), 1u);
-    EXPECT_NE(prompter.asked[0].text.find(kDoesNotCorrelateText), std::u16string::npos);
-    EXPECT_NE(prompter.asked[0].text.find(u"12.25"), std::u16string::npos);
+    EXPECT_FALSE(r.cancelled);
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_NE(prompter.asked()[0].text.find(kDoesNotCorrelateText), std::string::npos);
+    EXPECT_NE(prompter.asked()[0].text.find(" event at 12.25"), std::string::npos);
 }
 
 TEST(EventCorrelation, CancelOnTheWarningEndsTheRun) {
     auto trace = twentyKMTrace({{12.25, 0.2, 0.0}});
-    ScriptedPrompter prompter;
-    prompter.answers = {PromptAnswer::Cancel};
-    EXPECT_TRUE(CorrelateEvents(*trace, {12.0}, 20.0, onePercent(), &prompter).cancelled);
+    ScriptedPrompts prompter; // the warning's default is Cancel
+    ScopedPrompts scope(prompter);
+    EXPECT_TRUE(CorrelateEvents(*trace, {12.0}, 20.0, onePercent()).cancelled);
 }
 
 TEST(EventCorrelation, ACloserEventDisplacesAnEarlierMatchWhichMovesOn) {
@@ -50,7 +53,7 @@ TEST(EventCorrelation, ACloserEventDisplacesAnEarlierMatchWhichMovesOn) {
     // takes 10.0 first, then loses it to the closer one and moves to 9.75.
     auto trace = twentyKMTrace({{9.90, 0.2, 0.0}, {10.02, 0.2, 0.0}});
     const double end = trace->EVGetStartKM(3);
-    const CorrelationResult r = CorrelateEvents(*trace, {9.75, 10.0}, end, onePercent());
+    const CorrelationResult r = CorrelateEvents(*trace, {9.75, 10.0}, end, onePercent(), false);
     EXPECT_EQ(r.matched, (std::vector<int32_t>{1, 2}));
     EXPECT_TRUE(r.unmatchedEvents.empty());
 }
@@ -59,7 +62,7 @@ TEST(EventCorrelation, PositionsScaleWithTheTraceLength) {
     auto trace = twentyKMTrace({{10.1, 0.2, 0.0}});
     // The reference is 1 % shorter: its 10.0 km lies at 10.1 km on this trace.
     const double end = trace->EVGetStartKM(2);
-    const CorrelationResult r = CorrelateEvents(*trace, {10.0}, end / 1.01, onePercent());
+    const CorrelationResult r = CorrelateEvents(*trace, {10.0}, end / 1.01, onePercent(), false);
     EXPECT_EQ(r.matched, std::vector<int32_t>{1});
 }
 
@@ -68,11 +71,11 @@ TEST(EventCorrelation, PatchCordConnectorIsLeftOutWhenTheCordWasRemoved) {
     const double end = trace->EVGetStartKM(3);
     trace->SetHorzShiftKM(-0.1);
     const std::vector<double> positions = {0.15, 8.0};
-    CorrelationResult r = CorrelateEvents(*trace, positions, end, onePercent());
+    CorrelationResult r = CorrelateEvents(*trace, positions, end, onePercent(), false);
     EXPECT_EQ(r.matched, (std::vector<int32_t>{kNoMatch, 2}));
     CorrelationSettings keep = onePercent();
     keep.ignorePatchCord = false;
-    r = CorrelateEvents(*trace, positions, end, keep);
+    r = CorrelateEvents(*trace, positions, end, keep, false);
     EXPECT_EQ(r.matched, (std::vector<int32_t>{1, 2}));
 }
 
@@ -95,7 +98,7 @@ TEST(SpliceSummary, StatisticsPerPositionAndOverallLeaveOutIgnoredConnectors) {
     EXPECT_EQ(s.overall.count, 5); // the first column left out
     EXPECT_DOUBLE_EQ(s.overall.maximum, 0.30);
     EXPECT_EQ(s.missing,
-              std::vector<std::u16string>{u"No Splice Loss for an event in Fiber Number 002."});
+              std::vector<std::string>{"No Splice Loss for an event in Fiber Number 002."});
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 // Smart splice templates built from simulated cables, checked against the
 // simulator's truth, and the build's warnings and abandonment.
 #include "bidir_fixtures.h"
+#include "core/bidir/once_warning.h"
 #include "core/bidir/record_codes.h"
 #include "core/bidir/smart_template.h"
+#include "core/platform/scripted_prompts.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +15,6 @@ namespace {
 
 using test::buildCable;
 using test::CableSpec;
-using test::ScriptedPrompter;
 using test::sequenceOf;
 using test::tracedFibre;
 
@@ -39,11 +40,11 @@ TEST(SmartTemplate, TenTracesWithOneSpliceGiveOneEventOfTwoTenthsDB) {
         fibres.push_back(tracedFibre(cable, f));
     CT6 reference(*fibres[0]);
     auto sequence = sequenceOf(fibres);
-    ScriptedPrompter prompter;
-    SmartTemplateResult result =
-        BuildSmartSpliceTemplate(reference, sequence, quietSettings(), prompter);
+    ScriptedPrompts prompter;
+    ScopedPrompts scope(prompter);
+    SmartTemplateResult result = BuildSmartSpliceTemplate(reference, sequence, quietSettings());
     ASSERT_TRUE(result.built);
-    EXPECT_TRUE(prompter.asked.empty());
+    EXPECT_TRUE(prompter.empty());
     EXPECT_EQ(result.stats.traces, 10);
     EXPECT_TRUE(reference.IsTraceTemplate());
     ASSERT_EQ(reference.EVCount(), 3);
@@ -63,8 +64,9 @@ TEST(SmartTemplate, OneTraceWithMinFrequencyTwoLeavesOnlyTheFirstAndLastEvents) 
     fibres.push_back(tracedFibre(cable, 1));
     CT6 reference(*fibres[0]);
     auto sequence = sequenceOf(fibres);
-    ScriptedPrompter prompter;
-    ASSERT_TRUE(BuildSmartSpliceTemplate(reference, sequence, quietSettings(), prompter).built);
+    ScriptedPrompts prompter;
+    ScopedPrompts scope(prompter);
+    ASSERT_TRUE(BuildSmartSpliceTemplate(reference, sequence, quietSettings()).built);
     EXPECT_EQ(reference.EVCount(), 2);
     EXPECT_TRUE(reference.IsTraceTemplate());
 }
@@ -80,13 +82,14 @@ TEST(SmartTemplate, AnalysedCableGivesTheTrueSplicePositionsAndLossesOnApplicati
     auto fibres = buildCable(cable);
     CT6 reference(*fibres[0]);
     auto sequence = sequenceOf(fibres);
-    ScriptedPrompter prompter;
-    SmartTemplateResult result =
-        BuildSmartSpliceTemplate(reference, sequence, quietSettings(), prompter);
+    ScriptedPrompts prompter;
+    ScopedPrompts scope(prompter);
+    prompter.queue(PromptAnswer::Ok);
+    SmartTemplateResult result = BuildSmartSpliceTemplate(reference, sequence, quietSettings());
     ASSERT_TRUE(result.built);
     // The analysis leaves each fibre's end questionable: one warning, answered OK.
-    ASSERT_EQ(prompter.asked.size(), 1u);
-    EXPECT_EQ(prompter.asked[0].text, std::u16string(kQuestionableEndText) + kNotRepeated);
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].text, std::string(kQuestionableEndText) + kNotRepeated);
     const auto events = innerEvents(reference);
     ASSERT_EQ(events.size(), cable.splices.size());
     for (size_t k = 0; k < events.size(); ++k) {
@@ -129,14 +132,15 @@ TEST(SmartTemplate, TheLengthWarningComesOnceAndSkipsEveryFarOffTrace) {
     CT6 reference(*fibres[0]);
     reference.SetFilespec(u"REF.SOR");
     auto sequence = sequenceOf(fibres);
-    ScriptedPrompter prompter;
-    SmartTemplateResult result =
-        BuildSmartSpliceTemplate(reference, sequence, quietSettings(), prompter);
+    ScriptedPrompts prompter;
+    ScopedPrompts scope(prompter);
+    prompter.queue(PromptAnswer::Ok);
+    SmartTemplateResult result = BuildSmartSpliceTemplate(reference, sequence, quietSettings());
     ASSERT_TRUE(result.built);
-    ASSERT_EQ(prompter.asked.size(), 1u);
-    EXPECT_EQ(prompter.asked[0].text, std::u16string(kLengthsText) + kNotRepeated);
-    EXPECT_EQ(prompter.asked[0].caption, sequence.name(1) + u" :: REF.SOR");
-    EXPECT_EQ(prompter.asked[0].defaultAnswer, PromptAnswer::Cancel);
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].text, std::string(kLengthsText) + kNotRepeated);
+    EXPECT_EQ(prompter.asked()[0].subject, sequence.name(1) + " :: REF.SOR");
+    EXPECT_EQ(prompter.asked()[0].defaultAnswer, PromptAnswer::Cancel);
     EXPECT_EQ(result.stats.traces, 2);
 }
 
@@ -151,11 +155,11 @@ TEST(SmartTemplate, CancelledWarningLeavesTheReferenceAsItWas) {
     const int32_t events = reference.EVCount();
     const double firstSplice = reference.EVGetStartKM(1);
     auto sequence = sequenceOf(fibres);
-    ScriptedPrompter prompter;
-    prompter.answers = {PromptAnswer::Cancel};
-    EXPECT_FALSE(BuildSmartSpliceTemplate(reference, sequence, quietSettings(), prompter).built);
-    ASSERT_EQ(prompter.asked.size(), 1u);
-    EXPECT_EQ(prompter.asked[0].text, std::u16string(kShiftsText) + kNotRepeated);
+    ScriptedPrompts prompter; // Cancel, the warning's default
+    ScopedPrompts scope(prompter);
+    EXPECT_FALSE(BuildSmartSpliceTemplate(reference, sequence, quietSettings()).built);
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].text, std::string(kShiftsText) + kNotRepeated);
     EXPECT_EQ(reference.EVCount(), events);
     EXPECT_EQ(reference.EVGetStartKM(1), firstSplice);
     EXPECT_FALSE(reference.IsTraceTemplate());
@@ -170,10 +174,11 @@ TEST(SmartTemplate, FrequencyWaveformAndReportCountsFollowTheCounters) {
         fibres.push_back(tracedFibre(cable, f));
     CT6 reference(*fibres[0]);
     auto sequence = sequenceOf(fibres);
-    ScriptedPrompter prompter;
+    ScriptedPrompts prompter;
+    ScopedPrompts scope(prompter);
     SmartTemplateSettings settings;
     settings.eventFreqDist = true;
-    SmartTemplateResult result = BuildSmartSpliceTemplate(reference, sequence, settings, prompter);
+    SmartTemplateResult result = BuildSmartSpliceTemplate(reference, sequence, settings);
     ASSERT_TRUE(result.built);
     const int32_t at = reference.EVGetStartDP(1);
     const int32_t k =

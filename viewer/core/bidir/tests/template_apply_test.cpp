@@ -1,7 +1,9 @@
 // Applying a template to a cable: warnings once per run, refusals, results.
 #include "bidir_fixtures.h"
+#include "core/bidir/once_warning.h"
 #include "core/bidir/smart_template.h"
 #include "core/bidir/template_apply.h"
+#include "core/platform/scripted_prompts.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +11,6 @@ namespace orvane::bidir {
 namespace {
 
 using test::CableSpec;
-using test::ScriptedPrompter;
 
 struct Cable {
     std::vector<std::unique_ptr<CT6>> fibres;
@@ -24,10 +25,9 @@ Cable templatedCable(int32_t fibres) {
         cable.fibres.push_back(test::tracedFibre(spec, f));
     cable.splicesTemplate = *cable.fibres[0];
     auto sequence = test::sequenceOf(cable.fibres);
-    ScriptedPrompter quiet;
     SmartTemplateSettings settings;
     settings.printReport = false;
-    BuildSmartSpliceTemplate(cable.splicesTemplate, sequence, settings, quiet);
+    BuildSmartSpliceTemplate(cable.splicesTemplate, sequence, settings);
     return cable;
 }
 
@@ -36,17 +36,19 @@ TEST(TemplateApply, EachWarningComesOnceAndEveryTraceGetsTheTemplateEvents) {
     for (auto& f : cable.fibres)
         f->SetAvgComplete(100);
     auto sequence = test::sequenceOf(cable.fibres);
-    ScriptedPrompter prompter;
+    ScriptedPrompts prompter;
+    ScopedPrompts scope(prompter);
+    prompter.queue(PromptAnswer::Ok);
     TemplateApplySettings settings;
     settings.merge = false;
     int saved = 0;
     const TemplateApplyRun run =
-        ApplySpliceTemplate(cable.splicesTemplate, sequence, settings, prompter,
+        ApplySpliceTemplate(cable.splicesTemplate, sequence, settings,
                             [&saved](std::size_t, CT6&) { return ++saved > 0; });
     EXPECT_FALSE(run.cancelled);
     EXPECT_EQ(saved, 3);
-    ASSERT_EQ(prompter.asked.size(), 1u);
-    EXPECT_EQ(prompter.asked[0].text, std::u16string(kFewAveragesText) + kNotRepeated);
+    ASSERT_EQ(prompter.asked().size(), 1u);
+    EXPECT_EQ(prompter.asked()[0].text, std::string(kFewAveragesText) + kNotRepeated);
     for (auto& f : cable.fibres) {
         ASSERT_EQ(f->EVCount(), 4);
         EXPECT_NEAR(f->EVGetStartKM(1), 4.0, 0.02);
@@ -60,15 +62,17 @@ TEST(TemplateApply, ATemplateTraceIsRefusedAndCancelEndsTheRun) {
         f->SetAvgComplete(4096);
     cable.fibres[1]->SetTraceTemplate(1);
     auto sequence = test::sequenceOf(cable.fibres);
-    ScriptedPrompter prompter;
-    prompter.answers = {PromptAnswer::Ok, PromptAnswer::Cancel};
+    ScriptedPrompts prompter;
+    ScopedPrompts scope(prompter);
+    prompter.queue(PromptAnswer::Ok);
+    prompter.queue(PromptAnswer::Cancel);
     cable.fibres[2]->SetTraceTemplate(1);
-    const TemplateApplyRun run = ApplySpliceTemplate(cable.splicesTemplate, sequence, {}, prompter);
+    const TemplateApplyRun run = ApplySpliceTemplate(cable.splicesTemplate, sequence, {});
     EXPECT_TRUE(run.cancelled);
     EXPECT_EQ(run.outcomes, (std::vector<ApplyOutcome>{ApplyOutcome::Applied, ApplyOutcome::Skipped,
                                                        ApplyOutcome::Skipped}));
-    ASSERT_EQ(prompter.asked.size(), 2u);
-    EXPECT_EQ(prompter.asked[0].text, kTemplateOnTemplateText);
+    ASSERT_EQ(prompter.asked().size(), 2u);
+    EXPECT_EQ(prompter.asked()[0].text, kTemplateOnTemplateText);
     EXPECT_EQ(sequence.released, 3);
 }
 

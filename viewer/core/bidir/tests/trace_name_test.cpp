@@ -31,7 +31,7 @@ TEST(FileNameConvention, CheckRefusesBlanksMissingLettersAndUnequalCounts) {
     EXPECT_EQ(*ValidateFileNameConvention(u"AAA BBB.###"), kConventionErrorText);
     EXPECT_EQ(*ValidateFileNameConvention(u""), kConventionErrorText);
     EXPECT_EQ(*ValidateFileNameConvention(u"A.B.#"), kConventionErrorText);
-    const std::u16string counts = std::u16string(kConventionErrorText) + kConventionCountsText;
+    const std::string counts = std::string(kConventionErrorText) + kConventionCountsText;
     EXPECT_EQ(*ValidateFileNameConvention(u"AAABBB"), counts);
     EXPECT_EQ(*ValidateFileNameConvention(u"AAABB.###"), counts);
 }
