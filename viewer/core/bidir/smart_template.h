@@ -42,6 +42,10 @@ struct SmartTemplateResult {
     std::vector<int16_t> counts; // the counters, positive again, for the report
 };
 
+// The progress total to start the display with: collecting steps once per
+// trace and takes the whole bar, or 45 % of it when the report follows.
+int32_t collectingProgressTotal(std::size_t traces, bool printReport);
+
 // Collecting alone: the counters over the reference's points, or false when
 // a warning was cancelled or the progress display's Cancel pressed. Warnings
 // go through the prompt service; progress steps once per trace.

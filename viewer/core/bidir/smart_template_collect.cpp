@@ -120,7 +120,14 @@ private:
     bool m_warnedLengths = false;
 };
 
+constexpr double kCollectShareWithReport = 0.45;
+
 } // namespace
+
+int32_t collectingProgressTotal(std::size_t traces, bool printReport) {
+    const double share = printReport ? kCollectShareWithReport : 1.0;
+    return static_cast<int32_t>(std::ceil(static_cast<double>(traces) / share));
+}
 
 bool collectEventCounts(const CT6& reference, TraceSequence& traces,
                         const SmartTemplateSettings& settings, Progress& progress,

@@ -166,6 +166,32 @@ TEST(SmartTemplate, CancelledWarningLeavesTheReferenceAsItWas) {
     EXPECT_EQ(sequence.released, 4); // the trace that brought the warning is released too
 }
 
+// Cancel on the progress display stops after the current trace.
+class CancelAfterOne : public SilentProgress {
+public:
+    void step(int done, const std::string&) override { m_done = done; }
+    bool cancelled() const override { return m_done >= 1; }
+
+private:
+    int m_done = 0;
+};
+
+TEST(SmartTemplate, ProgressCancelAbandonsTheBuild) {
+    CableSpec cable;
+    cable.splices = {{6.0, 0.4, 0.0}};
+    std::vector<std::unique_ptr<CT6>> fibres;
+    for (int32_t f = 0; f < 3; ++f)
+        fibres.push_back(tracedFibre(cable, f));
+    CT6 reference(*fibres[0]);
+    auto sequence = sequenceOf(fibres);
+    CancelAfterOne progress;
+    EXPECT_FALSE(BuildSmartSpliceTemplate(reference, sequence, quietSettings(), &progress).built);
+    EXPECT_EQ(sequence.released, 1);
+    EXPECT_EQ(reference.EVCount(), fibres[0]->EVCount());
+    EXPECT_FALSE(reference.IsTraceTemplate());
+    EXPECT_EQ(collectingProgressTotal(9, true), 20);
+}
+
 TEST(SmartTemplate, FrequencyWaveformAndReportCountsFollowTheCounters) {
     CableSpec cable;
     cable.splices = {{6.0, 0.4, 0.0}};
