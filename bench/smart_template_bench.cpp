@@ -4,7 +4,7 @@
 #include "core/platform/prompt.h"
 #include "core/platform/scripted_prompts.h"
 
-#include "support/fibre_simulator.h"
+#include <varnel/fibre_simulator.h>
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,6 @@
 // template events, and the end event moved to the shortest fibre.
 #include "core/bidir/smart_template.h"
 
-#include "core/bidir/record_codes.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -40,7 +38,7 @@ void writeFrequencyWaveform(CT6& reference, const std::vector<int16_t>& count, i
         reference.DPWSetDPW(p, 1, &v);
         reference.DPOSetDPO(p, 1, &v);
     }
-    reference.SetModFlag(kModDataPoints);
+    reference.SetModFlag(T6_MOD_DATA_POINTS);
 }
 
 void setLastPointToOne(CT6& reference) {
@@ -54,7 +52,7 @@ void setLastPointToOne(CT6& reference) {
 // Keeps the launch and the end event only.
 void clearInnerEvents(CT6& reference) {
     for (int32_t i = 1; i + 1 < reference.EVCount(); ++i)
-        reference.EVSetFlags(i, kEventMarkedForDeletion);
+        reference.EVSetFlags(i, T6_EVFLAG_MARKED_FOR_DELETION);
     reference.EVDeleteFlagged();
 }
 
@@ -69,11 +67,11 @@ void insertTemplateEvent(CT6& reference, const PeakPlan& plan, int32_t traces) {
     reference.EVSetType(i, plan.type);
     reference.EVSetStartKM(i, startKMOf(reference, plan.startDP));
     reference.EVSetEndKM(i, reference.KMFromDPFR(plan.endDP, 0));
-    reference.EVSetFlags(i, kEventFromTemplate);
+    reference.EVSetFlags(i, T6_EVFLAG_INSERTED);
     reference.EVSetLoss(i, plan.peak / (kLossPerCount * traces));
-    if (plan.type != kEventNonReflective) reference.EVSetRefl(i, kTemplateReflDB);
+    if (plan.type != T6_EVENT_NON_REFLECTIVE) reference.EVSetRefl(i, kTemplateReflDB);
     reference.EVSetLossMode(i, plan.lossMode);
-    if (plan.lossMode != kLossModeSplice) return;
+    if (plan.lossMode != T6_LOSS_SPLICE) return;
     const double dx = reference.SpanGetDxKMAtDP(std::max(plan.startDP, 0));
     reference.EVSetLSAOffKM(i, plan.aStartOff * dx, plan.aEndOff * dx, plan.bStartOff * dx,
                             plan.bEndOff * dx);
@@ -89,7 +87,7 @@ void endAtShortestFibre(CT6& reference, double shortestKM) {
     reference.EVSetEndKM(end, endKM);
     for (int32_t i = 1; i < end; ++i)
         if (reference.EVGetStartKM(i) > shortestKM)
-            reference.EVSetFlags(i, kEventMarkedForDeletion);
+            reference.EVSetFlags(i, T6_EVFLAG_MARKED_FOR_DELETION);
     reference.EVDeleteFlagged();
     const int32_t last = reference.EVCount() - 1;
     const int32_t before = last - 1;
@@ -124,7 +122,7 @@ SmartTemplateResult BuildSmartSpliceTemplate(CT6& reference, TraceSequence& trac
         std::min(pointOf(reference, reference.EVGetStartKM(reference.EVCount() - 1)) - 1, n - 1);
 
     separatePeaks(counts.count, range, settings.minFrequency);
-    reference.SetModFlag(kModEvents);
+    reference.SetModFlag(T6_MOD_EVENTS);
     const PeakLimits limits{settings.numSplices, settings.minFrequency,
                             pointsIn(reference, kNearKM), pointsIn(reference, kFarKM)};
     const std::vector<PeakPlan> plans = placePeaks(counts, range, limits);

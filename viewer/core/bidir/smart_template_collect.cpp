@@ -1,7 +1,6 @@
 // Collecting: every trace of the sequence adds one to the counters where it
 // has a significant event, after the checks against the reference.
 #include "core/bidir/once_warning.h"
-#include "core/bidir/record_codes.h"
 #include "core/bidir/smart_template.h"
 
 #include <algorithm>
@@ -94,15 +93,15 @@ private:
             m_stats.launchEndKM = std::max(m_stats.launchEndKM, endKM);
             return;
         }
-        if (trace.EVGetFlags(i) & kEventLossUnknown) return;
+        if (trace.EVGetFlags(i) & T6_EVFLAG_LOSS_UNKNOWN) return;
         if (std::fabs(trace.EVGetLoss(i)) < m_settings.lossThresDB) return;
         const int32_t type = trace.EVGetType(i);
         const double refl = trace.EVGetRefl(i);
         uint8_t marks = 0;
-        if ((type == kEventReflective || type == kEventGroup) && refl < 0 &&
+        if ((type == T6_EVENT_REFLECTIVE || type == T6_EVENT_GROUP) && refl < 0 &&
             refl >= trace.GetThresholdRefl())
             marks |= kMarkReflective;
-        if (type == kEventGroup) marks |= kMarkGroup;
+        if (type == T6_EVENT_GROUP) marks |= kMarkGroup;
         uint16_t fr = 0;
         const int32_t startDP = m_reference.DPFRFromKM(startKM, fr);
         const int32_t endDP = m_reference.DPFRFromKM(endKM, fr);

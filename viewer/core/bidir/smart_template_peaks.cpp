@@ -1,6 +1,6 @@
 #include "core/bidir/smart_template_peaks.h"
 
-#include "core/bidir/record_codes.h"
+#include <varnel/codes.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -76,9 +76,9 @@ int32_t runType(const std::vector<uint8_t>& marks, int32_t a, int32_t b) {
     uint8_t seen = 0;
     for (int32_t j = a; j < b; ++j)
         seen |= marks[static_cast<size_t>(j)];
-    if (seen & kMarkGroup) return kEventGroup;
-    if (seen & kMarkReflective) return kEventReflective;
-    return kEventNonReflective;
+    if (seen & kMarkGroup) return T6_EVENT_GROUP;
+    if (seen & kMarkReflective) return T6_EVENT_REFLECTIVE;
+    return T6_EVENT_NON_REFLECTIVE;
 }
 
 // Points from a to the first point before the middle of the run whose counter
@@ -102,12 +102,11 @@ PeakPlan planRun(const EventCounts& counts, int32_t a, int32_t b, int32_t peak, 
     PeakPlan plan;
     plan.peak = peak;
     plan.type = runType(counts.marks, a, b);
-    plan.lossMode = (left < limits.nearPoints || right < limits.nearPoints)
-                        ? kLossModeTwoPointAtnCor
-                        : kLossModeSplice;
+    plan.lossMode = (left < limits.nearPoints || right < limits.nearPoints) ? T6_LOSS_2POINT_ATN_COR
+                                                                            : T6_LOSS_SPLICE;
     left = std::min(left, limits.farPoints);
     right = std::min(right, limits.farPoints);
-    if (plan.lossMode == kLossModeTwoPointAtnCor) {
+    if (plan.lossMode == T6_LOSS_2POINT_ATN_COR) {
         const int32_t margin = tenths(std::min(left, right), 1);
         plan.startDP = a - margin;
         plan.endDP = b + margin;

@@ -1,7 +1,6 @@
 #include "core/bidir/template_apply.h"
 
 #include "core/bidir/once_warning.h"
-#include "core/bidir/record_codes.h"
 #include "core/platform/text.h"
 
 #include <algorithm>
@@ -16,8 +15,6 @@ constexpr int32_t kFewAverages = 256;
 constexpr double kIORTolerance = 5e-7;
 constexpr double kShiftTolerance = 0.02;
 constexpr double kEndRatio = 0.999999;
-constexpr int32_t kSideA = 1;
-constexpr int32_t kSideB = 0;
 
 double endKM(const CT6& t) {
     return t.EVCount() > 0 ? t.EVGetStartKM(t.EVCount() - 1) : 0.0;
@@ -34,8 +31,8 @@ std::vector<Segment> lsaSegments(const CT6& tmpl, double scale) {
     std::vector<Segment> segments;
     for (int32_t i = 1; i + 1 < tmpl.EVCount(); ++i) {
         const double start = tmpl.EVGetStartKM(i);
-        if (start < 0 || tmpl.EVGetLossMode(i) != kLossModeSplice) continue;
-        for (int32_t side : {kSideA, kSideB})
+        if (start < 0 || tmpl.EVGetLossMode(i) != T6_LOSS_SPLICE) continue;
+        for (int32_t side : {T6_SIDE_A, T6_SIDE_B})
             segments.push_back({(start + tmpl.EVGetLSAStartOffKM(i, side)) * scale,
                                 (start + tmpl.EVGetLSAEndOffKM(i, side)) * scale});
     }

@@ -5,7 +5,7 @@
 
 #include "core/bidir/trace_sequence.h"
 
-#include "support/fibre_simulator.h"
+#include <varnel/fibre_simulator.h>
 
 #include <memory>
 #include <string>

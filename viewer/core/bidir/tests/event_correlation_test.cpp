@@ -1,7 +1,6 @@
 // Matching a trace's events to the template's splice positions.
 #include "bidir_fixtures.h"
 #include "core/bidir/event_correlation.h"
-#include "core/bidir/record_codes.h"
 #include "core/bidir/splice_summary.h"
 #include "core/platform/scripted_prompts.h"
 

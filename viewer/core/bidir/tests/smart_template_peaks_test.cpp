@@ -1,7 +1,8 @@
 // The counters' side of the smart template: splitting neighbouring peaks and
 // placing template events with their loss modes and segments.
-#include "core/bidir/record_codes.h"
 #include "core/bidir/smart_template_peaks.h"
+
+#include <varnel/codes.h>
 
 #include <gtest/gtest.h>
 
@@ -69,8 +70,8 @@ TEST(SmartTemplatePeaks, ClearSpaceGivesSpliceLossWithSegmentsFromNinetyToTenPer
     const auto plans = placePeaks(counts, kWhole, kLimits);
     ASSERT_EQ(plans.size(), 1u);
     const PeakPlan& p = plans[0];
-    EXPECT_EQ(p.lossMode, kLossModeSplice);
-    EXPECT_EQ(p.type, kEventNonReflective);
+    EXPECT_EQ(p.lossMode, T6_LOSS_SPLICE);
+    EXPECT_EQ(p.type, T6_EVENT_NON_REFLECTIVE);
     EXPECT_EQ(p.peak, 8);
     // Left gap 300 points; right gap 689, limited to 500.
     EXPECT_EQ(p.aStartOff, -270);
@@ -99,11 +100,11 @@ TEST(SmartTemplatePeaks, ANeighbourCloserThanNearGivesTwoPointLossWithMargins) {
     const auto plans = placePeaks(counts, kWhole, kLimits);
     ASSERT_EQ(plans.size(), 2u);
     for (const PeakPlan& p : plans)
-        EXPECT_EQ(p.lossMode, kLossModeTwoPointAtnCor);
+        EXPECT_EQ(p.lossMode, T6_LOSS_2POINT_ATN_COR);
     // Gap of 30 points between the runs: a tenth of it widens each side.
     EXPECT_EQ(plans[0].startDP, 297);
     EXPECT_EQ(plans[0].endDP, 313);
-    EXPECT_EQ(plans[1].type, kEventReflective);
+    EXPECT_EQ(plans[1].type, T6_EVENT_REFLECTIVE);
     EXPECT_EQ(plans[1].startDP, 338);
 }
 
@@ -111,7 +112,7 @@ TEST(SmartTemplatePeaks, GroupMarkWinsOverReflective) {
     EventCounts counts = countsOf(1000);
     fill(counts, 300, 305, 4, kMarkReflective);
     fill(counts, 303, 303, 4, kMarkGroup);
-    EXPECT_EQ(placePeaks(counts, kWhole, kLimits).at(0).type, kEventGroup);
+    EXPECT_EQ(placePeaks(counts, kWhole, kLimits).at(0).type, T6_EVENT_GROUP);
 }
 
 TEST(SmartTemplatePeaks, CountingClampsToTheReferencePoints) {

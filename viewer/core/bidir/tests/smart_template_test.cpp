@@ -2,7 +2,6 @@
 // simulator's truth, and the build's warnings and abandonment.
 #include "bidir_fixtures.h"
 #include "core/bidir/once_warning.h"
-#include "core/bidir/record_codes.h"
 #include "core/bidir/smart_template.h"
 #include "core/platform/scripted_prompts.h"
 
@@ -50,8 +49,8 @@ TEST(SmartTemplate, TenTracesWithOneSpliceGiveOneEventOfTwoTenthsDB) {
     ASSERT_EQ(reference.EVCount(), 3);
     EXPECT_NEAR(reference.EVGetStartKM(1), 8.0, 0.01);
     EXPECT_DOUBLE_EQ(reference.EVGetLoss(1), 10 / (5.0 * 10));
-    EXPECT_EQ(reference.EVGetLossMode(1), kLossModeSplice);
-    EXPECT_TRUE(reference.EVGetFlags(1) & kEventFromTemplate);
+    EXPECT_EQ(reference.EVGetLossMode(1), T6_LOSS_SPLICE);
+    EXPECT_TRUE(reference.EVGetFlags(1) & T6_EVFLAG_INSERTED);
     // The end moves to the shortest fibre, less a metre.
     EXPECT_NEAR(reference.EVGetStartKM(2), fibres[0]->EVGetStartKM(2) - 0.001, 1e-6);
     EXPECT_EQ(sequence.released, 10);
@@ -97,14 +96,15 @@ TEST(SmartTemplate, AnalysedCableGivesTheTrueSplicePositionsAndLossesOnApplicati
         SCOPED_TRACE(k);
         EXPECT_NEAR(reference.EVGetStartKM(i), cable.splices[k].positionKM, 0.03);
         const bool crowded = k == 3 || k == 4; // 200 m apart
-        EXPECT_EQ(reference.EVGetLossMode(i), crowded ? kLossModeTwoPointAtnCor : kLossModeSplice);
+        EXPECT_EQ(reference.EVGetLossMode(i), crowded ? T6_LOSS_2POINT_ATN_COR : T6_LOSS_SPLICE);
         if (!crowded) {
-            EXPECT_LT(reference.EVGetLSAStartOffKM(i, 1), reference.EVGetLSAEndOffKM(i, 1));
-            EXPECT_LT(reference.EVGetLSAEndOffKM(i, 1), 0.0);
-            EXPECT_GT(reference.EVGetLSAStartOffKM(i, 0), 0.0);
+            EXPECT_LT(reference.EVGetLSAStartOffKM(i, T6_SIDE_A),
+                      reference.EVGetLSAEndOffKM(i, T6_SIDE_A));
+            EXPECT_LT(reference.EVGetLSAEndOffKM(i, T6_SIDE_A), 0.0);
+            EXPECT_GT(reference.EVGetLSAStartOffKM(i, T6_SIDE_B), 0.0);
         }
     }
-    EXPECT_EQ(reference.EVGetType(events[2]), kEventReflective);
+    EXPECT_EQ(reference.EVGetType(events[2]), T6_EVENT_REFLECTIVE);
 
     for (auto& fibre : fibres) {
         CT6 trace(*fibre);
@@ -213,7 +213,7 @@ TEST(SmartTemplate, FrequencyWaveformAndReportCountsFollowTheCounters) {
     EXPECT_EQ(reference.DPWGetLONG(at), 4 * k / 4);
     EXPECT_EQ(reference.DPWGetLONG(at - 200), 0);
     EXPECT_EQ(reference.DPWGetLONG(reference.DPOCount() - 1), 1);
-    EXPECT_TRUE(reference.IsModFlagSet(kModDataPoints));
+    EXPECT_TRUE(reference.IsModFlagSet(T6_MOD_DATA_POINTS));
 }
 
 } // namespace
