@@ -40,7 +40,8 @@ TEST(SorKeep, UneditedRecordWritesEveryStoredFieldAndBlockBack) {
     const StoredFile file;
     CT6 r;
     ASSERT_EQ(openSor(r, file.bytes), 0);
-    const auto back = parsed(saveSor(r, 2));
+    const auto written = saveSor(r, 2);
+    const auto back = parsed(written); // its blocks point into the written bytes
     EXPECT_EQ(back.gen, file.fields.gen);
     EXPECT_EQ(back.sup, file.fields.sup);
     EXPECT_EQ(back.fxd, file.fields.fxd);
