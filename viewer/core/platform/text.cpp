@@ -1,11 +1,14 @@
-#include "text.h"
+#include "core/platform/text.h"
 
 #include <varnel/text_codec.h>
 
-namespace varnel::cli {
+#include <algorithm>
+#include <cctype>
+
+namespace orvane {
 
 std::string toUtf8(std::u16string_view text) {
-    return utf8FromUtf16(text);
+    return varnel::utf8FromUtf16(text);
 }
 
 std::string toUtf8(const char16_t* text) {
@@ -13,7 +16,7 @@ std::string toUtf8(const char16_t* text) {
 }
 
 std::u16string toUtf16(std::string_view text) {
-    return utf16From8Bit(text);
+    return varnel::utf16From8Bit(text);
 }
 
 std::string collapseBlanks(std::string_view text) {
@@ -44,4 +47,20 @@ std::string fileNameOf(std::string_view path) {
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
-} // namespace varnel::cli
+std::string directoryOf(std::string_view path) {
+    size_t cut = path.find_last_of("/\\");
+    return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut));
+}
+
+std::string toLower(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && toLower(a) == toLower(b);
+}
+
+} // namespace orvane
