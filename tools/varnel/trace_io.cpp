@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -64,11 +65,15 @@ bool openTrace(const std::string& path, CT6& record, Diagnostics& diagnostics) {
         diagnostics.error(path, readFailureText(status));
         return false;
     }
-    if (record.GetCalcAtn() == 0) record.CalcAtn();
-    double ior = record.SpanGetIOR(0);
-    if (ior < kLowestIOR || ior > kHighestIOR)
+    // The index is made legal first: the attenuation is per kilometre.
+    const double ior = record.SpanGetIOR(0);
+    if (ior < kLowestIOR || ior > kHighestIOR) {
         diagnostics.warning(path, collapseBlanks("illegal trace Index of Refraction.\nWill set to "
                                                  "a legal value and continue."));
+        record.SpanSetIOR(0, std::clamp(ior, kLowestIOR, kHighestIOR));
+        record.SpanCalculate();
+    }
+    if (record.GetCalcAtn() == 0) record.CalcAtn();
     return true;
 }
 

@@ -20,8 +20,9 @@ int32_t traceFormatIndex(const CT6& record);
 std::u16string saveFormatName(int32_t formatIndex);
 
 // Reads the file into the record. On failure the message is reported under
-// the path and false returned. A trace without a stored attenuation gets one
-// calculated; an index of refraction outside 1.3-1.7 only warns.
+// the path and false returned. An index of refraction outside 1.3-1.7 is set
+// to the nearer of the two, with a warning; a trace without a stored
+// attenuation then gets one calculated.
 bool openTrace(const std::string& path, CT6& record, Diagnostics& diagnostics);
 
 // Writes the record to path in the named format (see FileSaveAs), replacing
