@@ -30,6 +30,7 @@ constexpr StatusText kWriteTexts[] = {
     {9, "File open error \n"},
     {5, "\nCan't save since format can not be written.\n\nUse a format which can be written."},
     {2, "Memory allocation error"},
+    {10, "File write error."}, // short write: a full disk, not a damaged trace
     {T6_ERR_NO_LEGACY_CONVERTER, kNoLegacyConverter},
 };
 

@@ -72,20 +72,29 @@ void applyCode(CT6& r, int32_t i, const sor::KeyEvent& e) {
     }
 }
 
-void readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::TimeRule& rule) {
+bool allOnTrace(const auto& times, const sor::TimeRule& rule) {
+    return std::all_of(times.begin(), times.end(), [&](int32_t t) { return rule.onTrace(t); });
+}
+
+// Returns what had to be left out (T6_READ_... bits).
+int32_t readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::TimeRule& rule) {
+    if (!rule.onTrace(e.propagationTime)) return T6_READ_EVENTS_OFF_TRACE;
     const int32_t i = eventSlot(r, e, rule);
-    if (i < 0) return;
+    if (i < 0) return 0;
     r.EVSetLoss(i, e.loss / 1000.0);
     r.EVSetType(i, sor::kTypeNonReflective);
     applyCode(r, i, e);
     r.EVSetLossMode(i,
                     e.technique == "2P" ? sor::kLossModeTwoPointCorrected : sor::kLossModeSplice);
-    if (issue2 && anyNonZero(e.markers)) {
+    const bool markers = issue2 && anyNonZero(e.markers);
+    const bool markersOnTrace = allOnTrace(e.markers, rule);
+    if (markers && markersOnTrace) {
         const double startKM = r.EVGetStartKM(i);
         const auto offset = [&](size_t k) { return rule.distanceKM(r, e.markers[k]) - startKM; };
         r.EVSetLSAOffKM(i, offset(0), offset(1), offset(2), offset(3));
     }
     r.EVSetComment(i, sor::fileTextToWide(e.comment).c_str());
+    return markers && !markersOnTrace ? T6_READ_MARKERS_OFF_TRACE : 0;
 }
 
 void setPosition(CT6& r, double km, int32_t& dp, uint16_t& fr) {
@@ -98,7 +107,7 @@ void CT6::SR4731::readKeyEvents(CT6& r, const SorFile& f, const TimeRule& rule) 
     if (!f.hasKeyEvents || f.keyEvents.events.empty()) return;
     keepAnalysedLaunch(r);
     for (const auto& e : f.keyEvents.events)
-        readKeyEvent(r, e, f.issue == 2, rule);
+        r.m_readRepairs |= readKeyEvent(r, e, f.issue == 2, rule);
     const int32_t last = r.EVCount() - 1;
     if (last < 0) return;
     // Setting type 4 again would clear the out-of-range mark of an "O" end.
@@ -113,7 +122,9 @@ void CT6::SR4731::readORL(CT6& r, const SorFile& f, const TimeRule& rule) {
     r.m_traceFlags |= sor::kTraceORLAvailable;
     double aKM = 0.0;
     double bKM = r.EVCount() > 1 ? r.EVGetStartKM(r.EVCount() - 1) : 0.0;
-    if (anyNonZero(k.orlMarkers)) {
+    const bool markers = anyNonZero(k.orlMarkers);
+    if (markers && !allOnTrace(k.orlMarkers, rule)) r.m_readRepairs |= T6_READ_MARKERS_OFF_TRACE;
+    if (markers && allOnTrace(k.orlMarkers, rule)) {
         aKM = rule.distanceKM(r, k.orlMarkers[0]);
         bKM = rule.distanceKM(r, k.orlMarkers[1]);
     }

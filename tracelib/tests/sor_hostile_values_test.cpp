@@ -1,10 +1,13 @@
 // SR-4731 files whose values cannot be physical: the file still opens, the
 // impossible values are left out or made legal, and the record says so.
 #include "support/sor_files.h"
+#include "support/sor_samples.h"
 
 #include <gtest/gtest.h>
 
 #include <varnel/varnel.h>
+
+#include <cstdlib>
 
 using namespace varnel;
 using namespace varnel::test;
@@ -30,4 +33,53 @@ TEST(SorHostileValues, TinyDataSpacingAnalysesWithinRange) {
     ASSERT_EQ(openSor(r, writeSor(f)), 0);
     EXPECT_EQ(r.FAS(), 0);
     expectEventsOnTheTrace(r);
+}
+
+TEST(SorHostileValues, EventsOffTheTraceAreLeftOutAndNoted) {
+    sor::SorFile f = simulatedSorFile(2);
+    f.keyEvents.events[1].propagationTime = INT32_MIN;
+    CT6 r;
+    ASSERT_EQ(openSor(r, writeSor(f)), 0);
+    EXPECT_EQ(r.GetReadRepairs(), T6_READ_EVENTS_OFF_TRACE);
+    EXPECT_EQ(r.EVCount(), 2); // the launch and the end
+    expectEventsOnTheTrace(r);
+}
+
+TEST(SorHostileValues, MarkersOffTheTraceAreIgnored) {
+    sor::SorFile f = simulatedSorFile(2);
+    f.keyEvents.events[1].markers[2] = INT32_MAX;
+    f.keyEvents.orlMarkers[1] = INT32_MIN;
+    CT6 r;
+    ASSERT_EQ(openSor(r, writeSor(f)), 0);
+    EXPECT_EQ(r.GetReadRepairs(), T6_READ_MARKERS_OFF_TRACE);
+    EXPECT_EQ(r.EVCount(), 3);
+    for (int32_t side : {0, 1}) {
+        int32_t startDP = 0, endDP = 0;
+        uint16_t startFR = 0, endFR = 0;
+        r.EVGetLSAOffDPFR(1, side, startDP, startFR, endDP, endFR);
+        EXPECT_LT(std::abs(startDP) + std::abs(endDP), r.DPOCount()) << side;
+    }
+}
+
+TEST(SorHostileValues, OffsetsThatPutZeroKmOffTheTraceAreIgnored) {
+    for (const bool user : {true, false}) {
+        sor::SorFile f = simulatedSorFile(2);
+        (user ? f.gen.userOffset : f.fxd.frontPanelOffset) = 0x7fff0000;
+        CT6 r;
+        ASSERT_EQ(openSor(r, writeSor(f)), 0);
+        EXPECT_EQ(r.GetReadRepairs(), T6_READ_OFFSET_OFF_TRACE) << user;
+        EXPECT_EQ(r.EVCount(), 3) << user;
+        expectEventsOnTheTrace(r);
+        EXPECT_GE(r.EVGetStartKM(2), 0.0) << user;
+        EXPECT_LT(r.EVGetStartKM(2), r.GetMaxKM()) << user;
+    }
+}
+
+TEST(SorHostileValues, RealFilesNeedNoRepairs) {
+    if (sorSampleDir().empty()) GTEST_SKIP() << "shared SR-4731 samples not found";
+    for (const SorSampleFacts& facts : sorSampleFacts()) {
+        CT6 r;
+        ASSERT_EQ(openSor(r, readFileBytes(sorSampleDir() / facts.file)), 0) << facts.file;
+        EXPECT_EQ(r.GetReadRepairs(), 0) << facts.file;
+    }
 }

@@ -910,6 +910,7 @@ private:
 
     std::vector<HDRField> m_hdrFields; // size() is the capacity
     int32_t m_hdrCount = 0;
+    int32_t m_readRepairs = 0; // T6_READ_... bits of the last read
 
     // @@native-files
 public:
@@ -950,6 +951,9 @@ public:
     // Fills the record from parsed blocks: from the embedded native record
     // when it decodes, else from the standard fields; points always from DataPts.
     void T6FromSR4731(const SR4731Fields& parsed);
+    // What the last read left out or ignored because it lay off the trace
+    // (T6_READ_... bits); 0 when the file was taken as it stands.
+    int32_t GetReadRepairs() const { return m_readRepairs; }
     // Gathers the standard fields from the record, issue 2 for version 2,
     // else issue 1.
     void T6ToSR4731(int32_t version, SR4731Fields& out) const;
@@ -1189,6 +1193,12 @@ VARNEL_API int32_t T6CalcCDTOFs(int32_t n, CT6** traces, double* tof, int32_t* s
 // The legacy route's own status: the file or save format needs the outside
 // legacy converter (Ferrowin), which is not installed. Not a damaged file.
 inline constexpr int32_t T6_ERR_NO_LEGACY_CONVERTER = 40;
+
+// Bits of CT6::GetReadRepairs: what a reader left out because it could not
+// lie on the trace's points.
+inline constexpr int32_t T6_READ_EVENTS_OFF_TRACE = 0x1;  // key events
+inline constexpr int32_t T6_READ_MARKERS_OFF_TRACE = 0x2; // event or ORL markers
+inline constexpr int32_t T6_READ_OFFSET_OFF_TRACE = 0x4;  // user or front panel offset
 
 // Inverts a symmetric 3x3 matrix in place and returns 1; returns 0 and leaves
 // it unchanged when it is not exactly symmetric or singular.
