@@ -8,14 +8,14 @@ namespace varnel::cli {
 
 namespace {
 
-// FAS statuses other than 0.
+// FAS statuses other than done.
 std::string fasFailureText(int32_t status) {
     switch (status) {
-    case 1:
+    case T6_FAS_NO_MEMORY:
         return "Memory allocation error";
-    case 2:
+    case T6_FAS_LINEAR_POINTS:
         return "Analysis needs the stored data points, not an acquisition's linear samples.";
-    case 3:
+    case T6_FAS_NO_TRACE:
         return "No trace to analyze.";
     default:
         return "Analysis failed.";
@@ -57,7 +57,7 @@ bool analyzeTrace(CT6& record, const std::string& path, Diagnostics& diagnostics
         return false;
     }
     int32_t status = record.FAS();
-    if (status != 0) {
+    if (status != T6_FAS_DONE) {
         diagnostics.error(path, fasFailureText(status));
         return false;
     }

@@ -19,18 +19,19 @@ const char kNoLegacyConverter[] =
 // The texts keep the wording users know from the desktop viewer; the blanks
 // and line breaks around them belong to its message boxes and are dropped.
 constexpr StatusText kReadTexts[] = {
-    {6, "\nCRC error."},
-    {9, "File open error \n"},
-    {5, "\nInvalid trace format."},
-    {2, "Memory allocation error"},
+    {T6_FILE_CHECKSUM_MISMATCH, "\nCRC error."},
+    {T6_FILE_CANNOT_OPEN, "File open error \n"},
+    {T6_FILE_INVALID_CONTENT, "\nInvalid trace format."},
+    {T6_FILE_NO_MEMORY, "Memory allocation error"},
     {T6_ERR_NO_LEGACY_CONVERTER, kNoLegacyConverter},
 };
 
 constexpr StatusText kWriteTexts[] = {
-    {9, "File open error \n"},
-    {5, "\nCan't save since format can not be written.\n\nUse a format which can be written."},
-    {2, "Memory allocation error"},
-    {10, "File write error."}, // short write: a full disk, not a damaged trace
+    {T6_FILE_CANNOT_OPEN, "File open error \n"},
+    {T6_FILE_INVALID_CONTENT,
+     "\nCan't save since format can not be written.\n\nUse a format which can be written."},
+    {T6_FILE_NO_MEMORY, "Memory allocation error"},
+    {T6_FILE_SHORT_WRITE, "File write error."}, // a full disk, not a damaged trace
     {T6_ERR_NO_LEGACY_CONVERTER, kNoLegacyConverter},
 };
 

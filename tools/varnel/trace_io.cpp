@@ -80,7 +80,7 @@ std::vector<std::string> readRepairTexts(int32_t repairs) {
 
 bool openTrace(const std::string& path, CT6& record, Diagnostics& diagnostics) {
     int32_t status = record.DecompFile(toUtf16(path).c_str(), 0);
-    if (status != 0) {
+    if (status != T6_FILE_OK) {
         diagnostics.error(path, readFailureText(status));
         return false;
     }
@@ -112,11 +112,11 @@ bool saveTrace(CT6& record, const std::string& path, const std::u16string& forma
         return false;
     }
     if (formatName.empty()) {
-        diagnostics.error(path, writeFailureText(5));
+        diagnostics.error(path, writeFailureText(T6_FILE_INVALID_CONTENT));
         return false;
     }
     int32_t status = record.FileSaveAs(toUtf16(path).c_str(), formatName.c_str(), 0, 1);
-    if (status != 0) {
+    if (status != T6_FILE_OK) {
         diagnostics.error(path, writeFailureText(status));
         return false;
     }
