@@ -27,10 +27,18 @@ void keepAnalysedLaunch(CT6& r) {
     r.EVDeleteFlagged();
 }
 
+// Codes 'E', 'D' and 'O' mark the fibre's end.
+bool endsTheFibre(const sor::KeyEvent& e) {
+    const char mark = codeAt(e.code, 1);
+    return mark == 'E' || mark == 'D' || mark == 'O';
+}
+
 // The table slot of a key event: the launch for propagation time 0, else a
-// new event at the end, starting where its time says.
+// new event at the end, starting where its time says. An end at time 0 (a
+// fibre that ends where a user offset put 0 km) is its own event, not the
+// launch.
 int32_t eventSlot(CT6& r, const sor::KeyEvent& e, const sor::TimeRule& rule) {
-    if (e.propagationTime == 0 && r.EVCount() > 0) return 0;
+    if (e.propagationTime == 0 && r.EVCount() > 0 && !endsTheFibre(e)) return 0;
     const int32_t i = r.EVInsert();
     if (i < 0) return i;
     r.EVSetStartKM(i, rule.distanceKM(r, e.propagationTime));

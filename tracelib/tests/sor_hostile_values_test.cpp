@@ -8,6 +8,7 @@
 #include <varnel/varnel.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 using namespace varnel;
 using namespace varnel::test;
@@ -82,4 +83,33 @@ TEST(SorHostileValues, RealFilesNeedNoRepairs) {
         ASSERT_EQ(openSor(r, readFileBytes(sorSampleDir() / facts.file)), 0) << facts.file;
         EXPECT_EQ(r.GetReadRepairs(), 0) << facts.file;
     }
+}
+
+TEST(SorHostileValues, AnEndAtTimeZeroIsTheFibresEndNotTheLaunch) {
+    // A launch cable cut off by the user offset, and a fibre that ends where
+    // 0 km now lies: the file's only key event is that end, at time 0.
+    sor::SorFile f = simulatedSorFile(2);
+    f.fxd.frontPanelOffset = 0;
+    f.gen.userOffset = 250 * 20; // point 250 at a spacing of 200000
+    f.keyEvents.events.resize(1);
+    f.keyEvents.events[0].code = "1E9999";
+    CT6 r;
+    ASSERT_EQ(openSor(r, writeSor(f)), 0);
+    EXPECT_EQ(r.GetReadRepairs(), 0);
+    ASSERT_EQ(r.EVCount(), 2);
+    EXPECT_EQ(r.EVGetType(0), T6_EVENT_LAUNCH);
+    EXPECT_EQ(r.EVGetType(1), T6_EVENT_END);
+    EXPECT_EQ(r.EVGetStartDP(1), 250);
+    EXPECT_NEAR(r.EVGetStartKM(1), 0.0, 1e-9);
+    EXPECT_LT(r.EVGetStartKM(0), 0.0);
+}
+
+TEST(SorHostileValues, RealEndAtZeroKmReadsAsAnEndThere) {
+    const auto file = sorSampleDir() / "otdrsuite__endlaunch__HOWLAN309_1550.sor";
+    if (sorSampleDir().empty() || !std::filesystem::exists(file)) GTEST_SKIP();
+    CT6 r;
+    ASSERT_EQ(openSor(r, readFileBytes(file)), 0);
+    ASSERT_EQ(r.EVCount(), 2);
+    EXPECT_EQ(r.EVGetType(1), T6_EVENT_END);
+    EXPECT_NEAR(r.EVGetStartKM(1), 0.0, 0.005);
 }
