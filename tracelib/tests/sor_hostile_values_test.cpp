@@ -34,6 +34,11 @@ TEST(SorHostileValues, TinyDataSpacingAnalysesWithinRange) {
     ASSERT_EQ(openSor(r, writeSor(f)), 0);
     EXPECT_EQ(r.FAS(), 0);
     expectEventsOnTheTrace(r);
+
+    f.hasKeyEvents = false; // the attenuation then spans pulses from 0 km
+    CT6 bare;
+    ASSERT_EQ(openSor(bare, writeSor(f)), 0);
+    EXPECT_GT(bare.CalcAtn(), 0.0);
 }
 
 TEST(SorHostileValues, EventsOffTheTraceAreLeftOutAndNoted) {
