@@ -4,6 +4,12 @@
 
 #include <varnel/varnel.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 namespace varnel::cli {
 
 namespace {
@@ -15,6 +21,9 @@ struct StatusText {
 
 const char kNoLegacyConverter[] =
     "This trace format needs the legacy converter (Ferrowin), which is not installed.";
+const char kNotNativeNorSR4731[] = "The file is neither a native (T6) nor an SR-4731 trace file. "
+                                   "Other trace formats need the legacy converter (Ferrowin), "
+                                   "which is not installed.";
 
 // The texts keep the wording users know from the desktop viewer; the blanks
 // and line breaks around them belong to its message boxes and are dropped.
@@ -23,7 +32,7 @@ constexpr StatusText kReadTexts[] = {
     {T6_FILE_CANNOT_OPEN, "File open error \n"},
     {T6_FILE_INVALID_CONTENT, "\nInvalid trace format."},
     {T6_FILE_NO_MEMORY, "Memory allocation error"},
-    {T6_ERR_NO_LEGACY_CONVERTER, kNoLegacyConverter},
+    {T6_ERR_NO_LEGACY_CONVERTER, kNotNativeNorSR4731},
 };
 
 constexpr StatusText kWriteTexts[] = {
@@ -51,6 +60,14 @@ std::string readFailureText(int32_t status) {
 
 std::string writeFailureText(int32_t status) {
     return lookUp(kWriteTexts, status);
+}
+
+std::string openFailureReason(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::strerror(errno);
+    if (S_ISDIR(info.st_mode)) return std::strerror(EISDIR);
+    if (::access(path.c_str(), R_OK) != 0) return std::strerror(errno);
+    return {};
 }
 
 std::string accessDeniedText(const std::string& path) {

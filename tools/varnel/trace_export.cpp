@@ -73,10 +73,10 @@ std::string traceTextExport(const CT6& r, const std::string& path) {
     return out;
 }
 
+// Every point, those of a launch cable before 0 km at negative distances.
 std::string traceCsvExport(const CT6& r) {
-    const int32_t first = firstExportedPoint(r);
     std::string out = "distance_" + distanceUnitLabel() + ",level_db\n";
-    for (int32_t i = first; i < r.DPOCount(); ++i)
+    for (int32_t i = 0; i < r.DPOCount(); ++i)
         out += formatted("%.6f,%.3f\n", T6CurDistFromKM(r.KMFromDPFR(i, 0)), r.DPWGetDB(i));
     return out;
 }

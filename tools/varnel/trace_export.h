@@ -16,8 +16,8 @@ int32_t firstExportedPoint(const CT6& record);
 // path names the trace in the FN and PN lines.
 std::string traceTextExport(const CT6& record, const std::string& path);
 
-// "distance_<unit>,level_db" then one line per exported point, distances in
-// the current distance unit.
+// "distance_<unit>,level_db" then one line per data point, from point 0
+// (negative distances before 0 km), distances in the current distance unit.
 std::string traceCsvExport(const CT6& record);
 
 } // namespace varnel::cli

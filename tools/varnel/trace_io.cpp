@@ -81,7 +81,10 @@ std::vector<std::string> readRepairTexts(int32_t repairs) {
 bool openTrace(const std::string& path, CT6& record, Diagnostics& diagnostics) {
     int32_t status = record.DecompFile(toUtf16(path).c_str(), 0);
     if (status != T6_FILE_OK) {
-        diagnostics.error(path, readFailureText(status));
+        std::string message = readFailureText(status);
+        const std::string reason = status == T6_FILE_CANNOT_OPEN ? openFailureReason(path) : "";
+        if (!reason.empty()) message += ": " + reason;
+        diagnostics.error(path, message);
         return false;
     }
     for (const std::string& text : readRepairTexts(record.GetReadRepairs()))

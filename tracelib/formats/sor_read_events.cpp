@@ -84,12 +84,19 @@ bool allOnTrace(const auto& times, const sor::TimeRule& rule) {
     return std::all_of(times.begin(), times.end(), [&](int32_t t) { return rule.onTrace(t); });
 }
 
-// Returns what had to be left out (T6_READ_... bits).
-int32_t readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::TimeRule& rule) {
-    if (!rule.onTrace(e.propagationTime)) return T6_READ_EVENTS_OFF_TRACE;
+// Returns the event's index in the table, negative when it found no room or
+// lay off the trace; what was left out is added to repairs (T6_READ_... bits).
+int32_t readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::TimeRule& rule,
+                     int32_t& repairs) {
+    if (!rule.onTrace(e.propagationTime)) {
+        repairs |= T6_READ_EVENTS_OFF_TRACE;
+        return -1;
+    }
     const int32_t i = eventSlot(r, e, rule);
-    if (i < 0) return 0;
+    if (i < 0) return i;
     r.EVSetLoss(i, e.loss / 1000.0);
+    // The file states the launch's loss, which our analysis may not have measured.
+    if (i == 0) r.EVClearFlags(i, T6_EVFLAG_LOSS_UNKNOWN);
     r.EVSetType(i, T6_EVENT_NON_REFLECTIVE);
     applyCode(r, i, e);
     r.EVSetLossMode(i, e.technique == "2P" ? T6_LOSS_2POINT_ATN_COR : T6_LOSS_SPLICE);
@@ -101,7 +108,15 @@ int32_t readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::Tim
         r.EVSetLSAOffKM(i, offset(0), offset(1), offset(2), offset(3));
     }
     r.EVSetComment(i, sor::fileTextToWide(e.comment).c_str());
-    return markers && !markersOnTrace ? T6_READ_MARKERS_OFF_TRACE : 0;
+    if (markers && !markersOnTrace) repairs |= T6_READ_MARKERS_OFF_TRACE;
+    return i;
+}
+
+// Thresholds the instrument left unset are stored as 0xFFFF; the record
+// holds 0 for a threshold that is not available.
+double thresholdDB(uint16_t stored, double dbPerUnit) {
+    constexpr uint16_t kUnset = 0xFFFF;
+    return stored == kUnset ? 0.0 : stored * dbPerUnit;
 }
 
 void setPosition(CT6& r, double km, int32_t& dp, uint16_t& fr) {
@@ -110,16 +125,24 @@ void setPosition(CT6& r, double km, int32_t& dp, uint16_t& fr) {
 
 } // namespace
 
-void CT6::SR4731::readKeyEvents(CT6& r, const SorFile& f, const TimeRule& rule) {
-    if (!f.hasKeyEvents || f.keyEvents.events.empty()) return;
+std::vector<int32_t> CT6::SR4731::readKeyEvents(CT6& r, const SorFile& f, const TimeRule& rule) {
+    std::vector<int32_t> sources;
+    if (!f.hasKeyEvents || f.keyEvents.events.empty()) return sources;
     keepAnalysedLaunch(r);
-    for (const auto& e : f.keyEvents.events)
-        r.m_readRepairs |= readKeyEvent(r, e, f.issue == 2, rule);
+    sources.assign(static_cast<size_t>(r.EVCount()), kNoKeyEvent);
+    const auto& events = f.keyEvents.events;
+    for (size_t k = 0; k < events.size(); ++k) {
+        const int32_t i = readKeyEvent(r, events[k], f.issue == 2, rule, r.m_readRepairs);
+        if (i < 0) continue;
+        if (static_cast<size_t>(i) >= sources.size()) sources.resize(size_t(i) + 1, kNoKeyEvent);
+        sources[size_t(i)] = static_cast<int32_t>(k);
+    }
     const int32_t last = r.EVCount() - 1;
-    if (last < 0) return;
+    if (last < 0) return sources;
     // Setting type 4 again would clear the out-of-range mark of an "O" end.
     if (r.EVGetType(last) != T6_EVENT_END) r.EVSetType(last, T6_EVENT_END);
     r.EVSetFlags(last, T6_EVFLAG_CLOSING);
+    return sources;
 }
 
 void CT6::SR4731::readORL(CT6& r, const SorFile& f, const TimeRule& rule) {
@@ -166,7 +189,7 @@ void CT6::SR4731::readDisplay(CT6& r, const SorFile& f, const TimeRule& rule, do
     r.SetACursorKM(aKM);
     r.SetBCursorKM(bKM);
 
-    r.SetThresholdLoss(f.fxd.lossThreshold / 1000.0);
-    r.SetThresholdRefl(f.fxd.reflThreshold / -1000.0);
-    r.SetThresholdBreak(f.fxd.endOfFiberThreshold / 1000.0);
+    r.SetThresholdLoss(thresholdDB(f.fxd.lossThreshold, 1 / 1000.0));
+    r.SetThresholdRefl(thresholdDB(f.fxd.reflThreshold, 1 / -1000.0));
+    r.SetThresholdBreak(thresholdDB(f.fxd.endOfFiberThreshold, 1 / 1000.0));
 }

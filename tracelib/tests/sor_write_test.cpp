@@ -76,6 +76,13 @@ sor::SorFile parsed(const std::vector<uint8_t>& bytes) {
     return f;
 }
 
+// The same record as if it had come from another source: without what the
+// SR-4731 file kept with it.
+void forgetFile(CT6& r) {
+    const auto native = nativeOf(r);
+    ASSERT_EQ(r.DecompT6(native.data(), static_cast<int32_t>(native.size()), 0), 0);
+}
+
 } // namespace
 
 TEST(SorWriteRecord, ReadsBackToTheSameRecord) {
@@ -219,6 +226,7 @@ TEST(SorWriteRecord, PulseWidthsStartAtTheZeroKmPoint) {
     f.fxd.frontPanelOffset = 200000 * 80 / 10000; // zero km at point 80
     ASSERT_EQ(openSor(r, writeSor(f)), 0);
     ASSERT_EQ(r.PWCount(), 2);
+    forgetFile(r);
     const auto written = parsed(saveSor(r, 2));
     ASSERT_EQ(written.fxd.pulseWidths.size(), 1u); // the first ends at point 59
     EXPECT_EQ(written.fxd.pulseWidths[0].nanoSec, 1000);
@@ -226,6 +234,7 @@ TEST(SorWriteRecord, PulseWidthsStartAtTheZeroKmPoint) {
 
     f.fxd.frontPanelOffset = 200000 * 40 / 10000;
     ASSERT_EQ(openSor(r, writeSor(f)), 0);
+    forgetFile(r);
     const auto both = parsed(saveSor(r, 2));
     ASSERT_EQ(both.fxd.pulseWidths.size(), 2u);
     EXPECT_EQ(both.fxd.pulseWidths[0].pointCount, 60 - 40);
@@ -274,6 +283,8 @@ TEST(SorWriteRecord, PulseWidthsBeyondTheLastPointAreLeftOut) {
     f.fxd.pulseWidths = {{100, 200000, 300}, {1000, 200000, 40}}; // a damaged count
     CT6 r;
     ASSERT_EQ(openSor(r, writeSor(f)), 0);
+    EXPECT_EQ(parsed(saveSor(r, 2)).fxd.pulseWidths, f.fxd.pulseWidths); // as read
+    forgetFile(r);
     const auto written = saveSor(r, 2);
     const auto back = parsed(written);
     ASSERT_EQ(back.fxd.pulseWidths.size(), 1u);

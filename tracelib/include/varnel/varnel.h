@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #if defined(VARNEL_BUILDING)
@@ -787,6 +788,9 @@ public:
 
     // Loss, reflectance, loss mode, type
     double EVGetLoss(int32_t i) const; // 0 for the launch and an unmeasurable loss
+    // The loss the table holds, the launch's included (a file may state its
+    // front connector's); T6_NO_VALUE for a loss not measured.
+    double EVGetStoredLoss(int32_t i) const;
     char16_t* EVGetLoss(int32_t i, char16_t* buf, int32_t units) const;
     void EVSetLoss(int32_t i, double db);
     double EVGetRefl(int32_t i) const;
@@ -957,9 +961,17 @@ public:
     // issue 1) into out; the result is the file's size, counted also when it
     // exceeds the capacity.
     int32_t CompSR4731(int32_t version, uint8_t* out, int32_t capacity);
+    // The end-to-end loss an SR-4731 file stated in its key events, in dB;
+    // T6_NO_VALUE when the record was not read from such a file or it stated none.
+    double GetStoredEndToEndLoss() const;
 
 private:
     struct SR4731; // the SR-4731 reader and writer steps
+    // What an SR-4731 file held beyond the record's fields (its other blocks,
+    // its fields as stored, the offset of its levels), so that writing the
+    // record back keeps all that was not edited; none for other sources.
+    struct SR4731Origin;
+    std::shared_ptr<const SR4731Origin> m_sr4731Origin;
 
     // @@measurement
 public:
