@@ -1,4 +1,4 @@
-// varnel batch DIR|FILE... [--analyze] [--report FILE] [--jobs N]: every
+// varnel batch DIR|FILE... [--analyze] [--report FILE] [--jobs N] [--recursive]: every
 // trace of a cable in one run, one report line per event, a min/max summary.
 #include "analysis.h"
 #include "batch_inputs.h"
@@ -25,6 +25,7 @@ struct BatchOptions {
     AnalysisOptions analysis;
     std::string report; // empty: stdout
     int jobs = 1;
+    bool recursive = false;
 };
 
 TraceResult processTrace(const std::string& path, const BatchOptions& options, bool withJson) {
@@ -39,9 +40,14 @@ TraceResult processTrace(const std::string& path, const BatchOptions& options, b
         diagnostics.error(path, "No events in trace : " + name);
         ok = false;
     }
+    if (ok) result.reportLines = reportLines(record, name);
+    // Events before 0 km (a launch cable the user cut off) give no line.
+    if (ok && result.reportLines.empty()) {
+        diagnostics.warning(path, "No events at or after 0 km; skipped : " + name);
+        ok = false;
+    }
     if (ok) {
         result.reported = true;
-        result.reportLines = reportLines(record, name);
         result.eventCount = countedEvents(record);
         result.endDistance = record.EVGetStart(record.EVCount() - 1);
         if (withJson) result.trace = traceJson(path, record);
@@ -80,12 +86,14 @@ private:
 struct BatchCounts {
     size_t traces = 0;
     size_t reported = 0;
+    size_t skipped = 0; // read, but with nothing to report
     size_t failed = 0;
 };
 
 std::string countsText(const BatchCounts& c) {
     return "Traces: " + std::to_string(c.traces) + ", reported: " + std::to_string(c.reported) +
-           ", failed: " + std::to_string(c.failed) + "\n";
+           ", skipped: " + std::to_string(c.skipped) + ", failed: " + std::to_string(c.failed) +
+           "\n";
 }
 
 nlohmann::ordered_json extremeJson(const MinMaxSummary::Extreme& e) {
@@ -95,6 +103,7 @@ nlohmann::ordered_json extremeJson(const MinMaxSummary::Extreme& e) {
 nlohmann::ordered_json summaryJson(const MinMaxSummary& summary, const BatchCounts& counts) {
     nlohmann::ordered_json out = {{"traces", counts.traces},
                                   {"reported", counts.reported},
+                                  {"skipped", counts.skipped},
                                   {"failed", counts.failed},
                                   {"distanceUnit", distanceUnitLabel()}};
     if (summary.empty()) return out;
@@ -117,7 +126,7 @@ int runBatch(const BatchOptions& options, const Globals& globals) {
     globals.apply();
     options.analysis.apply();
     Diagnostics diagnostics;
-    std::vector<std::string> paths = batchInputs(options.inputs, diagnostics);
+    std::vector<std::string> paths = batchInputs(options.inputs, options.recursive, diagnostics);
 
     // The report file is made before any work, so a bad path costs nothing.
     std::FILE* reportFile = nullptr;
@@ -143,8 +152,12 @@ int runBatch(const BatchOptions& options, const Globals& globals) {
         ++counts.traces;
         for (const Diagnostic& d : r.diagnostics)
             diagnostics.add(d);
-        if (r.failed() || !r.reported) {
+        if (r.failed()) {
             ++counts.failed;
+            continue;
+        }
+        if (!r.reported) {
+            ++counts.skipped;
             continue;
         }
         ++counts.reported;
@@ -188,6 +201,8 @@ void addBatchCommand(CLI::App& app, CommandContext& context) {
     options->analysis.addTo(*command);
     command->add_option("--report", options->report,
                         "Write the report to this file instead of stdout");
+    command->add_flag("-r,--recursive", options->recursive,
+                      "Take the traces of subfolders too (links to folders are not followed)");
     command->add_option("-j,--jobs", options->jobs, "Worker processes")
         ->capture_default_str()
         ->check(CLI::Range(1, 256));

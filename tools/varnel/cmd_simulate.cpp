@@ -10,6 +10,7 @@
 #include <cctype>
 #include <cstdio>
 #include <memory>
+#include <new>
 
 namespace varnel::cli {
 
@@ -73,6 +74,8 @@ int runSimulate(const SimulateOptions& options, const Globals& globals) {
         diagnostics.error(options.description, e.what());
     } catch (const nlohmann::ordered_json::exception& e) {
         diagnostics.error(options.description, std::string("Invalid description: ") + e.what());
+    } catch (const std::bad_alloc&) {
+        diagnostics.error(options.description, "Memory allocation error");
     }
     bool ok = diagnostics.errorCount() == 0 &&
               saveTrace(record, options.output, format, diagnostics) &&

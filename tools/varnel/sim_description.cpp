@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <set>
 
 namespace varnel::cli {
@@ -13,38 +12,12 @@ namespace {
 
 using varnel::sim::FibreDescription;
 
-constexpr int kMaxIncludeDepth = 8;
 constexpr int32_t kMaxPointCount = 4 * 1024 * 1024;
-
-nlohmann::ordered_json readJsonFile(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) throw DescriptionError("File open error");
-    try {
-        return nlohmann::ordered_json::parse(in);
-    } catch (const nlohmann::ordered_json::parse_error& e) {
-        throw DescriptionError(std::string("Invalid JSON: ") + e.what());
-    }
-}
-
-std::string folderOf(const std::string& path) {
-    size_t cut = path.find_last_of('/');
-    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
-nlohmann::ordered_json loadWithIncludes(const std::string& path, int depth) {
-    if (depth > kMaxIncludeDepth) throw DescriptionError("Includes nest too deeply");
-    nlohmann::ordered_json description = readJsonFile(path);
-    if (!description.is_object()) throw DescriptionError("A description is a JSON object");
-    if (!description.contains("include")) return description;
-    if (!description["include"].is_string())
-        throw DescriptionError("\"include\" names a description file");
-    std::string included = description["include"].get<std::string>();
-    if (included.empty() || included[0] != '/') included = folderOf(path) + included;
-    nlohmann::ordered_json base = loadWithIncludes(included, depth + 1);
-    description.erase("include");
-    base.merge_patch(description);
-    return base;
-}
+constexpr size_t kMaxSections = 1000;
+constexpr size_t kMaxEvents = 1000;
+// The simulator visits every section and event for every point; this bounds
+// its time to a few seconds.
+constexpr double kMaxPointVisits = 256.0 * 1024 * 1024;
 
 // Reads key into target when present, checking its type and range.
 template <typename T>
@@ -98,6 +71,8 @@ void readSections(const nlohmann::ordered_json& d, FibreDescription& f) {
     if (!d.contains("sections")) return;
     if (!d["sections"].is_array() || d["sections"].empty())
         throw DescriptionError("sections must be a non-empty array");
+    if (d["sections"].size() > kMaxSections)
+        throw DescriptionError("A description holds at most 1000 sections");
     f.sections.clear();
     for (const nlohmann::ordered_json& s : d["sections"]) {
         checkKeys(s, {"lengthKM", "attenDBKM"}, "a section");
@@ -111,6 +86,8 @@ void readSections(const nlohmann::ordered_json& d, FibreDescription& f) {
 void readEvents(const nlohmann::ordered_json& d, FibreDescription& f) {
     if (!d.contains("events")) return;
     if (!d["events"].is_array()) throw DescriptionError("events must be an array");
+    if (d["events"].size() > kMaxEvents)
+        throw DescriptionError("A description holds at most 1000 events");
     double lengthKM = 0;
     for (const varnel::sim::FibreSection& s : f.sections)
         lengthKM += s.lengthKM;
@@ -128,10 +105,6 @@ void readEvents(const nlohmann::ordered_json& d, FibreDescription& f) {
 }
 
 } // namespace
-
-nlohmann::ordered_json loadDescription(const std::string& path) {
-    return loadWithIncludes(path, 0);
-}
 
 FibreDescription fibreFromJson(const nlohmann::ordered_json& d) {
     checkKeys(d, kFibreKeys, "the description");
@@ -161,6 +134,11 @@ FibreDescription fibreFromJson(const nlohmann::ordered_json& d) {
     }
     readSections(d, f);
     readEvents(d, f);
+    const double visits = static_cast<double>(f.pointCount) *
+                          static_cast<double>(f.sections.size() + f.events.size());
+    if (visits > kMaxPointVisits)
+        throw DescriptionError("Too many points for so many sections and events: pointCount x "
+                               "(sections + events) must stay below 268435456");
     return f;
 }
 

@@ -19,6 +19,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -29,8 +30,18 @@ struct DescriptionError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Reads the file and every file it includes, merged.
-nlohmann::ordered_json loadDescription(const std::string& path);
+// The text of a description file; raises DescriptionError when the path is
+// not a readable regular file of at most 4 MB.
+std::string readDescriptionFile(const std::string& path);
+using DescriptionReader = std::function<std::string(const std::string& path)>;
+
+// One description's text as JSON: an object whose values nest at most 64 deep.
+nlohmann::ordered_json parseDescription(const std::string& text);
+
+// Reads the description and every description it includes, merged; `read`
+// supplies each file's text.
+nlohmann::ordered_json loadDescription(const std::string& path,
+                                       const DescriptionReader& read = readDescriptionFile);
 
 // The simulator's description; range checks keep the simulator's arithmetic
 // and memory sane.

@@ -40,6 +40,7 @@ constexpr StatusText kWriteTexts[] = {
     {T6_FILE_INVALID_CONTENT,
      "\nCan't save since format can not be written.\n\nUse a format which can be written."},
     {T6_FILE_NO_MEMORY, "Memory allocation error"},
+    {T6_FILE_SHORT_WRITE, "File write error."}, // a full disk, not a damaged trace
     {T6_ERR_NO_LEGACY_CONVERTER, kNoLegacyConverter},
 };
 

@@ -6,8 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace varnel::cli {
 
@@ -39,6 +41,17 @@ constexpr std::array<TraceFormat, 16> kTraceFormats = {{
     {u"SR4731", u"SR4731"},
 }};
 
+struct RepairText {
+    int32_t bit;
+    const char* text;
+};
+
+constexpr RepairText kRepairTexts[] = {
+    {T6_READ_EVENTS_OFF_TRACE, "key events that lie off the trace were left out."},
+    {T6_READ_MARKERS_OFF_TRACE, "event markers that lie off the trace were ignored."},
+    {T6_READ_OFFSET_OFF_TRACE, "an offset that puts 0 km off the trace was ignored."},
+};
+
 constexpr double kLowestIOR = 1.3;
 constexpr double kHighestIOR = 1.7;
 
@@ -58,6 +71,13 @@ std::u16string saveFormatName(int32_t formatIndex) {
     return std::u16string(kTraceFormats[static_cast<size_t>(formatIndex)].saveName);
 }
 
+std::vector<std::string> readRepairTexts(int32_t repairs) {
+    std::vector<std::string> texts;
+    for (const RepairText& r : kRepairTexts)
+        if (repairs & r.bit) texts.emplace_back(r.text);
+    return texts;
+}
+
 bool openTrace(const std::string& path, CT6& record, Diagnostics& diagnostics) {
     int32_t status = record.DecompFile(toUtf16(path).c_str(), 0);
     if (status != T6_FILE_OK) {
@@ -67,11 +87,17 @@ bool openTrace(const std::string& path, CT6& record, Diagnostics& diagnostics) {
         diagnostics.error(path, message);
         return false;
     }
-    if (record.GetCalcAtn() == 0) record.CalcAtn();
-    double ior = record.SpanGetIOR(0);
-    if (ior < kLowestIOR || ior > kHighestIOR)
+    for (const std::string& text : readRepairTexts(record.GetReadRepairs()))
+        diagnostics.warning(path, text);
+    // The index is made legal first: the attenuation is per kilometre.
+    const double ior = record.SpanGetIOR(0);
+    if (ior < kLowestIOR || ior > kHighestIOR) {
         diagnostics.warning(path, collapseBlanks("illegal trace Index of Refraction.\nWill set to "
                                                  "a legal value and continue."));
+        record.SpanSetIOR(0, std::clamp(ior, kLowestIOR, kHighestIOR));
+        record.SpanCalculate();
+    }
+    if (record.GetCalcAtn() == 0) record.CalcAtn();
     return true;
 }
 

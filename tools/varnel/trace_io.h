@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace varnel::cli {
 
@@ -19,9 +20,13 @@ int32_t traceFormatIndex(const CT6& record);
 // format; empty when that format cannot be written.
 std::u16string saveFormatName(int32_t formatIndex);
 
+// The warnings for a record's read repairs (T6_READ_... bits).
+std::vector<std::string> readRepairTexts(int32_t repairs);
+
 // Reads the file into the record. On failure the message is reported under
-// the path and false returned. A trace without a stored attenuation gets one
-// calculated; an index of refraction outside 1.3-1.7 only warns.
+// the path and false returned. What the reader left out is warned of. An
+// index of refraction outside 1.3-1.7 is set to the nearer of the two, with
+// a warning; a trace without a stored attenuation then gets one calculated.
 bool openTrace(const std::string& path, CT6& record, Diagnostics& diagnostics);
 
 // Writes the record to path in the named format (see FileSaveAs), replacing

@@ -14,6 +14,9 @@ constexpr int32_t kAttenEndPulses = 7;
 constexpr int32_t kAttenMinWindow = 50;
 constexpr int32_t kAttenKindFibre = 1;
 constexpr int32_t kAttenMinSamples = 30;
+// Far beyond any real pulse (65 us at 5 cm is 130,000 points); keeps the
+// steps' pulse multiples inside 32 bits whatever spacing a file declares.
+constexpr int32_t kLongestPulsePoints = 1 << 20;
 
 // Reads what the run needs from the record; false when there is no trace to
 // analyse or no memory for the working arrays (then nothing was changed).
@@ -52,9 +55,12 @@ Prepared prepare(CT6& record, CT6::FASRun& run, int32_t workingCount) {
     run.last = count - 1;
     run.first = std::clamp(record.GetOnAfterZKMDP(), 0, run.last);
 
+    // A pulse longer than the trace covers the whole trace and no more.
+    const int32_t longestPulse = std::min(count, kLongestPulsePoints);
     for (int32_t i = 0; i < std::max(record.PWCount(), 1); ++i) {
-        run.pulses.push_back({record.PWGetStartDP(i), std::max(record.PWGetPointsPer(i), 1),
-                              record.PWGetNanoSec(i), record.PWGetPreampType(i)});
+        const int32_t pointsPer = std::clamp(record.PWGetPointsPer(i), 1, longestPulse);
+        run.pulses.push_back(
+            {record.PWGetStartDP(i), pointsPer, record.PWGetNanoSec(i), record.PWGetPreampType(i)});
     }
     for (int32_t i = 0; i < std::max(record.SpanCount(), 1); ++i) {
         run.spans.push_back(

@@ -62,6 +62,7 @@ double CT6::EstAttenDBKM(int32_t startDP, int32_t endDP, int32_t window, int32_t
     if (DPLCount() > 0 || sf <= 0) return fallback;
     startDP = std::max(startDP, 0);
     endDP = std::min({endDP, m_lastDP, static_cast<int32_t>(m_dpw.size()) - 1});
+    if (endDP < startDP) return fallback; // also keeps the length inside 32 bits
     int32_t length = endDP - startDP + 1;
 
     double dx = SpanGetDxKM(0);

@@ -98,7 +98,7 @@ int32_t CT6::CalcNFPctDV(int32_t startDP, int32_t endDP, double pct) const {
 
     bool overwritten = false;
     for (const Run& run : kept) {
-        int32_t pointsPerPulse = PWGetPointsPerAtDP(startDP + run.start);
+        const int64_t pointsPerPulse = PWGetPointsPerAtDP(startDP + run.start);
         if (run.end - run.start <= pointsPerPulse * 60 / 100) continue;
         std::fill(values.begin() + run.start, values.begin() + run.end,
                   static_cast<uint16_t>(h.lowest));

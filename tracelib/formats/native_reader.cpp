@@ -3,6 +3,7 @@
 #include "record/event_element.h"
 
 #include <algorithm>
+#include <bitset>
 #include <new>
 
 using namespace varnel::native;
@@ -58,6 +59,15 @@ public:
 
     // The steps after the end marker; status 5 when the trace lacks essentials.
     int32_t finish() {
+        // A count item promises entries; only those the file holds are kept,
+        // so a damaged count cannot conjure thousands of blank ones.
+        const auto keepFilled = [this](uint8_t countTag, int32_t& count, int32_t filled) {
+            if (countsRead_[countTag]) count = std::min(count, filled);
+        };
+        keepFilled(kEventCount, r_.m_eventCount, nextEvent_);
+        keepFilled(kPulseWidthCount, r_.m_pulseWidthCount, nextPulseWidth_);
+        keepFilled(kSpanCount, r_.m_spanCount, nextSpan_);
+        keepFilled(kScaleFactorCount, r_.m_scaleFactorCount, nextScaleFactor_);
         int32_t result = T6_FILE_OK;
         if (r_.SpanCount() < 1 || r_.SFCount() < 1 || r_.DPOCount() < 1 || r_.m_resoNominal < 1)
             result = T6_FILE_INVALID_CONTENT;
@@ -82,7 +92,8 @@ private:
     int32_t nextSpan_ = 0;
     int32_t nextEvent_ = 0;
     int32_t nextScaleFactor_ = 0;
-    int64_t nextPoint_ = 0; // running data-point index of tag 58; never overflows
+    int64_t nextPoint_ = 0;       // running data-point index of tag 58; never overflows
+    std::bitset<256> countsRead_; // tags of the count items read
     DPFR zeroKM_;
 
     int32_t readItems(std::span<const uint8_t> payload) {
@@ -219,8 +230,9 @@ private:
 
     // Re-creates a segment array for `count` entries, all of them in use.
     template <class Entry>
-    int32_t segmentCount(ValueReader& v, int32_t (CT6::*init)(int32_t), std::vector<Entry>& array,
-                         int32_t& inUse) {
+    int32_t segmentCount(uint8_t tag, ValueReader& v, int32_t (CT6::*init)(int32_t),
+                         std::vector<Entry>& array, int32_t& inUse) {
+        countsRead_.set(tag);
         int32_t count = 0;
         if (!v.i32(count) || !countInRange(count, kMaxSegments)) return T6_FILE_DAMAGED;
         if ((r_.*init)(count) < std::max(count, 1)) return T6_FILE_NO_MEMORY;
@@ -228,8 +240,8 @@ private:
         return T6_FILE_OK;
     }
 
-    int32_t pulseWidthCount(uint8_t, ValueReader& v) {
-        return segmentCount(v, &CT6::PWInitArray, r_.m_pulseWidths, r_.m_pulseWidthCount);
+    int32_t pulseWidthCount(uint8_t tag, ValueReader& v) {
+        return segmentCount(tag, v, &CT6::PWInitArray, r_.m_pulseWidths, r_.m_pulseWidthCount);
     }
 
     int32_t pulseWidth(uint8_t, ValueReader& v) {
@@ -262,8 +274,8 @@ private:
         return T6_FILE_OK;
     }
 
-    int32_t spanCount(uint8_t, ValueReader& v) {
-        return segmentCount(v, &CT6::SpanInitArray, r_.m_spans, r_.m_spanCount);
+    int32_t spanCount(uint8_t tag, ValueReader& v) {
+        return segmentCount(tag, v, &CT6::SpanInitArray, r_.m_spans, r_.m_spanCount);
     }
 
     int32_t span(uint8_t, ValueReader& v) {
@@ -293,8 +305,8 @@ private:
         return T6_FILE_OK;
     }
 
-    int32_t scaleFactorCount(uint8_t, ValueReader& v) {
-        return segmentCount(v, &CT6::SFInitArray, r_.m_scaleFactors, r_.m_scaleFactorCount);
+    int32_t scaleFactorCount(uint8_t tag, ValueReader& v) {
+        return segmentCount(tag, v, &CT6::SFInitArray, r_.m_scaleFactors, r_.m_scaleFactorCount);
     }
 
     int32_t scaleFactor(uint8_t, ValueReader& v) {
@@ -316,7 +328,8 @@ private:
         return T6_FILE_OK;
     }
 
-    int32_t eventCount(uint8_t, ValueReader& v) {
+    int32_t eventCount(uint8_t tag, ValueReader& v) {
+        countsRead_.set(tag);
         int32_t count = 0;
         if (!v.i32(count) || !countInRange(count, kMaxEvents)) return T6_FILE_DAMAGED;
         if (r_.EVInitArray(count) < count) return T6_FILE_NO_MEMORY;

@@ -5,6 +5,7 @@
 #include "formats/sor_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <string>
 
@@ -35,11 +36,25 @@ double unitFactorKM(std::string_view units) {
     return 1.0;
 }
 
-TimeRule::TimeRule(const SorFile& f)
+TimeRule::TimeRule(const SorFile& f, const CT6& r)
     : userOffset_(f.gen.userOffset), frontPanelOffset_(f.fxd.frontPanelOffset),
-      spacing_(f.fxd.pulseWidths.at(0).dataSpacing), extraKM_(0.0) {
+      spacing_(f.fxd.pulseWidths.at(0).dataSpacing), extraKM_(0.0),
+      lastPoint_(std::max(r.DPOCount() - 1, 0)) {
+    if (!onTrace(-userOffset_)) {
+        frontPanelOffset_ = 0.0;
+        repairs_ |= T6_READ_OFFSET_OFF_TRACE;
+    }
+    if (!onTrace(0.0)) {
+        userOffset_ = 0.0;
+        repairs_ |= T6_READ_OFFSET_OFF_TRACE;
+    }
     if (f.gen.userOffset == 0 && f.gen.userOffsetDistance != 0) {
         extraKM_ = f.gen.userOffsetDistance / 10.0 * unitFactorKM(f.fxd.distanceUnits);
+        const double lengthKM = r.KMFromDPFR(r.DPOCount(), 0) - r.KMFromDPFR(0, 0);
+        if (!(std::fabs(extraKM_) <= lengthKM)) {
+            extraKM_ = 0.0;
+            repairs_ |= T6_READ_OFFSET_OFF_TRACE;
+        }
     }
 }
 
@@ -47,6 +62,13 @@ double TimeRule::distanceKM(const CT6& r, double t) const {
     uint16_t fr = 0;
     const int32_t dp = T6DPFRFromDouble(point(t), fr);
     return r.KMFromDPFR(dp, fr) + extraKM_;
+}
+
+bool TimeRule::onTrace(double t) const {
+    // Instruments put markers a few points beyond either end.
+    constexpr double kSlackPoints = 64.0;
+    const double p = point(t);
+    return p >= -kSlackPoints && p <= lastPoint_ + kSlackPoints;
 }
 
 } // namespace varnel::sor
@@ -147,7 +169,8 @@ void CT6::T6FromSR4731(const SR4731Fields& f) {
     const SR4731::Levels levels = SR4731::readDataPoints(*this, f, fromNative);
     std::vector<int32_t> eventSources; // found by time for the embedded record
     if (!fromNative) {
-        const varnel::sor::TimeRule rule(f);
+        const varnel::sor::TimeRule rule(f, *this);
+        m_readRepairs |= rule.repairs();
         uint16_t fr = 0;
         const int32_t dp = T6DPFRFromDouble(rule.zeroKmPoint(), fr);
         SetZKMDPFR(dp, fr);

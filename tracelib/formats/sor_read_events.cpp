@@ -27,10 +27,18 @@ void keepAnalysedLaunch(CT6& r) {
     r.EVDeleteFlagged();
 }
 
+// Codes 'E', 'D' and 'O' mark the fibre's end.
+bool endsTheFibre(const sor::KeyEvent& e) {
+    const char mark = codeAt(e.code, 1);
+    return mark == 'E' || mark == 'D' || mark == 'O';
+}
+
 // The table slot of a key event: the launch for propagation time 0, else a
-// new event at the end, starting where its time says.
+// new event at the end, starting where its time says. An end at time 0 (a
+// fibre that ends where a user offset put 0 km) is its own event, not the
+// launch.
 int32_t eventSlot(CT6& r, const sor::KeyEvent& e, const sor::TimeRule& rule) {
-    if (e.propagationTime == 0 && r.EVCount() > 0) return 0;
+    if (e.propagationTime == 0 && r.EVCount() > 0 && !endsTheFibre(e)) return 0;
     const int32_t i = r.EVInsert();
     if (i < 0) return i;
     r.EVSetStartKM(i, rule.distanceKM(r, e.propagationTime));
@@ -72,8 +80,18 @@ void applyCode(CT6& r, int32_t i, const sor::KeyEvent& e) {
     }
 }
 
-// Returns the event's index in the table, negative when it found no room.
-int32_t readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::TimeRule& rule) {
+bool allOnTrace(const auto& times, const sor::TimeRule& rule) {
+    return std::all_of(times.begin(), times.end(), [&](int32_t t) { return rule.onTrace(t); });
+}
+
+// Returns the event's index in the table, negative when it found no room or
+// lay off the trace; what was left out is added to repairs (T6_READ_... bits).
+int32_t readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::TimeRule& rule,
+                     int32_t& repairs) {
+    if (!rule.onTrace(e.propagationTime)) {
+        repairs |= T6_READ_EVENTS_OFF_TRACE;
+        return -1;
+    }
     const int32_t i = eventSlot(r, e, rule);
     if (i < 0) return i;
     r.EVSetLoss(i, e.loss / 1000.0);
@@ -82,12 +100,15 @@ int32_t readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::Tim
     r.EVSetType(i, T6_EVENT_NON_REFLECTIVE);
     applyCode(r, i, e);
     r.EVSetLossMode(i, e.technique == "2P" ? T6_LOSS_2POINT_ATN_COR : T6_LOSS_SPLICE);
-    if (issue2 && anyNonZero(e.markers)) {
+    const bool markers = issue2 && anyNonZero(e.markers);
+    const bool markersOnTrace = allOnTrace(e.markers, rule);
+    if (markers && markersOnTrace) {
         const double startKM = r.EVGetStartKM(i);
         const auto offset = [&](size_t k) { return rule.distanceKM(r, e.markers[k]) - startKM; };
         r.EVSetLSAOffKM(i, offset(0), offset(1), offset(2), offset(3));
     }
     r.EVSetComment(i, sor::fileTextToWide(e.comment).c_str());
+    if (markers && !markersOnTrace) repairs |= T6_READ_MARKERS_OFF_TRACE;
     return i;
 }
 
@@ -111,7 +132,7 @@ std::vector<int32_t> CT6::SR4731::readKeyEvents(CT6& r, const SorFile& f, const 
     sources.assign(static_cast<size_t>(r.EVCount()), kNoKeyEvent);
     const auto& events = f.keyEvents.events;
     for (size_t k = 0; k < events.size(); ++k) {
-        const int32_t i = readKeyEvent(r, events[k], f.issue == 2, rule);
+        const int32_t i = readKeyEvent(r, events[k], f.issue == 2, rule, r.m_readRepairs);
         if (i < 0) continue;
         if (static_cast<size_t>(i) >= sources.size()) sources.resize(size_t(i) + 1, kNoKeyEvent);
         sources[size_t(i)] = static_cast<int32_t>(k);
@@ -131,7 +152,9 @@ void CT6::SR4731::readORL(CT6& r, const SorFile& f, const TimeRule& rule) {
     r.m_traceFlags |= T6_TRACE_ORL_AVAILABLE;
     double aKM = 0.0;
     double bKM = r.EVCount() > 1 ? r.EVGetStartKM(r.EVCount() - 1) : 0.0;
-    if (anyNonZero(k.orlMarkers)) {
+    const bool markers = anyNonZero(k.orlMarkers);
+    if (markers && !allOnTrace(k.orlMarkers, rule)) r.m_readRepairs |= T6_READ_MARKERS_OFF_TRACE;
+    if (markers && allOnTrace(k.orlMarkers, rule)) {
         aKM = rule.distanceKM(r, k.orlMarkers[0]);
         bKM = rule.distanceKM(r, k.orlMarkers[1]);
     }

@@ -20,16 +20,21 @@ double unitFactorKM(std::string_view units);
 
 // Where a time read from a file (100 ps units from the front panel) lies on
 // the trace: point = (t + user offset + front panel offset) / spacing x 10000,
-// spacing being that of pulse width 0.
+// spacing being that of pulse width 0. Offsets that would put 0 km off the
+// trace are ignored, and noted in repairs().
 class TimeRule {
 public:
-    explicit TimeRule(const SorFile& f);
+    // r holds the file's points and spans; the spacing must be positive.
+    TimeRule(const SorFile& f, const CT6& r);
 
     double point(double t) const {
         return (t + userOffset_ + frontPanelOffset_) / spacing_ * kPointsPerSpacing;
     }
     double zeroKmPoint() const { return frontPanelOffset_ / spacing_ * kPointsPerSpacing; }
     double distanceKM(const CT6& r, double t) const;
+    // Whether a time lies on the trace's points (or a few beyond an end).
+    bool onTrace(double t) const;
+    int32_t repairs() const { return repairs_; }
 
 private:
     static constexpr double kPointsPerSpacing = 10000.0;
@@ -37,6 +42,8 @@ private:
     double frontPanelOffset_;
     double spacing_;
     double extraKM_; // the user offset distance, used when there is no user offset
+    double lastPoint_;
+    int32_t repairs_ = 0;
 };
 
 } // namespace varnel::sor

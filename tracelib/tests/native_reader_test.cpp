@@ -123,6 +123,23 @@ TEST(NativeReader, EntriesBeyondTheCountAndOrphanCurrentItemsAreIgnored) {
     EXPECT_EQ(std::u16string(r.EVGetComment(0, comment)), u"");
 }
 
+TEST(NativeReader, CountsKeepOnlyTheEntriesTheFileHolds) {
+    CT6 r;
+    auto items =
+        with(minimalItems(), {{41, Ints({65535})},
+                              {42, Concat({Ints({0}), DPFRBytes(0, 0), DPFRBytes(9, 0)})},
+                              {42, Concat({Ints({4}), DPFRBytes(40, 0), DPFRBytes(40, 0)})}});
+    items[2] = {37, Ints({4000})}; // before the one span item
+    ASSERT_EQ(decode(r, EncodeItems(items)), T6_FILE_OK);
+    EXPECT_EQ(r.EVCount(), 2);
+    EXPECT_EQ(r.EVGetType(1), T6_EVENT_END);
+    EXPECT_EQ(r.SpanCount(), 1);
+    // Without a count item the record's own counts stand.
+    CT6 plain;
+    ASSERT_EQ(decode(plain, EncodeItems(minimalItems())), T6_FILE_OK);
+    EXPECT_EQ(plain.PWCount(), CT6().PWCount());
+}
+
 TEST(NativeReader, ShortValuesAreDamage) {
     const std::pair<uint8_t, Bytes> shortItems[] = {
         {10, {1, 2, 3}},

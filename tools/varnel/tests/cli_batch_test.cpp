@@ -43,8 +43,30 @@ TEST(CliBatch, ReportsEveryEventOfTheGoodTracesAndCountsTheBadOne) {
     EXPECT_EQ(report[7].rfind("\"AAABBB13.002\"", 0), 0u);
     EXPECT_NE(run.err.find("AAABBB13.003: File data corrupted."), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("Min/max events and end distances :"), std::string::npos);
-    EXPECT_NE(run.err.find("Traces: 3, reported: 2, failed: 1"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Traces: 3, reported: 2, skipped: 0, failed: 1"), std::string::npos)
+        << run.err;
     EXPECT_EQ(run.err.find("notes.txt"), std::string::npos);
+}
+
+TEST(CliBatch, SubfoldersAndDanglingLinksAreNamedAndRecursionTakesTheirTraces) {
+    Cable c;
+    std::filesystem::create_directory(c.s.path("cable/north"));
+    c.s.simulate("cable/north/AAABBB13.004");
+    std::filesystem::create_symlink("gone", c.s.path("cable/lost"));
+    std::filesystem::create_directory_symlink(c.s.path("cable"), c.s.path("cable/north/loop"));
+
+    Outcome flat = c.s.varnel({"batch", c.s.path("cable")});
+    EXPECT_NE(flat.err.find("north: warning: Folder skipped (see --recursive)."), std::string::npos)
+        << flat.err;
+    EXPECT_NE(flat.err.find("lost: warning: Dangling link skipped."), std::string::npos);
+    EXPECT_NE(flat.err.find("Traces: 3,"), std::string::npos) << flat.err;
+
+    Outcome deep = c.s.varnel({"batch", "--recursive", c.s.path("cable")});
+    EXPECT_NE(deep.out.find("\"AAABBB13.004\""), std::string::npos);
+    EXPECT_NE(deep.err.find("loop: warning: Linked folder skipped."), std::string::npos)
+        << deep.err;
+    EXPECT_NE(deep.err.find("Traces: 4, reported: 3, skipped: 0, failed: 1"), std::string::npos)
+        << deep.err;
 }
 
 TEST(CliBatch, WorkersGiveTheSameReportInTheSameOrder) {

@@ -3,6 +3,7 @@
 #include "batch_workers.h"
 #include "status_text.h"
 #include "text.h"
+#include "trace_io.h"
 
 #include <gtest/gtest.h>
 
@@ -41,9 +42,19 @@ TEST(CliStatusText, EveryStatusHasItsMessage) {
               0u);
     EXPECT_EQ(writeFailureText(5),
               "Can't save since format can not be written. Use a format which can be written.");
-    EXPECT_EQ(writeFailureText(10), "File data corrupted.");
+    EXPECT_EQ(writeFailureText(10), "File write error.");
     EXPECT_EQ(writeFailureText(7), "File data corrupted.");
     EXPECT_EQ(accessDeniedText("/x/y"), "Access to /x/y was denied.");
+}
+
+TEST(CliStatusText, EveryReadRepairIsWarnedOf) {
+    EXPECT_TRUE(readRepairTexts(0).empty());
+    const auto all = readRepairTexts(T6_READ_EVENTS_OFF_TRACE | T6_READ_MARKERS_OFF_TRACE |
+                                     T6_READ_OFFSET_OFF_TRACE);
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all[0], "key events that lie off the trace were left out.");
+    EXPECT_EQ(readRepairTexts(T6_READ_OFFSET_OFF_TRACE),
+              std::vector<std::string>{"an offset that puts 0 km off the trace was ignored."});
 }
 
 TEST(CliReport, TextFieldsAreQuotedWithInnerQuotesDoubled) {

@@ -61,8 +61,13 @@ TEST(CliSimulate, BadDescriptionsAreRefusedWithTheirReason) {
         {R"({"include": "nowhere.json"})", "File open error"},
         {R"([1, 2])", "A description is a JSON object"},
         {R"({"seed": )", "Invalid JSON"},
+        {R"({"include": "folder"})", "folder: File open error: not a regular file"},
+        {R"({"include": ""})", "\"include\" names a description file"},
+        {R"({"include": "empty.json"})", "empty.json: Invalid JSON"},
     };
     Scratch s;
+    std::filesystem::create_directory(s.path("folder"));
+    s.write("empty.json", "");
     for (const Case& c : cases) {
         s.write("bad.json", c.description);
         Outcome run = s.varnel({"simulate", "bad.json", "-o", "bad.trc"});
@@ -70,6 +75,38 @@ TEST(CliSimulate, BadDescriptionsAreRefusedWithTheirReason) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.description << "\n" << run.err;
         EXPECT_FALSE(std::filesystem::exists(s.path("bad.trc"))) << c.description;
     }
+}
+
+TEST(CliSimulate, HostileDescriptionsAreRefusedQuickly) {
+    Scratch s;
+    std::filesystem::create_directory(s.path("folder"));
+    Outcome run = s.varnel({"simulate", "folder", "-o", "x.trc"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
+
+    // The merge under an include would recurse through every level.
+    s.write("base.json", "{}");
+    s.write("deep.json", R"({"include": "base.json", "comment": )" + std::string(30000, '[') +
+                             std::string(30000, ']') + "}");
+    run = s.varnel({"simulate", "deep.json", "-o", "x.trc"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("Values nest too deeply"), std::string::npos) << run.err;
+
+    std::string events;
+    for (int k = 0; k < 1001; ++k)
+        events += std::string(k ? "," : "") + R"({"positionKM": 0.5, "lossDB": 0.1})";
+    s.write("many.json", R"({"events": [)" + events + "]}");
+    run = s.varnel({"simulate", "many.json", "-o", "x.trc"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("at most 1000 events"), std::string::npos) << run.err;
+
+    s.write("long.json",
+            R"({"pointCount": 4194304, "events": [)" + events.substr(0, 34 + 35 * 99) + "]}");
+    run = s.varnel({"simulate", "long.json", "-o", "x.trc"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("Too many points for so many sections and events"), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(s.path("x.trc")));
 }
 
 TEST(CliSimulate, IncludeCyclesStop) {

@@ -151,6 +151,12 @@ inline constexpr int32_t T6_FILE_SHORT_WRITE = 10;
 // which is not installed. Not a damaged file.
 inline constexpr int32_t T6_ERR_NO_LEGACY_CONVERTER = 40;
 
+// What a reader left out because it could not lie on the trace's points
+// (bits of CT6::GetReadRepairs).
+inline constexpr int32_t T6_READ_EVENTS_OFF_TRACE = 0x1;  // key events
+inline constexpr int32_t T6_READ_MARKERS_OFF_TRACE = 0x2; // event or ORL markers
+inline constexpr int32_t T6_READ_OFFSET_OFF_TRACE = 0x4;  // user or front panel offset
+
 // The automatic analysis (FAS).
 inline constexpr int32_t T6_FAS_DONE = 0;
 inline constexpr int32_t T6_FAS_NO_MEMORY = 1;

@@ -782,6 +782,7 @@ private:
 
     std::vector<HDRField> m_hdrFields; // size() is the capacity
     int32_t m_hdrCount = 0;
+    int32_t m_readRepairs = 0; // T6_READ_... bits of the last read
 
     // ====== Files: the native format, every format by name, SR-4731
 public:
@@ -819,6 +820,9 @@ public:
     // Fills the record from parsed blocks: from the embedded native record
     // when it decodes, else from the standard fields; points always from DataPts.
     void T6FromSR4731(const SR4731Fields& parsed);
+    // What the last read left out or ignored because it lay off the trace
+    // (T6_READ_... bits); 0 when the file was taken as it stands.
+    int32_t GetReadRepairs() const { return m_readRepairs; }
     // Gathers the standard fields from the record, issue 2 for version 2,
     // else issue 1.
     void T6ToSR4731(int32_t version, SR4731Fields& out) const;
