@@ -148,15 +148,15 @@ std::string realText(double value) {
 }
 
 const char* distanceUnitWord(int32_t unit) {
-    return kDistanceUnitWords[static_cast<size_t>(unit >= 0 && unit < 5 ? unit : kUnitKilometers)];
+    return kDistanceUnitWords[static_cast<size_t>(unit >= 0 && unit < 5 ? unit : T6_UNIT_KM)];
 }
 
 const char* distanceUnitLabel(int32_t unit) {
-    return kDistanceUnitLabels[static_cast<size_t>(unit >= 0 && unit < 5 ? unit : kUnitKilometers)];
+    return kDistanceUnitLabels[static_cast<size_t>(unit >= 0 && unit < 5 ? unit : T6_UNIT_KM)];
 }
 
 const char* shortDistanceLabel(int32_t unit) {
-    return unit == kUnitMeters || unit == kUnitKilometers ? "m" : "ft";
+    return unit == T6_UNIT_M || unit == T6_UNIT_KM ? "m" : "ft";
 }
 
 Preferences LoadPreferences(const SettingsStore& store) {

@@ -45,7 +45,7 @@ bool isR90Family(int32_t format) {
 
 bool CTraceDoc::load(const std::string& path) {
     const int32_t status = m_record.DecompFile(toUtf16(path).c_str(), 0);
-    if (status != trace_status::kDone) {
+    if (status != T6_FILE_OK) {
         tellFailure(path, traceReadFailureText(status));
         m_loadedFormat = kFormatUnknown;
         return false;
@@ -60,7 +60,7 @@ bool CTraceDoc::load(const std::string& path) {
 bool CTraceDoc::OnOpenDocument(const std::string& path) {
     if (!load(path)) return false;
     if (m_loadedFormat == kFormatUnknown) {
-        tellFailure(path, traceReadFailureText(trace_status::kInvalidFormat));
+        tellFailure(path, traceReadFailureText(T6_FILE_INVALID_CONTENT));
         return false;
     }
     return true;
@@ -68,15 +68,15 @@ bool CTraceDoc::OnOpenDocument(const std::string& path) {
 
 bool CTraceDoc::Store(const std::string& path) {
     if (!isWritableFormat(m_saveFormat)) {
-        tellFailure(path, traceWriteFailureText(trace_status::kInvalidFormat));
+        tellFailure(path, traceWriteFailureText(T6_FILE_INVALID_CONTENT));
         return false;
     }
     std::vector<uint8_t> buffer;
     size_t size = 0;
     int32_t status = encodeTrace(m_record, m_saveFormat, buffer, size);
-    if (status == trace_status::kDone)
+    if (status == T6_FILE_OK)
         status = replaceFileContents(path, std::span<const uint8_t>(buffer.data(), size));
-    if (status != trace_status::kDone) {
+    if (status != T6_FILE_OK) {
         tellFailure(path, traceWriteFailureText(status));
         return false;
     }
@@ -170,11 +170,11 @@ bool CTraceDoc::ExportTraceText() {
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
     const int32_t status =
         replaceFileContents(target, std::span<const uint8_t>(bytes, text.size()));
-    if (status == kWriteCannotOpen) {
+    if (status == T6_FILE_CANNOT_OPEN) {
         tellFailure("", kFileOpenErrorText + target, PromptIcon::Stop);
         return false;
     }
-    if (status != kWriteDone) {
+    if (status != T6_FILE_OK) {
         tellFailure("", kFileWriteErrorText, PromptIcon::Stop);
         return false;
     }
@@ -188,7 +188,7 @@ int16_t CTraceDoc::Analyze() {
         tellFailure("", std::string(kCannotAnalyzeText) + " : " + DocumentName(), PromptIcon::Stop);
         return kAnalyzeRefused;
     }
-    m_lastAnalysisStatus = m_record.FAS();
+    m_lastAnalysisStatus = m_record.FAS(); // T6_FAS_..., read by the callers
     m_record.CalcAtn();
     changed();
     return 0;
@@ -220,7 +220,7 @@ void CTraceDoc::ApplyCustomHeader() {
         fileChooser().chooseOpenFile({"", {kHeaderTemplateFilter, kAllFilesFilter}});
     if (!file) return;
     const int32_t status = m_record.HDRFromFile(toUtf16(*file).c_str());
-    const bool usable = status == 0 || status == T6_HDR_FIELD_CUT ||
+    const bool usable = status == T6_FILE_OK || status == T6_HDR_FIELD_CUT ||
                         status == T6_HDR_TOO_MANY_PAGES || status == T6_HDR_TOO_MANY_FIELDS;
     if (!usable) {
         tellFailure("", kHeaderTemplateErrorText);
