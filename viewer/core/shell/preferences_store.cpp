@@ -53,7 +53,9 @@ double readReal(const SettingsStore& store, const char* section, const char* nam
     const std::optional<std::string> text = store.readText(section, name);
     if (!text) return fallback;
     double value = 0;
-    return std::sscanf(text->c_str(), "%lf", &value) == 1 ? value : fallback;
+    // "nan" and "inf" scan as numbers but are no setting.
+    if (std::sscanf(text->c_str(), "%lf", &value) != 1 || !std::isfinite(value)) return fallback;
+    return value;
 }
 
 void writeReal(SettingsStore& store, const char* section, const char* name, double value) {
