@@ -8,10 +8,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -108,5 +110,41 @@ void BM_Write256K(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Write256K)->Unit(benchmark::kMicrosecond);
+
+// DecompFile of every shared sample that has key events, one benchmark per
+// file: the whole open as the viewer does it, analysis of the launch included.
+void decompFile(benchmark::State& state, const std::filesystem::path& path) {
+    const std::string text = path.string();
+    const std::u16string name(text.begin(), text.end()); // the sample names are ASCII
+    for (auto _ : state) {
+        CT6 r;
+        benchmark::DoNotOptimize(r.DecompFile(name.c_str(), 0));
+    }
+}
+
+bool hasKeyEvents(const Bytes& bytes) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()),
+                                std::min<size_t>(bytes.size(), 400));
+    return text.find("KeyEvents") != std::string_view::npos;
+}
+
+const bool kDecompFileRegistered = [] {
+    const auto folder = std::filesystem::path(VARNEL_SHARED_SAMPLES) / "sor";
+    if (!std::filesystem::is_directory(folder)) return false;
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() == ".sor") files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    for (const auto& path : files) {
+        std::ifstream in(path, std::ios::binary);
+        const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (!hasKeyEvents(bytes)) continue;
+        benchmark::RegisterBenchmark(("BM_DecompFile/" + path.stem().string()).c_str(), decompFile,
+                                     path)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    return true;
+}();
 
 } // namespace

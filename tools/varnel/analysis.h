@@ -23,11 +23,16 @@ struct AnalysisOptions {
     int32_t numBreaks = 1;
     int32_t endAtReflection = 0; // 0: off
     double nthThresholdDB = -50.0;
+    bool useTraceThresholds = false; // set by analyze's --use-trace-thresholds
 
+    // Thresholds within the preferences dialog's ranges.
     void addTo(CLI::App& command);
     // Pushes the thresholds into the library; reflectance thresholds are held
     // negative whatever sign was typed, and the Nth reflection counts from 1.
     void apply() const;
+    // With useTraceThresholds, the loss, reflectance and break thresholds the
+    // trace stored replace these where it has them.
+    void applyFor(const CT6& record) const;
 };
 
 // The document's Analyze: FAS, then the attenuation, unless the trace is a

@@ -24,6 +24,7 @@ bool analyzeFile(const std::string& path, const AnalyzeOptions& options,
                  orvane::CTraceDoc& document, Diagnostics& diagnostics, bool& written) {
     written = false;
     if (!openTrace(path, document, diagnostics)) return false;
+    options.analysis.applyFor(document.record());
     if (!analyzeTrace(document, diagnostics)) return false;
     if (options.write) written = saveTraceInPlace(document, diagnostics);
     return true;
@@ -31,7 +32,6 @@ bool analyzeFile(const std::string& path, const AnalyzeOptions& options,
 
 int runAnalyze(const AnalyzeOptions& options, const Globals& globals) {
     globals.apply();
-    options.analysis.apply();
     Diagnostics diagnostics;
     nlohmann::ordered_json traces = nlohmann::ordered_json::array();
     bool first = true;
@@ -61,6 +61,9 @@ void addAnalyzeCommand(CLI::App& app, CommandContext& context) {
         "analyze", "Run the automatic event analysis and print the new event tables");
     command->add_option("files", options->files, "Trace files")->required();
     options->analysis.addTo(*command);
+    command->add_flag("--use-trace-thresholds", options->analysis.useTraceThresholds,
+                      "Analyse with the loss, reflectance and break thresholds each trace "
+                      "stored (the options stand in for those it lacks)");
     command->add_flag("--write", options->write,
                       "Save each analysed trace over its file, in its own format");
     addGlobalOptions(*command, context.globals);

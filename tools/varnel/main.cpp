@@ -4,8 +4,27 @@
 
 #include <varnel/varnel.h>
 
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Output that did not reach its destination (a full disk, a closed pipe) is
+// a failure, reported once at the end.
+int checkedExit(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    std::fprintf(stderr, "varnel: standard output: %s\n", std::strerror(errno));
+    return status == varnel::cli::kExitOK ? varnel::cli::kExitFileFailed : status;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     using namespace varnel::cli;
+    // A closed pipe shows as a write error instead of ending the process.
+    std::signal(SIGPIPE, SIG_IGN);
     CLI::App app{"varnel: OTDR trace files from the command line"};
     app.require_subcommand(1);
     CommandContext context;
@@ -20,7 +39,7 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         int status = app.exit(e);
-        return status == 0 ? kExitOK : kExitUsage;
+        return checkedExit(status == 0 ? kExitOK : kExitUsage);
     }
-    return context.exitStatus;
+    return checkedExit(context.exitStatus);
 }

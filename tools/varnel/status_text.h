@@ -12,6 +12,10 @@ std::string readFailureText(int32_t status);
 // Writing a trace file: the text for a non-zero status of FileSaveAs.
 std::string writeFailureText(int32_t status);
 
+// Why a file cannot be opened for reading ("No such file or directory",
+// "Is a directory", "Permission denied"); empty when no reason shows.
+std::string openFailureReason(const std::string& path);
+
 // A save refused because the target exists and may not be written.
 std::string accessDeniedText(const std::string& path);
 

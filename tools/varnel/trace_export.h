@@ -12,8 +12,8 @@ namespace varnel::cli {
 
 using orvane::firstExportedPoint;
 
-// "distance_<unit>,level_db" then one line per exported point, distances in
-// the current distance unit.
+// "distance_<unit>,level_db" then one line per data point, from point 0
+// (negative distances before 0 km), distances in the current distance unit.
 std::string traceCsvExport(const CT6& record);
 
 } // namespace varnel::cli

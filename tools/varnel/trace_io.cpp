@@ -1,5 +1,6 @@
 #include "trace_io.h"
 
+#include "status_text.h"
 #include "text.h"
 
 #include "core/platform/file_access.h"
@@ -24,7 +25,13 @@ constexpr FormatChoice kFormatChoices[] = {
 } // namespace
 
 orvane::PromptAnswer DiagnosticsPrompts::ask(const orvane::Prompt& prompt) {
-    m_diagnostics.add({m_path, collapseBlanks(prompt.text), !prompt.failure});
+    std::string message = collapseBlanks(prompt.text);
+    // A terminal user also wants to know why the file could not be opened.
+    if (prompt.failure && message == readFailureText(T6_FILE_CANNOT_OPEN)) {
+        const std::string reason = openFailureReason(m_path);
+        if (!reason.empty()) message += ": " + reason;
+    }
+    m_diagnostics.add({m_path, message, !prompt.failure});
     return prompt.defaultAnswer;
 }
 

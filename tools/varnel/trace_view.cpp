@@ -10,6 +10,8 @@ namespace varnel::cli {
 
 namespace {
 
+const char kNotAvailable[] = "N/A";
+
 std::string pulseWidths(const CT6& r) {
     std::string all;
     for (int32_t i = 0; i < r.PWCount(); ++i) {
@@ -27,6 +29,13 @@ std::string resolution(const CT6& r) {
 
 std::string averaging(const CT6& r) {
     return textOf([&](char16_t* b) { return r.GetAvgCompleteType(b); });
+}
+
+// A threshold of 0 was not stored with the trace.
+std::string thresholdText(double db, char16_t* (CT6::*getter)(char16_t*, int32_t) const,
+                          const CT6& r) {
+    if (db == 0) return kNotAvailable;
+    return textOf([&](char16_t* b) { return (r.*getter)(b, T6_WITH_UNITS); });
 }
 
 std::string dateTime(const CT6& r) {
@@ -69,18 +78,18 @@ std::vector<HeaderField> headerFields(const CT6& r) {
         {"siteA", "Site A", text([&](char16_t* b) { return r.GetSiteA(b); })},
         {"siteB", "Site B", text([&](char16_t* b) { return r.GetSiteB(b); })},
         {"thresholdLoss", "Event Loss",
-         text([&](char16_t* b) { return r.GetThresholdLoss(b, T6_WITH_UNITS); })},
+         thresholdText(r.GetThresholdLoss(), &CT6::GetThresholdLoss, r)},
         {"thresholdRefl", "Event Reflectance",
-         text([&](char16_t* b) { return r.GetThresholdRefl(b, T6_WITH_UNITS); })},
+         thresholdText(r.GetThresholdRefl(), &CT6::GetThresholdRefl, r)},
         {"thresholdBreak", "Fiber Break",
-         text([&](char16_t* b) { return r.GetThresholdBreak(b, T6_WITH_UNITS); })},
+         thresholdText(r.GetThresholdBreak(), &CT6::GetThresholdBreak, r)},
     };
 }
 
 std::vector<EventRow> eventRows(const CT6& r) {
     std::vector<EventRow> rows;
     const int32_t count = r.EVCount();
-    for (int32_t i = 1; i < count; ++i) {
+    for (int32_t i = 0; i < count; ++i) {
         EventRow row;
         row.index = i;
         row.type = r.EVGetType(i);
@@ -96,10 +105,17 @@ std::vector<EventRow> eventRows(const CT6& r) {
             row.loss = textOf([&](char16_t* b) { return r.EVGetLossFlagged(i, b, T6_NO_UNITS); });
             row.lossDB = r.EVGetLoss(i);
         }
+        // The launch's own loss is what its file stated (the front connector).
+        if (i == 0) {
+            row.lossDB = r.EVGetStoredLoss(0);
+            row.loss = row.lossDB == T6_NO_VALUE ? "" : textOf([&](char16_t* b) {
+                return T6GetDB2Dec(row.lossDB, b, T6_NO_UNITS);
+            });
+        }
         row.lossMark = trimmed(orvane::eventLossMark(r, i));
         if (row.type != T6_EVENT_NON_REFLECTIVE) {
             row.refl = textOf([&](char16_t* b) { return r.EVGetReflFlagged(i, b, T6_NO_UNITS); });
-            row.reflDB = r.EVGetRefl(i);
+            if (r.EVGetRefl(i) != 0) row.reflDB = r.EVGetRefl(i);
         }
         row.cumLoss = textOf([&](char16_t* b) { return r.EVGetCumLoss(i, b, T6_NO_UNITS); });
         row.flags = textOf([&](char16_t* b) { return r.EVGetFlagsText(i, b); });
@@ -114,6 +130,7 @@ std::vector<EventRow> eventRows(const CT6& r) {
 TraceSummary traceSummary(const CT6& r) {
     TraceSummary s;
     s.eventCount = r.EVCount();
+    s.storedTotalLossDB = r.GetStoredEndToEndLoss();
     if (s.eventCount > 0) {
         const int32_t last = s.eventCount - 1;
         s.endFault = textOf([&](char16_t* b) { return r.EVGetStart(last, b, T6_WITH_UNITS); });
@@ -141,6 +158,40 @@ nlohmann::ordered_json valueOrNull(double v) {
 
 } // namespace
 
+namespace {
+
+// A threshold of 0 was not stored with the trace.
+nlohmann::ordered_json thresholdOrNull(double db) {
+    return db == 0 ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(db);
+}
+
+} // namespace
+
+nlohmann::ordered_json traceValues(const CT6& r) {
+    nlohmann::ordered_json pulses = nlohmann::ordered_json::array();
+    for (int32_t i = 0; i < r.PWCount(); ++i)
+        pulses.push_back(r.PWGetNanoSec(i));
+    return {
+        {"pointCount", r.DPOCount()},
+        {"sampleSpacingM", r.SpanGetDxKM(0) * 1000.0},
+        {"resolutionM", r.GetResoNominalM()},
+        {"rangeKM", T6KMFromCurDist(r.GetRangeNominal())},
+        {"lengthKM", r.GetMaxKM()},
+        {"horizontalShiftKM", r.GetHorzShiftKM()},
+        {"pulseWidthsNS", pulses},
+        {"wavelengthNM", r.GetWavelengthNominal()},
+        {"actualWavelengthNM", r.GetWavelengthActual()},
+        {"ior", r.SpanGetIOR(0)},
+        {"backscatterDB", r.SpanGetBackScatter(0)},
+        {"averages", r.GetAvgComplete()},
+        {"averagingSeconds", r.GetAvgSeconds()},
+        {"dynamicRangeDB", r.GetDynamicRange()},
+        {"lossThresholdDB", thresholdOrNull(r.GetThresholdLoss())},
+        {"reflThresholdDB", thresholdOrNull(r.GetThresholdRefl())},
+        {"breakThresholdDB", thresholdOrNull(r.GetThresholdBreak())},
+    };
+}
+
 nlohmann::ordered_json toJson(const std::vector<HeaderField>& header) {
     nlohmann::ordered_json out = nlohmann::ordered_json::object();
     for (const HeaderField& field : header)
@@ -164,7 +215,7 @@ nlohmann::ordered_json toJson(const EventRow& row) {
         {"lossMark", row.lossMark},
         {"lossDB", valueOrNull(row.lossDB)},
         {"reflectance", row.refl},
-        {"reflectanceDB", row.reflDB},
+        {"reflectanceDB", valueOrNull(row.reflDB)},
         {"cumulativeLoss", row.cumLoss},
         {"flags", row.flags},
         {"flagBits", row.flagBits},
@@ -179,9 +230,10 @@ nlohmann::ordered_json toJson(const TraceSummary& s) {
         {"endKM", s.endKM},
         {"endToEndLoss", s.endToEndLoss},
         {"endToEndLossDB", valueOrNull(s.endToEndLossDB)},
+        {"storedTotalLossDB", valueOrNull(s.storedTotalLossDB)},
         {"orl", s.orl},
         {"orlAToB", s.orlAToB},
-        {"orlDB", s.orlDB},
+        {"orlDB", valueOrNull(s.orlDB)},
     };
 }
 
@@ -193,6 +245,7 @@ nlohmann::ordered_json traceJson(const std::string& path, const CT6& record) {
         {"path", path},
         {"distanceUnit", distanceUnitLabel()},
         {"header", toJson(headerFields(record))},
+        {"values", traceValues(record)},
         {"events", events},
         {"summary", toJson(traceSummary(record))},
     };
@@ -232,8 +285,14 @@ std::string eventTableText(const std::vector<EventRow>& rows) {
 
 std::string summaryText(const TraceSummary& s) {
     std::string out = "  End/Fault           : " + s.endFault + "\n" +
-                      "  End - End Loss      : " + s.endToEndLoss + "\n" +
-                      "  ORL                 : " + s.orl;
+                      "  End - End Loss      : " + s.endToEndLoss + "\n";
+    if (s.storedTotalLossDB != T6_NO_VALUE) {
+        out += "  Stored Total Loss   : " + textOf([&](char16_t* b) {
+                   return T6GetDB2Dec(s.storedTotalLossDB, b, T6_WITH_UNITS);
+               }) +
+               "\n";
+    }
+    out += "  ORL                 : " + s.orl;
     if (!s.orlAToB.empty()) out += " " + s.orlAToB;
     return out + "\n";
 }

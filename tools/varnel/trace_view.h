@@ -1,5 +1,5 @@
 // What the desktop viewer shows of a trace, as texts and values: the header,
-// the event table from event 1 on, end-to-end loss and ORL.
+// the whole event table, end-to-end loss and ORL.
 #pragma once
 
 #include <varnel/varnel.h>
@@ -38,7 +38,7 @@ struct EventRow {
     double startKM = 0;
     double endKM = 0;
     double lossDB = T6_NO_VALUE;
-    double reflDB = 0;
+    double reflDB = T6_NO_VALUE; // none for a non-reflective event or no reflectance
     uint32_t flagBits = 0;
 };
 
@@ -50,8 +50,9 @@ struct TraceSummary {
     std::string orl;
     std::string orlAToB; // empty unless an ORL with cursor positions is stored
     double endKM = 0;
-    double endToEndLossDB = T6_NO_VALUE;
-    double orlDB = 0; // 0 when not available
+    double endToEndLossDB = T6_NO_VALUE;    // measured on the trace
+    double storedTotalLossDB = T6_NO_VALUE; // as the trace's file stated it
+    double orlDB = T6_NO_VALUE;             // as stored with the trace
     int32_t eventCount = 0;
 };
 
@@ -61,6 +62,8 @@ TraceSummary traceSummary(const CT6& record);
 std::string distanceUnitLabel();
 
 nlohmann::ordered_json toJson(const std::vector<HeaderField>& header);
+// The header's numbers for scripts; thresholds not stored are null.
+nlohmann::ordered_json traceValues(const CT6& record);
 nlohmann::ordered_json toJson(const EventRow& row);
 nlohmann::ordered_json toJson(const TraceSummary& summary);
 // Header, events and summary of one trace under its path.

@@ -75,16 +75,24 @@ double CT6::EstAttenDBKM(int32_t startDP, int32_t endDP, int32_t window, int32_t
     std::vector<int32_t> counts(bins.count(), 0);
     int32_t total = 0;
     bool oneSpan = SpanCount() <= 1;
+    // Sums of the five points at each end of the slope, carried along.
     auto windowSum = [&](int32_t from) {
         int32_t sum = 0;
         for (int32_t k = 0; k < kSlopeWindowPoints; ++k)
             sum += m_dpw[from + k];
         return sum;
     };
-    for (int32_t a = startDP; a <= endDP - w - (kSlopeWindowPoints - 1); ++a) {
+    int32_t nearSum = windowSum(startDP);
+    int32_t farSum = windowSum(startDP + w);
+    const int32_t lastA = endDP - w - (kSlopeWindowPoints - 1);
+    for (int32_t a = startDP; a <= lastA; ++a) {
+        if (a > startDP) {
+            nearSum += m_dpw[a + kSlopeWindowPoints - 1] - m_dpw[a - 1];
+            farSum += m_dpw[a + w + kSlopeWindowPoints - 1] - m_dpw[a + w - 1];
+        }
         double km = oneSpan ? w * dx : KMFromDPFR(a + w, 0) - KMFromDPFR(a, 0);
         if (!(km > 0.0)) continue;
-        double slope = (windowSum(a) - windowSum(a + w)) / (5.0 * sf) / km;
+        double slope = (nearSum - farSum) / (5.0 * sf) / km;
         if (slope < bins.lo) continue;
         double bin = std::trunc((slope - bins.lo) / bins.step);
         if (bin >= static_cast<double>(counts.size())) continue;

@@ -5,6 +5,7 @@
 #include <varnel/varnel.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <span>
 #include <vector>
@@ -22,75 +23,142 @@ constexpr int32_t kFlatFloorCount = 30; // more occurrences than this make a flo
 constexpr int32_t kRefineCount = 5;
 constexpr int32_t kRefineMinWindow = 100;
 
-// The smallest value above `above` in values[lo..hi].
-CensusLevel nextLevel(std::span<const uint16_t> values, int32_t lo, int32_t hi, int32_t above) {
-    CensusLevel level;
-    for (int32_t i = lo; i <= hi; ++i) {
-        int32_t v = values[i];
-        if (v <= above) continue;
-        if (level.count == 0 || v < level.value) {
-            level = {v, i, 1};
-        } else if (v == level.value) {
-            ++level.count;
+// The five lowest levels of a stretch: each level's value, its first
+// position and how often it occurs, lowest first. `levelOf` maps a position to
+// its level and must not decrease as the stored value rises; `valueOf` gives
+// the stored value.
+struct LowestLevels {
+    std::array<CensusLevel, kCensusLevels> levels{};
+    int32_t size = 0;
+
+    // The one that occurs most often, the lowest on ties; `lowestPosition`
+    // gets the earliest position of any of them, at most `hi`.
+    CensusLevel chosen(int32_t hi, int32_t& lowestPosition) const {
+        CensusLevel best;
+        lowestPosition = hi;
+        for (int32_t k = 0; k < size; ++k) {
+            lowestPosition = std::min(lowestPosition, levels[size_t(k)].position);
+            if (levels[size_t(k)].count > best.count) best = levels[size_t(k)];
         }
+        return best;
     }
-    return level;
+};
+
+// One pass: a level that leaves the five lowest never returns, since five
+// lower ones have been seen by then.
+LowestLevels lowestLevels(std::span<const uint16_t> values, int32_t lo, int32_t hi) {
+    LowestLevels out;
+    auto& levels = out.levels;
+    for (int32_t i = lo; i <= hi; ++i) {
+        const int32_t v = values[size_t(i)];
+        if (out.size == kCensusLevels && v > levels[kCensusLevels - 1].value) continue;
+        int32_t k = 0;
+        while (k < out.size && levels[size_t(k)].value < v)
+            ++k;
+        if (k < out.size && levels[size_t(k)].value == v) {
+            ++levels[size_t(k)].count;
+            continue;
+        }
+        if (out.size < kCensusLevels) ++out.size;
+        for (int32_t m = out.size - 1; m > k; --m)
+            levels[size_t(m)] = levels[size_t(m) - 1];
+        levels[size_t(k)] = {v, i, 1};
+    }
+    return out;
 }
 
-// The five lowest levels of values[lo..hi]; the one that occurs most often
-// (the first on ties) is chosen. `lowestPosition` gets the earliest position
-// of any of them.
+// The five lowest levels of values[lo..hi], the most frequent chosen.
 CensusLevel census(std::span<const uint16_t> values, int32_t lo, int32_t hi,
                    int32_t& lowestPosition) {
-    CensusLevel chosen;
-    lowestPosition = hi;
-    int32_t previous = -1;
-    for (int32_t k = 0; k < kCensusLevels; ++k) {
-        CensusLevel level = nextLevel(values, lo, hi, previous);
-        if (level.count == 0) break;
-        lowestPosition = std::min(lowestPosition, level.position);
-        if (level.count > chosen.count) chosen = level;
-        previous = level.value;
-    }
-    return chosen;
+    return lowestLevels(values, lo, hi).chosen(hi, lowestPosition);
 }
 
-// The first position from `from` holding `level` where the level recurs at
-// least five times within the window starting there; -1 when none does.
-int32_t refine(std::span<const uint16_t> values, int32_t from, int32_t to, int32_t level,
+// The first position from `from` whose value `isLevel` accepts where such
+// values recur at least five times within the window starting there; -1
+// when none does.
+template <class IsLevel>
+int32_t refine(std::span<const uint16_t> values, int32_t from, int32_t to, IsLevel isLevel,
                int32_t window) {
     int32_t inWindow = 0; // occurrences in [i, i + window)
     int32_t windowEnd = from;
     for (int32_t i = from; i <= to; ++i) {
         for (; windowEnd < std::min<int64_t>(int64_t{i} + window, to + 1); ++windowEnd)
-            if (values[windowEnd] == level) ++inWindow;
-        if (values[i] == level && inWindow >= kRefineCount) return i;
-        if (values[i] == level) --inWindow;
+            if (isLevel(values[size_t(windowEnd)])) ++inWindow;
+        if (isLevel(values[size_t(i)]) && inWindow >= kRefineCount) return i;
+        if (isLevel(values[size_t(i)])) --inWindow;
     }
     return -1;
 }
 
+// How often each stored value occurs in a stretch, and where first.
+class ValueCounts {
+public:
+    ValueCounts(std::span<const uint16_t> values, int32_t lo, int32_t hi) {
+        const auto [low, high] = std::minmax_element(values.begin() + lo, values.begin() + hi + 1);
+        lowest_ = *low;
+        counts_.assign(size_t(*high - lowest_ + 1), 0);
+        first_.assign(counts_.size(), hi);
+        for (int32_t i = hi; i >= lo; --i) {
+            const size_t slot = values[size_t(i)] - lowest_;
+            ++counts_[slot];
+            first_[slot] = i;
+        }
+    }
+    int32_t lowest() const { return lowest_; }
+    int32_t highest() const { return lowest_ + static_cast<int32_t>(counts_.size()) - 1; }
+    int32_t count(int32_t v) const { return counts_[size_t(v - lowest_)]; }
+    int32_t first(int32_t v) const { return first_[size_t(v - lowest_)]; }
+
+private:
+    int32_t lowest_ = 0;
+    std::vector<int32_t> counts_;
+    std::vector<int32_t> first_;
+};
+
 // A noisy floor scatters over many levels; taking away a little linear power
 // at a time collapses the noise onto the lowest level long before it touches
-// the backscatter.
+// the backscatter. Each stored value maps to one converted level, rising with
+// it, so the census needs only the lowest stored values, each converted once.
 int32_t noisyFloor(std::span<const uint16_t> values, int32_t start, int32_t hi, int32_t window,
                    int32_t scaleFactor) {
-    int32_t n = hi - start + 1;
-    std::vector<double> power(n);
-    std::vector<uint16_t> converted(n);
-    double perDecade = 5.0 * scaleFactor;
-    for (int32_t k = 0; k < n; ++k)
-        power[k] = std::pow(10.0, values[start + k] / perDecade);
+    const ValueCounts counts(values, start, hi);
+    const double perDecade = 5.0 * scaleFactor;
+    std::vector<double> offsets;
+    const auto converted = [&](int32_t v) {
+        double power = std::pow(10.0, v / perDecade);
+        for (double offset : offsets)
+            power = std::max(power - offset, 1.0);
+        return static_cast<int32_t>(static_cast<uint16_t>(std::log10(power) * perDecade));
+    };
     for (double offset = 1.0; offset <= 32.0; offset *= 2.0) {
-        for (int32_t k = 0; k < n; ++k) {
-            power[k] = std::max(power[k] - offset, 1.0);
-            converted[k] = static_cast<uint16_t>(std::log10(power[k]) * perDecade);
+        offsets.push_back(offset);
+        LowestLevels census;
+        // Stored values from firstValue[k] up to firstValue[k + 1] make level k.
+        std::array<int32_t, kCensusLevels + 1> firstValue{};
+        firstValue.fill(counts.highest() + 1);
+        for (int32_t v = counts.lowest(); v <= counts.highest(); ++v) {
+            if (counts.count(v) == 0) continue;
+            const int32_t level = converted(v);
+            if (census.size == 0 || census.levels[size_t(census.size - 1)].value != level) {
+                firstValue[size_t(census.size)] = v;
+                if (census.size == kCensusLevels) break;
+                census.levels[size_t(census.size++)] = {level, counts.first(v) - start, 0};
+            }
+            auto& last = census.levels[size_t(census.size - 1)];
+            last.count += counts.count(v);
+            last.position = std::min(last.position, counts.first(v) - start);
         }
         int32_t lowest = 0;
-        CensusLevel level = census(converted, 0, n - 1, lowest);
+        const CensusLevel level = census.chosen(hi - start, lowest);
         if (level.count <= kFlatFloorCount) continue;
-        int32_t at = refine(converted, level.position, n - 1, level.value, window);
-        if (at >= 0) return start + at;
+        int32_t k = 0;
+        while (census.levels[size_t(k)].value != level.value)
+            ++k;
+        const int32_t from = firstValue[size_t(k)];
+        const int32_t to = firstValue[size_t(k) + 1];
+        const auto isLevel = [from, to](int32_t v) { return v >= from && v < to; };
+        const int32_t at = refine(values, start + level.position, hi, isLevel, window);
+        if (at >= 0) return at;
     }
     return -1;
 }
@@ -122,7 +190,9 @@ int32_t CT6::locateNoiseFloorDP() const {
     int32_t lowestPosition = 0;
     CensusLevel level = census(values, lo, hi, lowestPosition);
     if (level.count > kFlatFloorCount || level.value == 0) {
-        int32_t at = refine(values, level.position, hi, level.value, window);
+        const int32_t floor = level.value;
+        const auto isLevel = [floor](int32_t v) { return v == floor; };
+        int32_t at = refine(values, level.position, hi, isLevel, window);
         return at >= 0 ? at : notFound;
     }
     int32_t start = std::max(lo, lowestPosition - (hi - lo) / 10);

@@ -125,6 +125,14 @@ struct DataPts {
     bool operator==(const DataPts&) const = default;
 };
 
+// One block of a file as its map lists it: name, revision and bytes (the
+// bytes point into the file buffer when parsed).
+struct RawBlock {
+    std::string name; // as the map spells it, trailing blanks included
+    uint16_t revision = 0;
+    std::span<const uint8_t> bytes;
+};
+
 // A whole file as the parser found it, or as the writer is to write it.
 struct SorFile {
     int issue = 2;
@@ -140,6 +148,8 @@ struct SorFile {
     // The native record that follows the "Vosseltrak" block's name field;
     // empty when there is none. Points into the file buffer when parsed.
     std::span<const uint8_t> vosseltrak;
+    // Every block of the map in file order, those read above included.
+    std::vector<RawBlock> blocks;
 };
 
 template <class IO, class T> void visitGenParams(IO& io, T& g) {

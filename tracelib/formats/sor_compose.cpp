@@ -1,4 +1,5 @@
 // Writing the record as an SR-4731 file, with the native record embedded.
+#include "formats/sor_origin.h"
 #include "formats/sor_record.h"
 #include "formats/sor_write.h"
 
@@ -12,14 +13,19 @@ constexpr size_t kShortFormGuessBytes = 16384;
 
 } // namespace
 
+void CT6::SR4731::gatherFields(const CT6& r, SorFile& f) {
+    gatherGenParams(r, f);
+    gatherSupParams(r, f);
+    gatherFxdParams(r, f);
+    gatherKeyEvents(r, f);
+}
+
 void CT6::T6ToSR4731(int32_t version, SR4731Fields& out) const {
     out = SR4731Fields{};
     out.issue = version == 2 ? 2 : 1;
     out.mapRevision = version == 2 ? varnel::sor::kIssue2Revision : varnel::sor::kIssue1Revision;
-    SR4731::gatherGenParams(*this, out);
-    SR4731::gatherSupParams(*this, out);
-    SR4731::gatherFxdParams(*this, out);
-    SR4731::gatherKeyEvents(*this, out);
+    SR4731::gatherFields(*this, out);
+    if (m_sr4731Origin) m_sr4731Origin->keepUnedited(out);
     SR4731::gatherDataPts(*this, out);
 }
 
@@ -38,7 +44,10 @@ int32_t CT6::CompSR4731(int32_t version, uint8_t* out, int32_t capacity) {
                       ? static_cast<size_t>(nativeSize)
                       : 0);
 
-    const std::vector<uint8_t> file = varnel::sor::writeFile(fields, native);
+    varnel::sor::WriteExtras extras;
+    if (m_sr4731Origin) extras = m_sr4731Origin->extras(fields);
+    extras.native = native;
+    const std::vector<uint8_t> file = varnel::sor::writeFile(fields, extras);
     if (out && capacity > 0) {
         std::memcpy(out, file.data(), std::min(file.size(), static_cast<size_t>(capacity)));
     }

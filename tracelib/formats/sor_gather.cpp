@@ -1,4 +1,5 @@
 // Gathering the standard SR-4731 fields from the record for writing.
+#include "formats/sor_origin.h"
 #include "formats/sor_record.h"
 #include "formats/sor_text.h"
 
@@ -212,7 +213,15 @@ void CT6::SR4731::gatherKeyEvents(const CT6& r, SorFile& f) {
 void CT6::SR4731::gatherDataPts(const CT6& r, SorFile& f) {
     const int32_t count = r.DPOCount();
     const int32_t scale = r.DPWGetScaleFactor() > 0 ? r.DPWGetScaleFactor() : kRecordScaleFactor;
-    const int32_t rangeUnits = truncated(r.GetDynamicRange() * kRecordScaleFactor);
+    // Levels of a file we read go back to its own absolute levels, on its own
+    // scale when that was coarser than ours (so the stored points come back
+    // exactly, and losses above 65.535 dB still fit).
+    const auto& origin = r.m_sr4731Origin;
+    const int32_t offsetUnits = origin ? origin->levelOffsetUnits : 0;
+    const int32_t fileScale =
+        origin ? std::max(origin->pointScaleFactor, kRecordScaleFactor) : kRecordScaleFactor;
+    const int64_t topUnits =
+        int64_t{truncated(r.GetDynamicRange() * kRecordScaleFactor)} + offsetUnits;
     char16_t type[kFieldChars] = {};
     char16_t original[kFieldChars] = {};
     const std::u16string_view t = r.GetTraceType(type);
@@ -223,12 +232,15 @@ void CT6::SR4731::gatherDataPts(const CT6& r, SorFile& f) {
     const int32_t firstData = nativeOrigin ? r.GetOnAfterZKMDP() : 0;
 
     sor::ScaleFactorBlock block;
-    block.scaleFactor = kRecordScaleFactor;
+    block.scaleFactor = static_cast<uint16_t>(fileScale);
     block.points.resize(static_cast<size_t>(std::max(count, 0)));
     for (int32_t j = 0; j < count; ++j) {
-        const int64_t loss = j < firstData ? rangeUnits
-                                           : int64_t{rangeUnits} - int64_t{r.DPWGetLONG(j)} *
-                                                                       kRecordScaleFactor / scale;
+        int64_t loss = j < firstData
+                           ? topUnits
+                           : topUnits - int64_t{r.DPWGetLONG(j)} * kRecordScaleFactor / scale;
+        if (fileScale != kRecordScaleFactor) {
+            loss = std::llround(static_cast<double>(loss) * kRecordScaleFactor / fileScale);
+        }
         block.points[size_t(j)] = static_cast<uint16_t>(std::clamp<int64_t>(loss, 0, 65535));
     }
     f.dataPts.totalPoints = count;

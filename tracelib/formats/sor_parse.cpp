@@ -32,7 +32,9 @@ std::string_view trimmed(std::string_view s) {
 }
 
 struct BlockEntry {
-    std::string name;
+    std::string name;    // without trailing blanks
+    std::string mapName; // as the map spells it
+    uint16_t revision = 0;
     size_t offset = 0;
     size_t size = 0;
 };
@@ -86,8 +88,9 @@ ParseError readMap(std::span<const uint8_t> file, uint16_t& revision,
     const uint16_t count = c.u16();
     for (int i = 1; i < count && !c.overrun(); ++i) {
         BlockEntry entry;
-        entry.name = trimmed(c.text());
-        c.u16(); // block revision
+        entry.mapName = c.text();
+        entry.name = trimmed(entry.mapName);
+        entry.revision = c.u16();
         const int32_t size = c.i32();
         if (size < 0) return ParseError::BlockOutsideFile;
         entry.size = static_cast<size_t>(size);
@@ -155,6 +158,9 @@ ParseError readBlocks(std::span<const uint8_t> file, const std::vector<BlockEntr
         out.checksum = checksum.value;
     }
     if (!ok) return ParseError::BlockOverrun;
+
+    for (const auto& b : blocks)
+        out.blocks.push_back({b.mapName, b.revision, file.subspan(b.offset, b.size)});
 
     const auto* native = findBlock(blocks, "Vosseltrak");
     if (native && native->size > kVosseltrakNameBytes) {

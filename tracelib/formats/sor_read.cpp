@@ -72,11 +72,18 @@ void readTime(CT6& r, uint32_t stamp) {
                     local.tm_min, local.tm_sec);
 }
 
+// The range in distance wins, unless it disagrees grossly with the range in
+// time: some instruments store another quantity in that field (1.5 km
+// fibres showing 12 km, or thousands of km).
 double rangeKM(const varnel::sor::FxdParams& x) {
-    if (x.acquisitionRangeDistance != 0) {
-        return x.acquisitionRangeDistance / 10.0 * varnel::sor::unitFactorKM(x.distanceUnits);
-    }
-    return x.acquisitionRange / 50.0 / 1000.0;
+    constexpr double kGrossRatio = 2.0;
+    const double fromTime = x.acquisitionRange / 50.0 / 1000.0;
+    if (x.acquisitionRangeDistance == 0) return fromTime;
+    const double fromDistance =
+        x.acquisitionRangeDistance / 10.0 * varnel::sor::unitFactorKM(x.distanceUnits);
+    const bool gross =
+        fromDistance > fromTime * kGrossRatio || fromDistance * kGrossRatio < fromTime;
+    return fromTime > 0 && gross ? fromTime : fromDistance;
 }
 
 } // namespace
@@ -137,18 +144,20 @@ void CT6::T6FromSR4731(const SR4731Fields& f) {
         InitAll();
         SR4731::readStandardFields(*this, f);
     }
-    const double rangeDB = SR4731::readDataPoints(*this, f, fromNative);
+    const SR4731::Levels levels = SR4731::readDataPoints(*this, f, fromNative);
+    std::vector<int32_t> eventSources; // found by time for the embedded record
     if (!fromNative) {
         const varnel::sor::TimeRule rule(f);
         uint16_t fr = 0;
         const int32_t dp = T6DPFRFromDouble(rule.zeroKmPoint(), fr);
         SetZKMDPFR(dp, fr);
-        SR4731::readKeyEvents(*this, f, rule);
+        eventSources = SR4731::readKeyEvents(*this, f, rule);
         SR4731::readORL(*this, f, rule);
-        SR4731::readDisplay(*this, f, rule, rangeDB);
+        SR4731::readDisplay(*this, f, rule, levels.rangeDB);
         SR4731::readHeaderPages(*this, f);
     }
     SetTraceType(f.mapRevision >= varnel::sor::kIssue2Revision ? u"SR4731" : u"GR196");
+    SR4731::keepOrigin(*this, f, std::move(eventSources), levels.offsetUnits);
 }
 
 int32_t CT6::DecompSR4731(const uint8_t* bytes, int32_t length) {

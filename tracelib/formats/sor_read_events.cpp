@@ -72,10 +72,13 @@ void applyCode(CT6& r, int32_t i, const sor::KeyEvent& e) {
     }
 }
 
-void readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::TimeRule& rule) {
+// Returns the event's index in the table, negative when it found no room.
+int32_t readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::TimeRule& rule) {
     const int32_t i = eventSlot(r, e, rule);
-    if (i < 0) return;
+    if (i < 0) return i;
     r.EVSetLoss(i, e.loss / 1000.0);
+    // The file states the launch's loss, which our analysis may not have measured.
+    if (i == 0) r.EVClearFlags(i, T6_EVFLAG_LOSS_UNKNOWN);
     r.EVSetType(i, T6_EVENT_NON_REFLECTIVE);
     applyCode(r, i, e);
     r.EVSetLossMode(i, e.technique == "2P" ? T6_LOSS_2POINT_ATN_COR : T6_LOSS_SPLICE);
@@ -85,6 +88,14 @@ void readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::TimeRu
         r.EVSetLSAOffKM(i, offset(0), offset(1), offset(2), offset(3));
     }
     r.EVSetComment(i, sor::fileTextToWide(e.comment).c_str());
+    return i;
+}
+
+// Thresholds the instrument left unset are stored as 0xFFFF; the record
+// holds 0 for a threshold that is not available.
+double thresholdDB(uint16_t stored, double dbPerUnit) {
+    constexpr uint16_t kUnset = 0xFFFF;
+    return stored == kUnset ? 0.0 : stored * dbPerUnit;
 }
 
 void setPosition(CT6& r, double km, int32_t& dp, uint16_t& fr) {
@@ -93,16 +104,24 @@ void setPosition(CT6& r, double km, int32_t& dp, uint16_t& fr) {
 
 } // namespace
 
-void CT6::SR4731::readKeyEvents(CT6& r, const SorFile& f, const TimeRule& rule) {
-    if (!f.hasKeyEvents || f.keyEvents.events.empty()) return;
+std::vector<int32_t> CT6::SR4731::readKeyEvents(CT6& r, const SorFile& f, const TimeRule& rule) {
+    std::vector<int32_t> sources;
+    if (!f.hasKeyEvents || f.keyEvents.events.empty()) return sources;
     keepAnalysedLaunch(r);
-    for (const auto& e : f.keyEvents.events)
-        readKeyEvent(r, e, f.issue == 2, rule);
+    sources.assign(static_cast<size_t>(r.EVCount()), kNoKeyEvent);
+    const auto& events = f.keyEvents.events;
+    for (size_t k = 0; k < events.size(); ++k) {
+        const int32_t i = readKeyEvent(r, events[k], f.issue == 2, rule);
+        if (i < 0) continue;
+        if (static_cast<size_t>(i) >= sources.size()) sources.resize(size_t(i) + 1, kNoKeyEvent);
+        sources[size_t(i)] = static_cast<int32_t>(k);
+    }
     const int32_t last = r.EVCount() - 1;
-    if (last < 0) return;
+    if (last < 0) return sources;
     // Setting type 4 again would clear the out-of-range mark of an "O" end.
     if (r.EVGetType(last) != T6_EVENT_END) r.EVSetType(last, T6_EVENT_END);
     r.EVSetFlags(last, T6_EVFLAG_CLOSING);
+    return sources;
 }
 
 void CT6::SR4731::readORL(CT6& r, const SorFile& f, const TimeRule& rule) {
@@ -147,7 +166,7 @@ void CT6::SR4731::readDisplay(CT6& r, const SorFile& f, const TimeRule& rule, do
     r.SetACursorKM(aKM);
     r.SetBCursorKM(bKM);
 
-    r.SetThresholdLoss(f.fxd.lossThreshold / 1000.0);
-    r.SetThresholdRefl(f.fxd.reflThreshold / -1000.0);
-    r.SetThresholdBreak(f.fxd.endOfFiberThreshold / 1000.0);
+    r.SetThresholdLoss(thresholdDB(f.fxd.lossThreshold, 1 / 1000.0));
+    r.SetThresholdRefl(thresholdDB(f.fxd.reflThreshold, 1 / -1000.0));
+    r.SetThresholdBreak(thresholdDB(f.fxd.endOfFiberThreshold, 1 / 1000.0));
 }

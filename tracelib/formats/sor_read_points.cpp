@@ -1,7 +1,9 @@
 // Data points from the DataPts block. Files store each point as a loss in
 // dB below the instrument's reference (raw x scale factor / 1e6); the record
 // holds levels that rise with the light, so each point becomes a dynamic
-// range minus its loss, on one scale of 1000 units per dB.
+// range minus its loss, on one scale of 1000 units per dB. Deep traces are
+// first lifted by their smallest loss, the level offset, which the writer
+// adds back so that the file's absolute levels survive.
 #include "formats/sor_record.h"
 
 #include <algorithm>
@@ -11,7 +13,8 @@
 namespace {
 
 constexpr int32_t kRecordScaleFactor = 1000;
-constexpr double kHighestLevelDB = 56.0;
+constexpr double kOffsetAboveDB = 56.0;  // deeper traces are lifted by their smallest loss
+constexpr int32_t kHighestUnits = 65535; // the most a stored point holds
 constexpr double kFirstRangeDB = 24.0;
 constexpr double kRangeStepDB = 8.0;
 constexpr int kMaxRangeSteps = 5;
@@ -41,11 +44,10 @@ double dynamicRangeFor(double highestDB) {
     return range;
 }
 
-// Points of one block as levels of 0.001 dB: top - loss, held in 0 ... 56 dB.
-void convertBlock(const varnel::sor::ScaleFactorBlock& block, size_t n, double topDB,
+// Points of one block as levels of 0.001 dB: top - loss, held in what a
+// stored point can take.
+void convertBlock(const varnel::sor::ScaleFactorBlock& block, size_t n, double topUnits,
                   uint16_t* out) {
-    constexpr int32_t kHighestUnits = static_cast<int32_t>(kHighestLevelDB * kRecordScaleFactor);
-    const double topUnits = topDB * kRecordScaleFactor;
     // Most files store 0.001 dB steps; then the conversion is exact in integers.
     if (block.scaleFactor == kRecordScaleFactor && topUnits == std::floor(topUnits)) {
         const auto top = static_cast<int32_t>(topUnits);
@@ -69,7 +71,7 @@ uint16_t rescaled(uint32_t value, int32_t oldScale) {
 
 } // namespace
 
-double CT6::SR4731::readDataPoints(CT6& r, const SorFile& f, bool fromNative) {
+CT6::SR4731::Levels CT6::SR4731::readDataPoints(CT6& r, const SorFile& f, bool fromNative) {
     const auto& blocks = f.dataPts.blocks;
     r.DPOInitArray(f.dataPts.totalPoints);
     r.DPOSetCount(f.dataPts.totalPoints);
@@ -85,20 +87,22 @@ double CT6::SR4731::readDataPoints(CT6& r, const SorFile& f, bool fromNative) {
     }
 
     LossSpan span = lossSpan(f.dataPts);
-    double offsetDB = 0.0;
-    if (span.highestDB > kHighestLevelDB) {
-        offsetDB = span.lowestDB;
+    Levels levels;
+    if (span.highestDB > kOffsetAboveDB) {
+        // Whole 0.001 dB, so that points written back with it read back the same.
+        levels.offsetUnits = static_cast<int32_t>(std::lround(span.lowestDB * kRecordScaleFactor));
         span.highestDB -= span.lowestDB;
     }
-    const double rangeDB = dynamicRangeFor(span.highestDB);
-    r.SetDynamicRange(rangeDB);
+    levels.rangeDB = dynamicRangeFor(span.highestDB);
+    r.SetDynamicRange(levels.rangeDB);
+    const double topUnits = levels.rangeDB * kRecordScaleFactor + levels.offsetUnits;
 
     uint16_t* out = r.DPOGetPtr(0);
     const int32_t count = r.DPOCount();
     int32_t p = 0;
     for (const auto& block : blocks) {
         const size_t n = std::min(block.points.size(), static_cast<size_t>(count - p));
-        convertBlock(block, n, rangeDB + offsetDB, out + p);
+        convertBlock(block, n, topUnits, out + p);
         p += static_cast<int32_t>(n);
     }
 
@@ -109,5 +113,5 @@ double CT6::SR4731::readDataPoints(CT6& r, const SorFile& f, bool fromNative) {
         r.m_zkmLevel = rescaled(r.m_zkmLevel, oldScale);
     }
     r.DPWSetup(1);
-    return rangeDB;
+    return levels;
 }

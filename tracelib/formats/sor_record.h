@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct CT6::SR4731Fields : varnel::sor::SorFile {};
 
@@ -44,16 +45,32 @@ struct CT6::SR4731 {
     using SorFile = varnel::sor::SorFile;
     using TimeRule = varnel::sor::TimeRule;
 
+    // The scale of the points read: dynamic range, and the level offset in
+    // 0.001 dB that was taken off every file loss (0 for most traces).
+    struct Levels {
+        double rangeDB = 0.0;
+        int32_t offsetUnits = 0;
+    };
+
     // Reading
     static void readStandardFields(CT6& r, const SorFile& f);
-    // Returns the dynamic range chosen for the points.
-    static double readDataPoints(CT6& r, const SorFile& f, bool fromNative);
-    static void readKeyEvents(CT6& r, const SorFile& f, const TimeRule& rule);
+    static Levels readDataPoints(CT6& r, const SorFile& f, bool fromNative);
+    // Fills the event table; returns for each event the index of the key
+    // event it was read from, kNoKeyEvent for the analysed launch.
+    static constexpr int32_t kNoKeyEvent = -1;
+    static std::vector<int32_t> readKeyEvents(CT6& r, const SorFile& f, const TimeRule& rule);
     static void readORL(CT6& r, const SorFile& f, const TimeRule& rule);
     static void readDisplay(CT6& r, const SorFile& f, const TimeRule& rule, double rangeDB);
     static void readHeaderPages(CT6& r, const SorFile& f);
 
+    // Keeps the file's own content with the record (see sor_origin.h); the
+    // last step of reading.
+    static void keepOrigin(CT6& r, const SorFile& f, std::vector<int32_t> eventSources,
+                           int32_t levelOffsetUnits);
+
     // Writing
+    // Every field but the data points, for f.issue.
+    static void gatherFields(const CT6& r, SorFile& f);
     static void gatherGenParams(const CT6& r, SorFile& f);
     static void gatherSupParams(const CT6& r, SorFile& f);
     static void gatherFxdParams(const CT6& r, SorFile& f);

@@ -58,17 +58,37 @@ private:
     bool issue2_;
 };
 
-enum class Block { GenParams, SupParams, FxdParams, KeyEvents, Vosseltrak, DataPts, Cksum };
+enum class Block { GenParams, SupParams, FxdParams, KeyEvents, Vosseltrak, DataPts, Kept, Cksum };
 
 struct BlockName {
     Block block;
     std::string_view name;
 };
 
+// One block as the map lists it; verbatim bytes, when there are any, stand
+// for the whole block, name included.
+struct PlannedBlock {
+    Block block;
+    std::string_view name;
+    uint16_t revision;
+    const RawBlock* verbatim = nullptr;
+};
+
+const RawBlock* findByName(const std::vector<RawBlock>& blocks, std::string_view name) {
+    for (const auto& b : blocks) {
+        if (b.name == name) return &b;
+    }
+    return nullptr;
+}
+
 constexpr BlockName kBlockOrder[] = {
-    {Block::GenParams, "GenParams"},   {Block::SupParams, "SupParams"},
-    {Block::FxdParams, "FxdParams"},   {Block::KeyEvents, "KeyEvents"},
-    {Block::Vosseltrak, "Vosseltrak"}, {Block::DataPts, "DataPts"},
+    {Block::GenParams, "GenParams"},
+    {Block::SupParams, "SupParams"},
+    {Block::FxdParams, "FxdParams"},
+    {Block::KeyEvents, "KeyEvents"},
+    {Block::Vosseltrak, "Vosseltrak"},
+    {Block::DataPts, "DataPts"},
+    {Block::Kept, ""},
     {Block::Cksum, "Cksum"},
 };
 
@@ -77,11 +97,19 @@ constexpr int32_t kCksumBlockBytes = 8;
 
 class FileWriter {
 public:
-    FileWriter(const SorFile& file, std::span<const uint8_t> native)
-        : file_(file), native_(native), writer_(out_), io_(writer_, file.issue == 2),
+    FileWriter(const SorFile& file, const WriteExtras& extras)
+        : file_(file), native_(extras.native), writer_(out_), io_(writer_, file.issue == 2),
           revision_(file.issue == 2 ? kIssue2Revision : kIssue1Revision) {
         for (const auto& b : kBlockOrder) {
-            if (b.block != Block::KeyEvents || file.hasKeyEvents) blocks_.push_back(b);
+            if (b.block == Block::KeyEvents && !file.hasKeyEvents) continue;
+            if (b.block == Block::Kept) {
+                for (const auto& kept : extras.kept)
+                    blocks_.push_back({Block::Kept, kept.name, kept.revision, &kept});
+                continue;
+            }
+            const RawBlock* verbatim = findByName(extras.verbatim, b.name);
+            blocks_.push_back(
+                {b.block, b.name, verbatim ? verbatim->revision : revision_, verbatim});
         }
     }
 
@@ -102,10 +130,12 @@ public:
 
 private:
     size_t expectedSize() const {
-        size_t points = 0;
+        size_t bytes = 4096 + native_.size() + 128 * file_.keyEvents.events.size();
         for (const auto& b : file_.dataPts.blocks)
-            points += b.points.size();
-        return 4096 + native_.size() + 2 * points + 128 * file_.keyEvents.events.size();
+            bytes += 2 * b.points.size();
+        for (const auto& b : blocks_)
+            bytes += b.verbatim ? b.verbatim->bytes.size() : 0;
+        return bytes;
     }
 
     // Sizes are not known yet; each is filled in once its block is written.
@@ -116,15 +146,22 @@ private:
         writer_.putI32(0);
         writer_.putU16(static_cast<uint16_t>(blocks_.size() + 1));
         for (const auto& b : blocks_) {
-            writeText(writer_, b.name);
-            writer_.putU16(revision_);
+            // Names of blocks kept from a file stay as that file spelled them.
+            if (b.verbatim) {
+                writer_.putBytes(asBytes(b.name));
+                writer_.putU8(0);
+            } else {
+                writeText(writer_, b.name);
+            }
+            writer_.putU16(b.revision);
             sizeAt_.push_back(out_.size());
             writer_.putI32(0);
         }
         patchI32(out_, mapSizeAt, static_cast<int32_t>(out_.size()));
     }
 
-    void writeBlock(const BlockName& b) {
+    void writeBlock(const PlannedBlock& b) {
+        if (b.verbatim) return writer_.putBytes(b.verbatim->bytes);
         if (b.block == Block::Vosseltrak && native_.empty()) return;
         writeText(writer_, b.name);
         switch (b.block) {
@@ -140,6 +177,7 @@ private:
             return writer_.putBytes(native_);
         case Block::DataPts:
             return visitDataPts(io_, file_.dataPts);
+        case Block::Kept:
         case Block::Cksum:
             return;
         }
@@ -159,14 +197,14 @@ private:
     ByteWriter writer_;
     FieldWriter io_;
     uint16_t revision_;
-    std::vector<BlockName> blocks_;
+    std::vector<PlannedBlock> blocks_;
     std::vector<size_t> sizeAt_;
 };
 
 } // namespace
 
-std::vector<uint8_t> writeFile(const SorFile& file, std::span<const uint8_t> native) {
-    return FileWriter(file, native).write();
+std::vector<uint8_t> writeFile(const SorFile& file, const WriteExtras& extras) {
+    return FileWriter(file, extras).write();
 }
 
 } // namespace varnel::sor

@@ -147,6 +147,12 @@ double CT6::EVGetLoss(int32_t i) const {
     return T6DBFromScaled(e->Loss);
 }
 
+double CT6::EVGetStoredLoss(int32_t i) const {
+    const Element* e = eventAt(i);
+    if (!e || (e->Flags & T6_EVFLAG_LOSS_UNKNOWN)) return T6_NO_VALUE;
+    return T6DBFromScaled(e->Loss);
+}
+
 char16_t* CT6::EVGetLoss(int32_t i, char16_t* buf, int32_t units) const {
     return T6GetDB2Dec(EVGetLoss(i), buf, units);
 }

@@ -29,6 +29,12 @@ std::u16string headerField(const CT6& r, int32_t index) {
     return buffer;
 }
 
+sor::SorFile parsed(const std::vector<uint8_t>& bytes) {
+    sor::SorFile f;
+    EXPECT_EQ(sor::parse(bytes, f), sor::ParseError::None);
+    return f;
+}
+
 std::vector<uint8_t> withoutKeyEvents(sor::SorFile f) {
     f.hasKeyEvents = false;
     return writeSor(f);
@@ -77,11 +83,27 @@ TEST(SorRead, RangeComesFromItsDistanceElseFromTheTimeRange) {
     auto f = fullSorFile(2);
     f.hasKeyEvents = false;
     CT6 r;
+    f.fxd.acquisitionRangeDistance = 79000; // "mt": 0.1 m units, near the 8 km in time
     ASSERT_EQ(openSor(r, writeSor(f)), 0);
-    EXPECT_NEAR(r.GetRangeNominal(), 200 / 10.0 * 0.001, 1e-6); // "mt": 0.1 m units
+    EXPECT_NEAR(r.GetRangeNominal(), 7.9, 1e-6);
     f.fxd.acquisitionRangeDistance = 0;
     ASSERT_EQ(openSor(r, writeSor(f)), 0);
     EXPECT_NEAR(r.GetRangeNominal(), 400000 / 50.0 / 1000.0, 1e-6);
+}
+
+// Some instruments store another quantity as the range distance: 11.7 km or
+// 12,479 km for ranges of 1.5 and 98 km in time.
+TEST(SorRead, RangeDistanceThatDisagreesGrosslyGivesWayToTheTimeRange) {
+    auto f = fullSorFile(2);
+    f.hasKeyEvents = false;
+    CT6 r;
+    for (const auto& [time, distance] : {std::pair{73320, 117002}, {4895246, 124792332}}) {
+        f.fxd.acquisitionRange = time;
+        f.fxd.acquisitionRangeDistance = distance;
+        ASSERT_EQ(openSor(r, writeSor(f)), 0);
+        EXPECT_NEAR(r.GetRangeNominal(), time / 50.0 / 1000.0, 1e-6);
+        EXPECT_EQ(parsed(saveSor(r, 2)).fxd.acquisitionRangeDistance, distance); // as read
+    }
 }
 
 TEST(SorRead, MultimodeByFibreTypeOrWavelength) {
@@ -138,7 +160,7 @@ TEST(SorRead, PointsFrom10To70dBAreOffsetAndGetDynamicRange64) {
     EXPECT_DOUBLE_EQ(r.GetDynamicRange(), 64.0);
     EXPECT_EQ(r.DPWGetLONG(60), 4000);  // 64 - 70 + 10
     EXPECT_EQ(r.DPWGetLONG(30), 34000); // 64 - 40 + 10
-    EXPECT_EQ(r.DPWGetLONG(0), 56000);  // 64 - 10 + 10, held at 56 dB
+    EXPECT_EQ(r.DPWGetLONG(0), 64000);  // 64 - 10 + 10: levels above 56 dB are kept
 }
 
 TEST(SorRead, KeyEventsFollowTheAnalysedLaunch) {
@@ -276,5 +298,5 @@ TEST(SorRead, DamagedFilesGiveStatus8) {
     f.fxd.pulseWidths[0].dataSpacing = 0;
     EXPECT_EQ(openSor(r, writeSor(f)), 8);
     EXPECT_EQ(openSor(r, {}), 8);
-    EXPECT_EQ(r.DecompSR4731(nullptr, 10), 8);
+    EXPECT_EQ(r.DecompSR4731(nullptr, 10), T6_FILE_DAMAGED);
 }

@@ -76,16 +76,32 @@ sor::SorFile parsed(const std::vector<uint8_t>& bytes) {
     return f;
 }
 
+// The same record as if it had come from another source: without what the
+// SR-4731 file kept with it.
+void forgetFile(CT6& r) {
+    const auto native = nativeOf(r);
+    ASSERT_EQ(r.DecompT6(native.data(), static_cast<int32_t>(native.size()), 0), 0);
+}
+
 } // namespace
 
-TEST(SorWriteRecord, ReadsBackToTheSameRecord) {
-    for (int32_t version : {1, 2}) {
-        SCOPED_TRACE(version);
+TEST(SorWriteRecord, ReadsBackToTheSameRecordAsItsIssue) {
+    struct Case {
+        int32_t version;
+        uint16_t revision;
+        const char16_t* readAs; // issue 1 reads back as GR196
+    };
+    for (const Case& c : {Case{1, 100, u"GR196"}, Case{2, 200, u"SR4731"}}) {
+        SCOPED_TRACE(c.version);
         CT6 written = routeRecord();
         // Native traces lose what precedes zero km; that has a test of its own.
         written.SetTraceTypeOrig(u"GR196");
+        const auto bytes = saveSor(written, c.version);
+        EXPECT_EQ(getU16(bytes, 4), c.revision);
         CT6 read;
-        ASSERT_EQ(openSor(read, saveSor(written, version)), 0);
+        ASSERT_EQ(openSor(read, bytes), 0);
+        char16_t type[32] = {};
+        EXPECT_EQ(std::u16string(read.GetTraceType(type)), c.readAs);
         read.ClearAllModFlags();
         read.SetTraceType(u"SR4731");
         EXPECT_EQ(nativeOf(read), nativeOf(written));
@@ -219,6 +235,7 @@ TEST(SorWriteRecord, PulseWidthsStartAtTheZeroKmPoint) {
     f.fxd.frontPanelOffset = 200000 * 80 / 10000; // zero km at point 80
     ASSERT_EQ(openSor(r, writeSor(f)), 0);
     ASSERT_EQ(r.PWCount(), 2);
+    forgetFile(r);
     const auto written = parsed(saveSor(r, 2));
     ASSERT_EQ(written.fxd.pulseWidths.size(), 1u); // the first ends at point 59
     EXPECT_EQ(written.fxd.pulseWidths[0].nanoSec, 1000);
@@ -226,6 +243,7 @@ TEST(SorWriteRecord, PulseWidthsStartAtTheZeroKmPoint) {
 
     f.fxd.frontPanelOffset = 200000 * 40 / 10000;
     ASSERT_EQ(openSor(r, writeSor(f)), 0);
+    forgetFile(r);
     const auto both = parsed(saveSor(r, 2));
     ASSERT_EQ(both.fxd.pulseWidths.size(), 2u);
     EXPECT_EQ(both.fxd.pulseWidths[0].pointCount, 60 - 40);
@@ -258,22 +276,14 @@ TEST(SorWriteRecord, ChecksumAndShortBuffers) {
     EXPECT_EQ(small[900], 0xA5);
 }
 
-TEST(SorWriteRecord, IssueOneReadsBackAsGR196) {
-    CT6 r = routeRecord();
-    const auto bytes = saveSor(r, 1);
-    EXPECT_EQ(getU16(bytes, 4), 100);
-    CT6 back;
-    ASSERT_EQ(openSor(back, bytes), 0);
-    char16_t type[32] = {};
-    EXPECT_EQ(std::u16string(back.GetTraceType(type)), u"GR196");
-}
-
 TEST(SorWriteRecord, PulseWidthsBeyondTheLastPointAreLeftOut) {
     auto f = fullSorFile(2, 200);
     f.hasKeyEvents = false;
     f.fxd.pulseWidths = {{100, 200000, 300}, {1000, 200000, 40}}; // a damaged count
     CT6 r;
     ASSERT_EQ(openSor(r, writeSor(f)), 0);
+    EXPECT_EQ(parsed(saveSor(r, 2)).fxd.pulseWidths, f.fxd.pulseWidths); // as read
+    forgetFile(r);
     const auto written = saveSor(r, 2);
     const auto back = parsed(written);
     ASSERT_EQ(back.fxd.pulseWidths.size(), 1u);

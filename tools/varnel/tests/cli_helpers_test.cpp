@@ -36,7 +36,9 @@ TEST(CliStatusText, EveryStatusHasItsMessage) {
     EXPECT_EQ(readFailureText(2), "Memory allocation error");
     EXPECT_EQ(readFailureText(1), "File data corrupted.");
     EXPECT_EQ(readFailureText(8), "File data corrupted.");
-    EXPECT_EQ(readFailureText(T6_ERR_NO_LEGACY_CONVERTER).find("legacy converter"), 28u);
+    EXPECT_EQ(readFailureText(T6_ERR_NO_LEGACY_CONVERTER)
+                  .rfind("The file is neither a native (T6) nor an SR-4731 trace file.", 0),
+              0u);
     EXPECT_EQ(writeFailureText(5),
               "Can't save since format can not be written. Use a format which can be written.");
     EXPECT_EQ(writeFailureText(10), "File data corrupted.");

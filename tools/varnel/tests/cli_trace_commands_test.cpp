@@ -37,11 +37,21 @@ TEST(CliInfo, JsonHoldsTheTableAndDistancesFollowTheUnit) {
     ASSERT_EQ(doc["traces"].size(), 1u);
     const auto& t = doc["traces"][0];
     EXPECT_EQ(t["distanceUnit"], "m");
-    ASSERT_EQ(t["events"].size(), 3u); // splice, connector, end
-    EXPECT_EQ(t["events"][0]["typeChar"], "N");
-    EXPECT_EQ(t["events"][1]["typeChar"], "R");
-    EXPECT_NEAR(t["events"][0]["startKM"].get<double>(), 5.0, 0.01);
-    EXPECT_EQ(t["events"][2]["start"], "20000.00"); // metres, "%.2f"
+    ASSERT_EQ(t["events"].size(), 4u); // launch, splice, connector, end
+    EXPECT_EQ(t["summary"]["eventCount"], 4);
+    EXPECT_EQ(t["events"][0]["typeChar"], "L");
+    EXPECT_EQ(t["events"][1]["typeChar"], "N");
+    EXPECT_EQ(t["events"][2]["typeChar"], "R");
+    EXPECT_NEAR(t["events"][1]["startKM"].get<double>(), 5.0, 0.01);
+    EXPECT_EQ(t["events"][3]["start"], "20000.00"); // metres, "%.2f"
+    // Numbers for scripts; no value is null, never 0.
+    EXPECT_TRUE(t["events"][1]["reflectanceDB"].is_null());
+    EXPECT_NEAR(t["events"][2]["reflectanceDB"].get<double>(), -45.0, 1.0);
+    EXPECT_EQ(t["values"]["pointCount"], 16384);
+    EXPECT_NEAR(t["values"]["resolutionM"].get<double>(), 2.0, 1e-9);
+    EXPECT_EQ(t["values"]["pulseWidthsNS"], nlohmann::ordered_json::array({100}));
+    EXPECT_TRUE(t["summary"]["storedTotalLossDB"].is_null());
+    EXPECT_TRUE(t["summary"]["orlDB"].is_null());
     EXPECT_TRUE(doc["errors"].empty());
 }
 
@@ -54,15 +64,17 @@ TEST(CliInfo, EveryBadFileGetsItsMessageAndTheOthersStillShow) {
     std::string bytes = s.read("good.trc");
     s.write("truncated.trc", bytes.substr(0, bytes.size() / 2));
     Outcome run = s.varnel({"info", "--json", s.path("missing.trc"), s.path("cut.sor"),
-                            s.path("unknown.trc"), s.path("truncated.trc"), good});
+                            s.path("unknown.trc"), s.path("truncated.trc"), s.dir(), good});
     EXPECT_EQ(run.exitCode, 1);
     auto doc = run.json();
     EXPECT_EQ(doc["traces"].size(), 1u);
-    ASSERT_EQ(doc["errors"].size(), 4u);
-    EXPECT_EQ(doc["errors"][0]["message"], "File open error");
+    ASSERT_EQ(doc["errors"].size(), 5u);
+    EXPECT_EQ(doc["errors"][0]["message"], "File open error: No such file or directory");
     EXPECT_EQ(doc["errors"][1]["message"], "File data corrupted.");
-    EXPECT_EQ(doc["errors"][2]["message"], "This trace format needs the legacy converter "
-                                           "(Ferrowin), which is not installed.");
+    EXPECT_EQ(doc["errors"][2]["message"],
+              "The file is neither a native (T6) nor an SR-4731 trace file. Other trace formats "
+              "need the legacy converter (Ferrowin), which is not installed.");
+    EXPECT_EQ(doc["errors"][4]["message"], "File open error: Is a directory");
     EXPECT_TRUE(contains(run.err, s.path("missing.trc") + ": File open error"));
     EXPECT_TRUE(contains(run.err, s.path("cut.sor") + ": File data corrupted."));
     EXPECT_TRUE(contains(run.err, s.path("truncated.trc") + ": "));
@@ -104,22 +116,38 @@ TEST(CliAnalyze, FindsTheSimulatedEventsWithTheChosenThresholds) {
     Outcome run = s.varnel({"analyze", "--json", "--loss-threshold", "0.1", trace});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     auto events = run.json()["traces"][0]["events"];
-    ASSERT_GE(events.size(), 3u);
-    EXPECT_NEAR(events[0]["startKM"].get<double>(), 5.0, 0.05);
-    EXPECT_NEAR(events[0]["lossDB"].get<double>(), 0.4, 0.1);
-    EXPECT_EQ(events[1]["typeChar"], "R");
+    ASSERT_GE(events.size(), 4u);
+    EXPECT_EQ(events[0]["typeChar"], "L");
+    EXPECT_NEAR(events[1]["startKM"].get<double>(), 5.0, 0.05);
+    EXPECT_NEAR(events[1]["lossDB"].get<double>(), 0.4, 0.1);
+    EXPECT_EQ(events[2]["typeChar"], "R");
     EXPECT_NEAR(events.back()["startKM"].get<double>(), 20.0, 0.05);
 
     // A loss threshold above the splice's loss leaves it out; the -45 dB
     // connector shows as reflective only once the reflectance threshold is below it.
     Outcome coarse = s.varnel({"analyze", "--json", "--loss-threshold", "1.0", trace});
     ASSERT_EQ(coarse.exitCode, 0) << coarse.err;
-    EXPECT_EQ(coarse.json()["traces"][0]["events"][0]["typeChar"], "E");
+    EXPECT_EQ(coarse.json()["traces"][0]["events"][1]["typeChar"], "E");
     Outcome sensitive = s.varnel(
         {"analyze", "--json", "--loss-threshold", "1.0", "--refl-threshold", "-50", trace});
     ASSERT_EQ(sensitive.exitCode, 0) << sensitive.err;
-    EXPECT_EQ(sensitive.json()["traces"][0]["events"][0]["typeChar"], "R");
-    EXPECT_NEAR(sensitive.json()["traces"][0]["events"][0]["startKM"].get<double>(), 12.0, 0.05);
+    EXPECT_EQ(sensitive.json()["traces"][0]["events"][1]["typeChar"], "R");
+    EXPECT_NEAR(sensitive.json()["traces"][0]["events"][1]["startKM"].get<double>(), 12.0, 0.05);
+}
+
+TEST(CliAnalyze, ThresholdsOutsideThePreferencesRangesAreRefused) {
+    Scratch s;
+    for (const auto& [option, value] :
+         std::vector<std::pair<std::string, std::string>>{{"--loss-threshold", "-5"},
+                                                          {"--loss-threshold", "5.5"},
+                                                          {"--refl-threshold", "-75"},
+                                                          {"--refl-threshold", "-5"},
+                                                          {"--break-threshold", "0.1"},
+                                                          {"--end-at-reflection", "11"},
+                                                          {"--nth-threshold", "-80"}}) {
+        EXPECT_EQ(s.varnel({"analyze", option, value, "x.trc"}).exitCode, 2) << option << value;
+    }
+    EXPECT_NE(s.varnel({"analyze", "--refl-threshold", "45", "x.trc"}).exitCode, 2);
 }
 
 TEST(CliAnalyze, WriteSavesInPlaceAndTheFileReadsBackAnalysed) {

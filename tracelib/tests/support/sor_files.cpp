@@ -100,7 +100,9 @@ std::vector<uint8_t> saveSor(CT6& r, int32_t version) {
 }
 
 std::vector<uint8_t> writeSor(const sor::SorFile& file, std::vector<uint8_t> native) {
-    return sor::writeFile(file, native);
+    sor::WriteExtras extras;
+    extras.native = native;
+    return sor::writeFile(file, extras);
 }
 
 int32_t getI32(const std::vector<uint8_t>& bytes, size_t at) {

@@ -13,13 +13,16 @@ struct StatusText {
 
 const char kNoLegacyConverter[] =
     "This trace format needs the legacy converter (Ferrowin), which is not installed.";
+const char kNotNativeNorSR4731[] = "The file is neither a native (T6) nor an SR-4731 trace file. "
+                                   "Other trace formats need the legacy converter (Ferrowin), "
+                                   "which is not installed.";
 const char kCorrupted[] = "\nFile data corrupted.";
 const char kMemory[] = "Memory allocation error";
 
 constexpr StatusText kReadTexts[] = {
     {T6_FILE_CHECKSUM_MISMATCH, "\nCRC error."},          {T6_FILE_CANNOT_OPEN, kFileOpenErrorText},
     {T6_FILE_INVALID_CONTENT, "\nInvalid trace format."}, {T6_FILE_NO_MEMORY, kMemory},
-    {T6_ERR_NO_LEGACY_CONVERTER, kNoLegacyConverter},
+    {T6_ERR_NO_LEGACY_CONVERTER, kNotNativeNorSR4731},
 };
 
 constexpr StatusText kWriteTexts[] = {

@@ -25,7 +25,8 @@ TEST(TraceMessages, EveryStatusHasTheViewersText) {
     EXPECT_EQ(traceReadFailureText(1), "\nFile data corrupted.");
     EXPECT_EQ(traceReadFailureText(8), "\nFile data corrupted.");
     EXPECT_EQ(traceReadFailureText(T6_ERR_NO_LEGACY_CONVERTER),
-              "This trace format needs the legacy converter (Ferrowin), which is not installed.");
+              "The file is neither a native (T6) nor an SR-4731 trace file. Other trace formats "
+              "need the legacy converter (Ferrowin), which is not installed.");
     EXPECT_EQ(traceWriteFailureText(5), "\nCan't save since format can not be written.\n\nUse a "
                                         "format which can be written.");
     EXPECT_EQ(traceWriteFailureText(9), "File open error \n");
