@@ -3,127 +3,79 @@
 #include "status_text.h"
 #include "text.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <array>
-#include <string_view>
-#include <vector>
+#include "core/platform/file_access.h"
+#include "core/trace/trace_formats.h"
+#include "core/trace/trace_messages.h"
 
 namespace varnel::cli {
 
 namespace {
 
-struct TraceFormat {
-    std::u16string_view typeName;
-    std::u16string_view saveName; // empty: cannot be written
+struct FormatChoice {
+    std::u16string_view name;
+    int32_t code;
 };
 
-constexpr int32_t kNativeIndex = 14;
-
-constexpr std::array<TraceFormat, 16> kTraceFormats = {{
-    {u"?", u""},
-    {u"T1", u""},
-    {u"T2", u""},
-    {u"T3", u""},
-    {u"T4", u"T4"},
-    {u"T5", u"T5"},
-    {u"GR196", u"GR196"},
-    {u"Anritsu", u""},
-    {u"TEK WFM", u"TEK WFM"},
-    {u"R90", u"R90"},
-    {u"R90 Min", u"R90 Min"},
-    {u"R90 Max", u"R90 Max"},
-    {u"ZQ4100", u""},
-    {u"ZQ3100", u""},
-    {u"T6", u"T6"},
-    {u"SR4731", u"SR4731"},
-}};
-
-struct RepairText {
-    int32_t bit;
-    const char* text;
+constexpr FormatChoice kFormatChoices[] = {
+    {u"T6", 9},      {u"SR4731", 10}, {u"GR196", 4},   {u"Bellcore", 4},
+    {u"T5", 2},      {u"T4", 3},      {u"TEK WFM", 5}, {u"R90", orvane::kChoiceR90},
+    {u"R90 Min", 7}, {u"R90 Max", 8},
 };
-
-constexpr RepairText kRepairTexts[] = {
-    {T6_READ_EVENTS_OFF_TRACE, "key events that lie off the trace were left out."},
-    {T6_READ_MARKERS_OFF_TRACE, "event markers that lie off the trace were ignored."},
-    {T6_READ_OFFSET_OFF_TRACE, "an offset that puts 0 km off the trace was ignored."},
-};
-
-constexpr double kLowestIOR = 1.3;
-constexpr double kHighestIOR = 1.7;
 
 } // namespace
 
-int32_t traceFormatIndex(const CT6& record) {
-    char16_t type[kTextRoom] = {};
-    record.GetTraceType(type);
-    std::u16string_view name(type);
-    for (size_t i = 1; i < kTraceFormats.size(); ++i)
-        if (kTraceFormats[i].typeName == name) return static_cast<int32_t>(i);
-    return kNativeIndex;
-}
-
-std::u16string saveFormatName(int32_t formatIndex) {
-    if (formatIndex < 0 || formatIndex >= static_cast<int32_t>(kTraceFormats.size())) return {};
-    return std::u16string(kTraceFormats[static_cast<size_t>(formatIndex)].saveName);
-}
-
-std::vector<std::string> readRepairTexts(int32_t repairs) {
-    std::vector<std::string> texts;
-    for (const RepairText& r : kRepairTexts)
-        if (repairs & r.bit) texts.emplace_back(r.text);
-    return texts;
-}
-
-bool openTrace(const std::string& path, CT6& record, Diagnostics& diagnostics) {
-    int32_t status = record.DecompFile(toUtf16(path).c_str(), 0);
-    if (status != T6_FILE_OK) {
-        std::string message = readFailureText(status);
-        const std::string reason = status == T6_FILE_CANNOT_OPEN ? openFailureReason(path) : "";
+orvane::PromptAnswer DiagnosticsPrompts::ask(const orvane::Prompt& prompt) {
+    std::string message = collapseBlanks(prompt.text);
+    // A terminal user also wants to know why the file could not be opened.
+    if (prompt.failure && message == readFailureText(T6_FILE_CANNOT_OPEN)) {
+        const std::string reason = openFailureReason(m_path);
         if (!reason.empty()) message += ": " + reason;
-        diagnostics.error(path, message);
-        return false;
     }
-    for (const std::string& text : readRepairTexts(record.GetReadRepairs()))
-        diagnostics.warning(path, text);
-    // The index is made legal first: the attenuation is per kilometre.
-    const double ior = record.SpanGetIOR(0);
-    if (ior < kLowestIOR || ior > kHighestIOR) {
-        diagnostics.warning(path, collapseBlanks("illegal trace Index of Refraction.\nWill set to "
-                                                 "a legal value and continue."));
-        record.SpanSetIOR(0, std::clamp(ior, kLowestIOR, kHighestIOR));
-        record.SpanCalculate();
-    }
-    if (record.GetCalcAtn() == 0) record.CalcAtn();
+    m_diagnostics.add({m_path, message, !prompt.failure});
+    return prompt.defaultAnswer;
+}
+
+int32_t saveChoiceCode(std::u16string_view formatName) {
+    for (const FormatChoice& choice : kFormatChoices)
+        if (choice.name == formatName) return choice.code;
+    return 0;
+}
+
+bool openTrace(const std::string& path, orvane::CTraceDoc& document, Diagnostics& diagnostics) {
+    DiagnosticsPrompts prompts(diagnostics, path);
+    orvane::ScopedPrompts installed(prompts);
+    if (!document.OnOpenDocument(path)) return false;
+    document.setPath(path);
+    document.setModified(false);
     return true;
 }
 
-bool isWriteDenied(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return false;
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
-    return ::access(path.c_str(), W_OK) != 0;
-}
-
-bool saveTrace(CT6& record, const std::string& path, const std::u16string& formatName,
+bool saveTrace(orvane::CTraceDoc& document, const std::string& path, int32_t choiceCode,
                Diagnostics& diagnostics) {
-    if (isWriteDenied(path)) {
-        diagnostics.error(path, accessDeniedText(path));
+    DiagnosticsPrompts prompts(diagnostics, path);
+    orvane::ScopedPrompts installed(prompts);
+    document.SelectSaveFormat(choiceCode);
+    return document.OnSaveDocument(path);
+}
+
+bool saveNewRecord(CT6& record, const std::string& path, const std::u16string& formatName,
+                   Diagnostics& diagnostics) {
+    if (orvane::isReadOnlyFile(path)) {
+        diagnostics.error(path, orvane::accessDeniedText(path));
         return false;
     }
-    if (formatName.empty()) {
-        diagnostics.error(path, writeFailureText(T6_FILE_INVALID_CONTENT));
-        return false;
-    }
-    int32_t status = record.FileSaveAs(toUtf16(path).c_str(), formatName.c_str(), 0, 1);
-    if (status != T6_FILE_OK) {
-        diagnostics.error(path, writeFailureText(status));
+    const int32_t status = record.FileSaveAs(toUtf16(path).c_str(), formatName.c_str(), 0, 1);
+    if (status != 0) {
+        diagnostics.error(path, collapseBlanks(orvane::traceWriteFailureText(status)));
         return false;
     }
     return true;
+}
+
+bool saveTraceInPlace(orvane::CTraceDoc& document, Diagnostics& diagnostics) {
+    DiagnosticsPrompts prompts(diagnostics, document.path());
+    orvane::ScopedPrompts installed(prompts);
+    return document.Save();
 }
 
 } // namespace varnel::cli

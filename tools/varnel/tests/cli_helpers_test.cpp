@@ -5,6 +5,8 @@
 #include "text.h"
 #include "trace_io.h"
 
+#include "core/trace/trace_messages.h"
+
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -48,12 +50,12 @@ TEST(CliStatusText, EveryStatusHasItsMessage) {
 }
 
 TEST(CliStatusText, EveryReadRepairIsWarnedOf) {
-    EXPECT_TRUE(readRepairTexts(0).empty());
-    const auto all = readRepairTexts(T6_READ_EVENTS_OFF_TRACE | T6_READ_MARKERS_OFF_TRACE |
+    EXPECT_TRUE(orvane::traceReadRepairTexts(0).empty());
+    const auto all = orvane::traceReadRepairTexts(T6_READ_EVENTS_OFF_TRACE | T6_READ_MARKERS_OFF_TRACE |
                                      T6_READ_OFFSET_OFF_TRACE);
     ASSERT_EQ(all.size(), 3u);
     EXPECT_EQ(all[0], "key events that lie off the trace were left out.");
-    EXPECT_EQ(readRepairTexts(T6_READ_OFFSET_OFF_TRACE),
+    EXPECT_EQ(orvane::traceReadRepairTexts(T6_READ_OFFSET_OFF_TRACE),
               std::vector<std::string>{"an offset that puts 0 km off the trace was ignored."});
 }
 
