@@ -9,6 +9,8 @@
 #include "core/trace/trace_export.h"
 #include "core/trace/trace_messages.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
