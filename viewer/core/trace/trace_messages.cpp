@@ -30,6 +30,7 @@ constexpr StatusText kWriteTexts[] = {
     {T6_FILE_INVALID_CONTENT,
      "\nCan't save since format can not be written.\n\nUse a format which can be written."},
     {T6_FILE_NO_MEMORY, kMemory},
+    {T6_FILE_SHORT_WRITE, kFileWriteErrorText}, // a full disk, not a damaged trace
     {T6_ERR_NO_LEGACY_CONVERTER, kNoLegacyConverter},
 };
 
