@@ -31,7 +31,7 @@ TEST(TraceMessages, EveryStatusHasTheViewersText) {
                                         "format which can be written.");
     EXPECT_EQ(traceWriteFailureText(9), "File open error \n");
     EXPECT_EQ(traceWriteFailureText(7), "\nFile data corrupted.");
-    EXPECT_EQ(traceWriteFailureText(10), "\nFile data corrupted.");
+    EXPECT_EQ(traceWriteFailureText(T6_FILE_SHORT_WRITE), "File write error.");
 }
 
 TEST_F(TraceDocTest, FailedLoadsTellThePathAndTheirMessageOnce) {
