@@ -62,8 +62,14 @@ bool openTrace(const std::string& path, CT6& record, Diagnostics& diagnostics) {
     int32_t status = record.DecompFile(toUtf16(path).c_str(), 0);
     if (status != T6_FILE_OK) {
         std::string message = readFailureText(status);
-        const std::string reason = status == T6_FILE_CANNOT_OPEN ? openFailureReason(path) : "";
-        if (!reason.empty()) message += ": " + reason;
+        if (status == T6_FILE_CANNOT_OPEN) {
+            const std::string reason = openFailureReason(path);
+            if (!reason.empty()) message += ": " + reason;
+        }
+        if (status == T6_FILE_DAMAGED) {
+            const std::string where = damageWhere(path);
+            if (!where.empty()) message += " " + where;
+        }
         diagnostics.error(path, message);
         return false;
     }
