@@ -189,7 +189,7 @@ int main(int argc, char** argv) {
         const FibreDescription fibre = randomFibre(rng);
         const SimulatedFibre truth = simulateFibre(fibre, record);
         if (figures.verbose) printFibre(n, fibre);
-        if (record.FAS() != 0) continue;
+        if (record.FAS() != T6_FAS_DONE) continue;
         ++figures.fibres;
         if (record.GetNoiseFloorDP() <= 0) ++figures.noiseFloorMissing;
         const int32_t missedBefore = figures.missed;

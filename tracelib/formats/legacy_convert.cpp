@@ -4,9 +4,9 @@
 #include <varnel/t5_struct.h>
 #include <varnel/varnel.h>
 
-#include "formats/ferrowin.h"
 #include "formats/legacy_t5.h"
 #include "record/event_element.h"
+#include "record/ferrowin.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,9 +4,9 @@
 #include <varnel/t5_struct.h>
 #include <varnel/varnel.h>
 
-#include "formats/ferrowin.h"
-#include "formats/file_io.h"
 #include "formats/legacy_t5.h"
+#include "record/ferrowin.h"
+#include <varnel/file_io.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -62,11 +62,6 @@ bool resizeOutput(std::vector<uint8_t>& buffer, size_t bytes) {
 }
 
 } // namespace
-
-void CT6::releaseT5Struct() {
-    varnel::legacy::releaseStructure(m_t5.structure);
-    m_t5.structure = nullptr;
-}
 
 int32_t CT6::DecompLegacy(const char16_t* path, const uint8_t* bytes, int32_t length) {
     if (!bytes || length <= 0) return T6_FILE_DAMAGED; // nothing any converter could read

@@ -1,10 +1,5 @@
 #include "formats/legacy_t5.h"
 
-#include "formats/ferrowin.h"
-
-#include <varnel/varnel.h>
-
-#include <cstring>
 #include <string_view>
 
 namespace varnel::legacy {
@@ -26,24 +21,6 @@ int32_t traceKindFromName(const char16_t* name) {
     for (int32_t kind = 1; kind < kKindCount; ++kind)
         if (wanted == kKindNames[kind]) return kind;
     return 0;
-}
-
-T5Struct* newStructure() {
-    void* memory = T6Malloc(T5_STRUCT_BYTES);
-    if (memory) std::memset(memory, 0, T5_STRUCT_BYTES);
-    return static_cast<T5Struct*>(memory);
-}
-
-void releaseInner(T5Struct* structure) {
-    if (!structure || !structure->inner) return;
-    ferrowin::release(structure->inner);
-    structure->inner = nullptr;
-    structure->innerBytes = 0;
-}
-
-void releaseStructure(void* structure) {
-    releaseInner(static_cast<T5Struct*>(structure));
-    T6Free(structure);
 }
 
 } // namespace varnel::legacy

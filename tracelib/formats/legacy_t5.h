@@ -1,6 +1,8 @@
-// Internal helpers of the legacy T5 route: the trace-kind names and the
-// lifetime of a T5 structure (varnel/t5_struct.h).
+// Internal helpers of the legacy T5 route: the trace-kind names; the
+// structure's lifetime is the record's (record/t5_structure.h).
 #pragma once
+
+#include "record/t5_structure.h"
 
 #include <varnel/t5_struct.h>
 
@@ -16,14 +18,5 @@ const char16_t* traceKindName(int32_t kind);
 
 // The kind of a trace-type name; 0 for a name that is none of them.
 int32_t traceKindFromName(const char16_t* name);
-
-// A new zero-filled structure (T6Malloc), or null when memory runs out.
-T5Struct* newStructure();
-
-// Releases the structure's inner buffer through the converter and clears it.
-void releaseInner(T5Struct* structure);
-
-// Releases the inner buffer, then the structure itself (T6Free).
-void releaseStructure(void* structure);
 
 } // namespace varnel::legacy

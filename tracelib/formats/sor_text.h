@@ -12,11 +12,6 @@ namespace varnel::sor {
 // Longest string the reader keeps, in characters.
 inline constexpr size_t kMaxTextChars = 96;
 
-bool isValidUtf8(std::string_view bytes);
-
-// Decodes as described above, without cutting or trimming.
-std::u16string decodeText(std::string_view bytes);
-
 // The form in which file strings enter the record: decoded, cut to 96
 // characters, trailing blanks removed.
 std::u16string fileTextToWide(std::string_view bytes);

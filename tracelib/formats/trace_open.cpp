@@ -1,8 +1,8 @@
 // Opening a trace file of any format: read it whole, recognise it, decode it.
 #include <varnel/varnel.h>
 
-#include "formats/file_io.h"
 #include "formats/sor_parse.h"
+#include <varnel/file_io.h>
 
 #include <span>
 #include <vector>

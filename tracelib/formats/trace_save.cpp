@@ -1,8 +1,8 @@
 // Saving a record under a format name: encode it, then replace the file.
 #include <varnel/varnel.h>
 
-#include "formats/file_io.h"
 #include "record/wide_text.h"
+#include <varnel/file_io.h>
 
 #include <functional>
 #include <new>

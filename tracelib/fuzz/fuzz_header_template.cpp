@@ -19,9 +19,9 @@ void check(bool ok) {
 
 void checkParse(const TemplateParse& parse) {
     check(parse.status == kHdrOK ||
-          (parse.status >= kHdrFieldCut && parse.status <= kHdrEmptyTemplate));
+          (parse.status >= T6_HDR_FIELD_CUT && parse.status <= T6_HDR_EMPTY_TEMPLATE));
     check(parse.fields.size() <= static_cast<size_t>(kHdrMaxFields));
-    check(parse.fields.empty() == (parse.status == kHdrEmptyTemplate));
+    check(parse.fields.empty() == (parse.status == T6_HDR_EMPTY_TEMPLATE));
     for (const TemplateField& f : parse.fields) {
         check(f.page < kHdrMaxPages && f.line < kHdrLinesPerPage);
         check(f.length > 0 && f.column + f.length <= kHdrColumns);

@@ -1,9 +1,9 @@
 // Reading print-information files record by record. A file is untrusted: a
 // record is loaded only when the file holds all of its claimed bytes, and
 // values are read only from inside the loaded payload.
+#include <varnel/file_io.h>
 #include <varnel/varnel.h>
 
-#include "printinfo/file_names.h"
 #include "printinfo/pif_buffer.h"
 #include "printinfo/pif_format.h"
 #include "printinfo/pif_settings.h"
@@ -89,7 +89,7 @@ int32_t T6PIFInInit(const char* path) {
     Reader& in = reader();
     in.close();
     in.unload();
-    in.file = std::fopen(varnel::localPathFrom8Bit(path).c_str(), "rb");
+    in.file = std::fopen(varnel::systemPathFrom8Bit(path ? path : "").c_str(), "rb");
     if (!in.file) return kCannotOpen;
     if (std::fseek(in.file, 0, SEEK_END) != 0) return kBadSignatureOrShortRead;
     in.fileBytes = std::ftell(in.file);

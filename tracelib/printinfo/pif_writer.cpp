@@ -1,10 +1,10 @@
 // Writing print-information files, one record per call.
 #include <varnel/varnel.h>
 
-#include "formats/file_io.h"
 #include "printinfo/pif_buffer.h"
 #include "printinfo/pif_format.h"
 #include "printinfo/pif_settings.h"
+#include <varnel/file_io.h>
 
 #include <algorithm>
 #include <cstdint>

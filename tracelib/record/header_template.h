@@ -14,6 +14,8 @@
 //   anything else         a label (kind 0) up to the next marker or line end
 #pragma once
 
+#include <varnel/codes.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -37,10 +39,6 @@ inline constexpr int32_t kHdrKindLastAuto = 19;
 
 // Template parse statuses.
 inline constexpr int32_t kHdrOK = 0;
-inline constexpr int32_t kHdrFieldCut = 1001; // a field was cut at column 50
-inline constexpr int32_t kHdrTooManyPages = 1002;
-inline constexpr int32_t kHdrTooManyFields = 1003;
-inline constexpr int32_t kHdrEmptyTemplate = 1004;
 
 // One field as the template lays it out. Marker fields carry no text (the
 // record fills them with blanks); labels carry their characters, already cut

@@ -24,7 +24,7 @@ public:
     TemplateParse run() {
         while (pos_ < text_.size() && !stopped_)
             step();
-        if (parse_.fields.empty()) parse_.status = kHdrEmptyTemplate;
+        if (parse_.fields.empty()) parse_.status = T6_HDR_EMPTY_TEMPLATE;
         return std::move(parse_);
     }
 
@@ -128,17 +128,17 @@ private:
     }
 
     void emit(int32_t kind, size_t width, std::u16string label) {
-        if (page_ >= kHdrMaxPages) return stop(kHdrTooManyPages);
+        if (page_ >= kHdrMaxPages) return stop(T6_HDR_TOO_MANY_PAGES);
         size_t start = column_;
         column_ += width;
         if (column_ > static_cast<size_t>(kHdrColumns)) {
             width = start < static_cast<size_t>(kHdrColumns) ? kHdrColumns - start : 0;
             column_ = kHdrColumns;
-            parse_.status = kHdrFieldCut;
+            parse_.status = T6_HDR_FIELD_CUT;
         }
         if (width == 0) return;
         if (parse_.fields.size() == static_cast<size_t>(kHdrMaxFields)) {
-            return stop(kHdrTooManyFields);
+            return stop(T6_HDR_TOO_MANY_FIELDS);
         }
         if (label.size() > width) label.resize(width);
         parse_.fields.push_back({static_cast<uint8_t>(page_), static_cast<uint8_t>(line_),

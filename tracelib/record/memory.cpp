@@ -1,9 +1,9 @@
 // Allocation through the library, so callers can release what it handed out.
 #include <varnel/varnel.h>
 
-#include <cstdlib>
+#include "record/ferrowin.h"
 
-#include "formats/ferrowin.h"
+#include <cstdlib>
 
 void* T6Malloc(int32_t bytes) {
     return bytes < 0 ? nullptr : std::malloc(bytes ? bytes : 1);

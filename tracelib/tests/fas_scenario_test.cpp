@@ -45,7 +45,7 @@ sim::FibreDescription cleanFibre() {
 TEST_F(FasScenario, CleanFibreFindsEveryEventWhereItIs) {
     CT6 record;
     const sim::SimulatedFibre truth = sim::simulateFibre(cleanFibre(), record);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
 
     ASSERT_GE(record.EVCount(), 6);
     EXPECT_EQ(record.EVGetType(0), T6_EVENT_LAUNCH);
@@ -80,7 +80,7 @@ TEST_F(FasScenario, RunStoresAttenuationSettingsAndMarks) {
     sim::simulateFibre(cleanFibre(), record);
     record.SetTraceTemplate(1);
     record.ClearAllModFlags();
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
 
     EXPECT_NEAR(record.GetCalcAtn(), 0.33, 0.02);
     EXPECT_NEAR(record.GetLaunchIntercept(), 26.0, 0.1);
@@ -98,10 +98,10 @@ TEST_F(FasScenario, RunStoresAttenuationSettingsAndMarks) {
 TEST_F(FasScenario, RepeatedRunsGiveTheSameTable) {
     CT6 record;
     sim::simulateFibre(cleanFibre(), record);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     std::vector<uint8_t> first(static_cast<size_t>(record.EVCount() * record.EVSizeElement()));
     record.EVCopy(first.data());
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     std::vector<uint8_t> second(static_cast<size_t>(record.EVCount() * record.EVSizeElement()));
     record.EVCopy(second.data());
     EXPECT_EQ(first, second);
@@ -113,7 +113,7 @@ TEST_F(FasScenario, FibreFadingIntoTheNoiseEndsThereAsQuestionable) {
     fibre.endReflectanceDB = 0.0;
     CT6 record;
     sim::simulateFibre(fibre, record);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     ASSERT_EQ(record.EVCount(), 2);
     EXPECT_EQ(record.EVGetType(0), T6_EVENT_LAUNCH);
     EXPECT_EQ(record.EVGetType(1), T6_EVENT_END);
@@ -129,7 +129,7 @@ TEST_F(FasScenario, TraceThatNeverReachesTheNoiseEndsAtTheLastPoint) {
     fibre.events = {{5.0, 0.3, 0.0}};
     CT6 record;
     sim::simulateFibre(fibre, record);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     ASSERT_LT(record.GetNoiseFloorDP(), 0);
     const int32_t end = lastIndex(record);
     EXPECT_EQ(record.EVGetType(end), T6_EVENT_END);
@@ -144,7 +144,7 @@ TEST_F(FasScenario, CloseNeighboursUseShortSpanLoss) {
     fibre.events = {{3.0, 0.3, 0.0}, {3.010, 0.3, -45.0}};
     CT6 record;
     sim::simulateFibre(fibre, record);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     const int32_t i = eventNear(record, 3.0, 0.005);
     ASSERT_GE(i, 1);
     EXPECT_EQ(record.EVGetLossMode(i), T6_LOSS_2POINT_ATN_COR);
@@ -155,7 +155,7 @@ TEST_F(FasScenario, IsolatedSpliceStoresItsLeastSquaresSegments) {
     fibre.events = {{5.0, 0.3, 0.0}};
     CT6 record;
     sim::simulateFibre(fibre, record);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     const int32_t i = eventNear(record, 5.0);
     ASSERT_GE(i, 1);
     EXPECT_EQ(record.EVGetLossMode(i), T6_LOSS_SPLICE);
@@ -176,7 +176,7 @@ TEST_F(FasScenario, LaunchCableConnectorIsFound) {
     fibre.events = {{1.0, 0.4, -48.0}, {4.0, 0.2, 0.0}};
     CT6 record;
     sim::simulateFibre(fibre, record);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     const int32_t connector = eventNear(record, 1.0);
     ASSERT_GE(connector, 1);
     EXPECT_EQ(record.EVGetType(connector), T6_EVENT_REFLECTIVE);
@@ -211,7 +211,7 @@ sim::FibreDescription twoBreaks() {
 TEST_F(FasScenario, FirstBreakEndsTheFibreByDefault) {
     CT6 record;
     sim::simulateFibre(twoBreaks(), record);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     const int32_t end = lastIndex(record);
     EXPECT_EQ(record.EVGetType(end), T6_EVENT_END);
     EXPECT_NEAR(record.EVGetStartKM(end), 3.0, 0.02);
@@ -223,7 +223,7 @@ TEST_F(FasScenario, SecondBreakEndsTheFibreWhenTwoAreAsked) {
     T6SetFASParms(0.03, -40.0, 3.0, 2, 0, -40.0);
     CT6 record;
     sim::simulateFibre(twoBreaks(), record);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     const int32_t first = eventNear(record, 3.0);
     ASSERT_GE(first, 1);
     EXPECT_NE(record.EVGetType(first), T6_EVENT_END);
@@ -243,7 +243,7 @@ TEST_F(FasScenario, ThirdStrongReflectionEndsTheFibre) {
                     {10.0, 0.3, 0.0}};
     CT6 record;
     sim::simulateFibre(fibre, record);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     const int32_t end = lastIndex(record);
     EXPECT_NEAR(record.EVGetStartKM(end), 8.0, 0.02);
     EXPECT_EQ(record.EVGetType(end), T6_EVENT_END);
@@ -256,7 +256,7 @@ TEST_F(FasScenario, GainerKeepsItsNegativeLoss) {
     fibre.events = {{4.0, -0.15, 0.0}};
     CT6 record;
     sim::simulateFibre(fibre, record);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     const int32_t i = eventNear(record, 4.0);
     ASSERT_GE(i, 1);
     EXPECT_NEAR(record.EVGetLoss(i), -0.15, 0.05);
@@ -268,7 +268,7 @@ TEST_F(FasScenario, SpliceBelowTheLossThresholdIsNotKept) {
     fibre.events = {{4.0, 0.02, 0.0}};
     CT6 record;
     sim::simulateFibre(fibre, record);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     EXPECT_EQ(eventNear(record, 4.0, 0.05), -1);
     EXPECT_EQ(record.EVCount(), 2); // launch and end
 }
@@ -283,7 +283,7 @@ TEST_F(FasScenario, LinearDataIsRefusedAndTheTableKept) {
     std::vector<uint8_t> before(static_cast<size_t>(count * record.EVSizeElement()));
     record.EVCopy(before.data());
     record.ClearAllModFlags();
-    EXPECT_EQ(record.FAS(), 2);
+    EXPECT_EQ(record.FAS(), T6_FAS_LINEAR_POINTS);
     ASSERT_EQ(record.EVCount(), count);
     std::vector<uint8_t> after(before.size());
     record.EVCopy(after.data());
@@ -297,7 +297,7 @@ TEST_F(FasScenario, FlatTraceGivesLaunchAndEnd) {
     const std::vector<uint16_t> flat(static_cast<size_t>(record.DPOCount()), 12000);
     record.DPOSetDPO(0, record.DPOCount(), flat.data());
     record.DPWSetup(0);
-    ASSERT_EQ(record.FAS(), 0);
+    ASSERT_EQ(record.FAS(), T6_FAS_DONE);
     ASSERT_GE(record.EVCount(), 2);
     EXPECT_EQ(record.EVGetType(0), T6_EVENT_LAUNCH);
     EXPECT_EQ(record.EVGetType(lastIndex(record)), T6_EVENT_END);
@@ -305,7 +305,7 @@ TEST_F(FasScenario, FlatTraceGivesLaunchAndEnd) {
 
 TEST_F(FasScenario, EmptyRecordIsRefused) {
     CT6 record;
-    EXPECT_EQ(record.FAS(), 3);
+    EXPECT_EQ(record.FAS(), T6_FAS_NO_TRACE);
     EXPECT_EQ(record.EVCount(), 0);
 }
 

@@ -168,13 +168,13 @@ TEST(HeaderTemplateTokens, NineteenthLineFeedStartsANewPage) {
 
 TEST(HeaderTemplateTokens, FieldsAreCutAtColumnFifty) {
     TemplateParse p = parse(std::u16string(60, u'@'));
-    EXPECT_EQ(p.status, kHdrFieldCut);
+    EXPECT_EQ(p.status, T6_HDR_FIELD_CUT);
     ASSERT_EQ(p.fields.size(), 1u);
     expectLayout(p.fields[0], {0, 0, 0, 50, kHdrKindAt});
 
     std::u16string longLabel(45, u'x');
     TemplateParse q = parse(longLabel + u"<CID    >$$\nok");
-    EXPECT_EQ(q.status, kHdrFieldCut);
+    EXPECT_EQ(q.status, T6_HDR_FIELD_CUT);
     ASSERT_EQ(q.fields.size(), 3u);
     expectLayout(q.fields[1], {0, 0, 45, 5, 3});
     // The '$' run starts at column 50 and is dropped.
@@ -183,7 +183,7 @@ TEST(HeaderTemplateTokens, FieldsAreCutAtColumnFifty) {
 
 TEST(HeaderTemplateTokens, LabelKeepsOnlyWhatFitsTheLine) {
     TemplateParse p = parse(u"ab" + std::u16string(200, u'z'));
-    EXPECT_EQ(p.status, kHdrFieldCut);
+    EXPECT_EQ(p.status, T6_HDR_FIELD_CUT);
     ASSERT_EQ(p.fields.size(), 1u);
     EXPECT_EQ(p.fields[0].length, 50);
     EXPECT_EQ(p.fields[0].label, u"ab" + std::u16string(48, u'z'));
@@ -194,7 +194,7 @@ TEST(HeaderTemplateTokens, TwentyFirstPageStopsParsing) {
     for (int i = 0; i < 21; ++i)
         text += u"P\f";
     TemplateParse p = parse(text);
-    EXPECT_EQ(p.status, kHdrTooManyPages);
+    EXPECT_EQ(p.status, T6_HDR_TOO_MANY_PAGES);
     ASSERT_EQ(p.fields.size(), 20u);
     EXPECT_EQ(p.fields.back().page, 19);
 
@@ -208,7 +208,7 @@ TEST(HeaderTemplateTokens, FieldsBeyond288StopParsing) {
     for (int i = 0; i < 150; ++i)
         text += u"a$\n";
     TemplateParse p = parse(text);
-    EXPECT_EQ(p.status, kHdrTooManyFields);
+    EXPECT_EQ(p.status, T6_HDR_TOO_MANY_FIELDS);
     EXPECT_EQ(p.fields.size(), 288u);
 }
 
@@ -216,13 +216,13 @@ TEST(HeaderTemplateTokens, LaterStopOutranksAnEarlierCut) {
     std::u16string text = std::u16string(51, u'$') + u"\n";
     for (int i = 0; i < 300; ++i)
         text += u"$\n";
-    EXPECT_EQ(parse(text).status, kHdrTooManyFields);
+    EXPECT_EQ(parse(text).status, T6_HDR_TOO_MANY_FIELDS);
 }
 
 TEST(HeaderTemplateTokens, NothingToShowIsAnEmptyTemplate) {
     for (std::u16string_view text : {u"", u"\r\n\f\n.P\n"}) {
         TemplateParse p = parse(text);
-        EXPECT_EQ(p.status, kHdrEmptyTemplate);
+        EXPECT_EQ(p.status, T6_HDR_EMPTY_TEMPLATE);
         EXPECT_TRUE(p.fields.empty());
     }
     // Fields only past the last page: stopped, and still nothing was made.
@@ -230,7 +230,7 @@ TEST(HeaderTemplateTokens, NothingToShowIsAnEmptyTemplate) {
     for (int i = 0; i < 25; ++i)
         pagesOnly += u"\n\f";
     pagesOnly += u"X";
-    EXPECT_EQ(parse(pagesOnly).status, kHdrEmptyTemplate);
+    EXPECT_EQ(parse(pagesOnly).status, T6_HDR_EMPTY_TEMPLATE);
     // A lone tab is a one-column label.
     EXPECT_EQ(parse(u"\f.P\t").fields.size(), 1u);
 }
@@ -253,7 +253,7 @@ TEST(HeaderTemplateParse, SameFieldsFromEveryEncoding) {
 TEST(HeaderTemplateParse, MegabytesOfAtSignsGiveOneCutField) {
     std::vector<uint8_t> bytes(4 << 20, '@');
     TemplateParse p = parseHeaderTemplate(bytes.data(), bytes.size());
-    EXPECT_EQ(p.status, kHdrFieldCut);
+    EXPECT_EQ(p.status, T6_HDR_FIELD_CUT);
     ASSERT_EQ(p.fields.size(), 1u);
     EXPECT_EQ(p.fields[0].length, 50);
 }

@@ -1,7 +1,7 @@
 #include "support/converter_double.h"
 
-#include "formats/ferrowin.h"
 #include "formats/legacy_t5.h"
+#include "record/ferrowin.h"
 
 #include <gtest/gtest.h>
 

@@ -278,7 +278,7 @@ TEST_F(LegacyRoute, WithoutTheConverterEveryEntryPointSaysSo) {
 class LegacyFiles : public LegacyRoute {
 protected:
     std::vector<uint8_t> saveAs(const char16_t* format) {
-        EXPECT_EQ(source.FileSaveAs(file.widePath().c_str(), format, 0, 0), 0);
+        EXPECT_EQ(source.FileSaveAs(file.widePath().c_str(), format, 0, 0), T6_FILE_OK);
         return file.read();
     }
     ScratchFile file{"legacy.trc"};
@@ -290,7 +290,7 @@ TEST_F(LegacyFiles, SavedAndOpenedThroughTheConverter) {
     EXPECT_EQ(std::memcmp(bytes.data(), "TOY5", 4), 0);
 
     CT6 opened;
-    ASSERT_EQ(opened.DecompFile(file.widePath().c_str(), 0), 0);
+    ASSERT_EQ(opened.DecompFile(file.widePath().c_str(), 0), T6_FILE_OK);
     char16_t buf[160];
     EXPECT_EQ(text(opened.GetTraceType(buf)), u"T5");
     EXPECT_NE(opened.GetPtrT5Struct(), nullptr);
@@ -311,8 +311,8 @@ TEST_F(LegacyFiles, GR196GoesThroughTheConverterOnlyWithAnAttachedStructure) {
 
     saveAs(u"T5");
     CT6 opened;
-    ASSERT_EQ(opened.DecompFile(file.widePath().c_str(), 0), 0);
-    ASSERT_EQ(opened.FileSaveAs(file.widePath().c_str(), u"GR196", 0, 0), 0);
+    ASSERT_EQ(opened.DecompFile(file.widePath().c_str(), 0), T6_FILE_OK);
+    ASSERT_EQ(opened.FileSaveAs(file.widePath().c_str(), u"GR196", 0, 0), T6_FILE_OK);
     std::vector<uint8_t> routed = file.read();
     ASSERT_GE(routed.size(), kToyFieldsAt);
     EXPECT_EQ(std::memcmp(routed.data(), "TOY5", 4), 0);

@@ -1,4 +1,4 @@
-#include "formats/file_io.h"
+#include <varnel/file_io.h>
 
 #include <varnel/codes.h>
 

@@ -76,10 +76,10 @@ TEST_F(SorFiles, SaveAsAndOpenBothIssues) {
     for (const Case& c : {Case{u"SR4731", 200, u"SR4731"}, Case{u"Bellcore", 100, u"GR196"},
                           Case{u"GR196", 100, u"GR196"}}) {
         CT6 r = simulatedRecord();
-        ASSERT_EQ(r.FileSaveAs(at("a.sor").c_str(), c.format, 0, 0), 0);
+        ASSERT_EQ(r.FileSaveAs(at("a.sor").c_str(), c.format, 0, 0), T6_FILE_OK);
         EXPECT_EQ(getU16(get("a.sor"), 4), c.revision);
         CT6 back;
-        ASSERT_EQ(back.DecompFile(at("a.sor").c_str(), 0), 0);
+        ASSERT_EQ(back.DecompFile(at("a.sor").c_str(), 0), T6_FILE_OK);
         EXPECT_EQ(traceType(back), c.readAs);
         EXPECT_TRUE(back.IsTraceRecalled());
         EXPECT_FALSE(back.IsModFlagSet(0xFFFFFFFF));
@@ -103,7 +103,7 @@ TEST_F(SorFiles, IssueOneWithKvrParamsGoesToTheLegacyRoute) {
 
     putU16(bytes, 4, 200); // the same file as issue 2 is ours to read
     put("kvr2.sor", bytes);
-    ASSERT_EQ(r.DecompFile(at("kvr2.sor").c_str(), 0), 0);
+    ASSERT_EQ(r.DecompFile(at("kvr2.sor").c_str(), 0), T6_FILE_OK);
     EXPECT_EQ(traceType(r), u"SR4731");
 }
 
@@ -112,9 +112,9 @@ TEST_F(SorFiles, DamagedFilesOpenWithStatus8) {
     f.fxd.groupIndex = 0;
     put("bad.sor", writeSor(f));
     CT6 r;
-    EXPECT_EQ(r.DecompFile(at("bad.sor").c_str(), 0), 8);
+    EXPECT_EQ(r.DecompFile(at("bad.sor").c_str(), 0), T6_FILE_DAMAGED);
     auto cut = writeSor(fullSorFile(2));
     cut.resize(cut.size() - 1);
     put("cut.sor", cut);
-    EXPECT_EQ(r.DecompFile(at("cut.sor").c_str(), 0), 8);
+    EXPECT_EQ(r.DecompFile(at("cut.sor").c_str(), 0), T6_FILE_DAMAGED);
 }

@@ -53,16 +53,6 @@ TEST(SorCrc, MatchesXmodemCheckValues) {
     EXPECT_EQ(sor::crc16({}), 0);
 }
 
-TEST(SorText, Utf8WhenValidElseWindows1252) {
-    EXPECT_EQ(sor::decodeText("Z\xC3\xBCrich"), u"Z\u00FCrich");
-    EXPECT_EQ(sor::decodeText("caf\xE9 \x80"), u"caf\u00E9 \u20AC");
-    EXPECT_EQ(sor::decodeText("\xF0\x9F\x98\x80"), u"\U0001F600");
-    // An overlong form and an encoded surrogate are not valid UTF-8.
-    EXPECT_EQ(sor::decodeText("\xC0\xAF"), u"\u00C0\u00AF");
-    EXPECT_EQ(sor::decodeText("\xED\xA0\x80"), u"\u00ED\u00A0\u20AC");
-    EXPECT_EQ(sor::decodeText("\x81"), u"\u0081");
-}
-
 TEST(SorText, FileTextIsCutTo96AndTrimmed) {
     EXPECT_EQ(sor::fileTextToWide("Site A   "), u"Site A");
     EXPECT_EQ(sor::fileTextToWide("   "), u"");

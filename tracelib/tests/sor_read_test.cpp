@@ -298,5 +298,5 @@ TEST(SorRead, DamagedFilesGiveStatus8) {
     f.fxd.pulseWidths[0].dataSpacing = 0;
     EXPECT_EQ(openSor(r, writeSor(f)), 8);
     EXPECT_EQ(openSor(r, {}), 8);
-    EXPECT_EQ(r.DecompSR4731(nullptr, 10), 8);
+    EXPECT_EQ(r.DecompSR4731(nullptr, 10), T6_FILE_DAMAGED);
 }

@@ -85,14 +85,23 @@ void forgetFile(CT6& r) {
 
 } // namespace
 
-TEST(SorWriteRecord, ReadsBackToTheSameRecord) {
-    for (int32_t version : {1, 2}) {
-        SCOPED_TRACE(version);
+TEST(SorWriteRecord, ReadsBackToTheSameRecordAsItsIssue) {
+    struct Case {
+        int32_t version;
+        uint16_t revision;
+        const char16_t* readAs; // issue 1 reads back as GR196
+    };
+    for (const Case& c : {Case{1, 100, u"GR196"}, Case{2, 200, u"SR4731"}}) {
+        SCOPED_TRACE(c.version);
         CT6 written = routeRecord();
         // Native traces lose what precedes zero km; that has a test of its own.
         written.SetTraceTypeOrig(u"GR196");
+        const auto bytes = saveSor(written, c.version);
+        EXPECT_EQ(getU16(bytes, 4), c.revision);
         CT6 read;
-        ASSERT_EQ(openSor(read, saveSor(written, version)), 0);
+        ASSERT_EQ(openSor(read, bytes), 0);
+        char16_t type[32] = {};
+        EXPECT_EQ(std::u16string(read.GetTraceType(type)), c.readAs);
         read.ClearAllModFlags();
         read.SetTraceType(u"SR4731");
         EXPECT_EQ(nativeOf(read), nativeOf(written));
@@ -265,16 +274,6 @@ TEST(SorWriteRecord, ChecksumAndShortBuffers) {
     EXPECT_EQ(r.CompSR4731(2, small.data(), 900), static_cast<int32_t>(bytes.size()));
     EXPECT_TRUE(std::equal(small.begin(), small.begin() + 900, bytes.begin()));
     EXPECT_EQ(small[900], 0xA5);
-}
-
-TEST(SorWriteRecord, IssueOneReadsBackAsGR196) {
-    CT6 r = routeRecord();
-    const auto bytes = saveSor(r, 1);
-    EXPECT_EQ(getU16(bytes, 4), 100);
-    CT6 back;
-    ASSERT_EQ(openSor(back, bytes), 0);
-    char16_t type[32] = {};
-    EXPECT_EQ(std::u16string(back.GetTraceType(type)), u"GR196");
 }
 
 TEST(SorWriteRecord, PulseWidthsBeyondTheLastPointAreLeftOut) {

@@ -1,4 +1,7 @@
 // Links against the shared library alone: everything used here must be exported.
+#include <varnel/file_io.h>
+#include <varnel/outside_library.h>
+#include <varnel/text_codec.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>
@@ -14,4 +17,17 @@ TEST(PublicApi, RecordIsExported) {
     (void)copy;
 }
 
-TEST(PublicApi, BareRecordDistanceAcceptsNone) { EXPECT_EQ(T6KMFromDPFR(nullptr, 10, 0), 0.0); }
+TEST(PublicApi, BareRecordDistanceAcceptsNone) {
+    EXPECT_EQ(T6KMFromDPFR(nullptr, 10, 0), 0.0);
+}
+
+TEST(PublicApi, SharedHelpersAreExported) {
+    EXPECT_EQ(varnel::utf8FromUtf16(varnel::utf16From8Bit("caf\xE9")), "caf\xC3\xA9");
+    EXPECT_EQ(varnel::systemPath(u"a\\b"), "a/b");
+    std::vector<uint8_t> bytes;
+    EXPECT_EQ(varnel::readWholeFile(u"/no/such/file", bytes), T6_FILE_CANNOT_OPEN);
+    // A missing outside library is an answer, not an error.
+    varnel::OutsideLibrary absent("NoSuchOutsideLibrary");
+    EXPECT_FALSE(absent.loaded());
+    EXPECT_EQ(absent.symbol("Anything"), nullptr);
+}

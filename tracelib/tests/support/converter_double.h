@@ -2,7 +2,7 @@
 // the double's count of inner buffers it has handed out and not got back.
 #pragma once
 
-#include "formats/ferrowin.h"
+#include "record/ferrowin.h"
 
 #include <dlfcn.h>
 

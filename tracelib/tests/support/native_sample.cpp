@@ -215,7 +215,7 @@ Bytes EncodeItems(const std::vector<SampleItem>& items, const BlockOptions& opti
 CT6 DecodedNativeSample() {
     CT6 r;
     Bytes file = EncodeItems(MakeNativeSample().items);
-    EXPECT_EQ(r.DecompT6(file.data(), static_cast<int32_t>(file.size()), 0), 0);
+    EXPECT_EQ(r.DecompT6(file.data(), static_cast<int32_t>(file.size()), 0), T6_FILE_OK);
     return r;
 }
 

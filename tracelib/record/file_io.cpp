@@ -1,6 +1,7 @@
-#include "formats/file_io.h"
-
+// Reading whole files and replacing them safely.
 #include <varnel/codes.h>
+#include <varnel/file_io.h>
+#include <varnel/text_codec.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -13,31 +14,6 @@
 namespace varnel {
 
 namespace {
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | c >> 6));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | c >> 12));
-        out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | c >> 18));
-        out.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
-bool isHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c < 0xDC00;
-}
-bool isLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c < 0xE000;
-}
 
 // Every chunk goes through write() until done or an error; EINTR retries.
 bool writeAll(int fd, std::span<const uint8_t> bytes) {
@@ -96,21 +72,15 @@ private:
 } // namespace
 
 std::string systemPath(const char16_t* path) {
-    std::string out;
-    for (size_t i = 0; path && path[i]; ++i) {
-        char16_t c = path[i];
-        if (c == u'\\') {
-            out.push_back('/');
-        } else if (isHighSurrogate(c) && isLowSurrogate(path[i + 1])) {
-            appendUtf8(out, 0x10000 + ((char32_t{c} - 0xD800) << 10) + (path[i + 1] - 0xDC00));
-            ++i;
-        } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
-            appendUtf8(out, 0xFFFD);
-        } else {
-            appendUtf8(out, c);
-        }
-    }
+    std::string out = utf8FromUtf16(path ? path : u"");
+    // '\' never occurs inside a multi-byte sequence.
+    for (char& c : out)
+        if (c == '\\') c = '/';
     return out;
+}
+
+std::string systemPathFrom8Bit(std::string_view path) {
+    return systemPath(utf16From8Bit(path).c_str());
 }
 
 int32_t readWholeFile(const char16_t* path, std::vector<uint8_t>& bytes) {
