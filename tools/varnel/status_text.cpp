@@ -4,11 +4,17 @@
 #include "core/trace/trace_messages.h"
 #include "text.h"
 
+#include <varnel/sor_damage.h>
+#include <varnel/varnel.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 namespace varnel::cli {
 
@@ -28,6 +34,16 @@ std::string openFailureReason(const std::string& path) {
     if (S_ISDIR(info.st_mode)) return std::strerror(EISDIR);
     if (::access(path.c_str(), R_OK) != 0) return std::strerror(errno);
     return {};
+}
+
+std::string damageWhere(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                     std::istreambuf_iterator<char>()};
+    SorDamage where;
+    if (!FindSorDamage(bytes.data(), bytes.size(), where)) return {};
+    return "Reading stopped in block \"" + where.block + "\" at offset " +
+           std::to_string(where.offset) + ".";
 }
 
 std::string accessDeniedText(const std::string& path) {

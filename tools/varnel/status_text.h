@@ -16,6 +16,10 @@ std::string writeFailureText(int32_t status);
 // "Is a directory", "Permission denied"); empty when no reason shows.
 std::string openFailureReason(const std::string& path);
 
+// Where reading a damaged SR-4731 file stopped ("Reading stopped in block
+// \"KeyEvents\" at offset 5120."); empty for other files.
+std::string damageWhere(const std::string& path);
+
 // A save refused because the target exists and may not be written.
 std::string accessDeniedText(const std::string& path);
 

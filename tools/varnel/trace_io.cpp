@@ -31,6 +31,11 @@ orvane::PromptAnswer DiagnosticsPrompts::ask(const orvane::Prompt& prompt) {
         const std::string reason = openFailureReason(m_path);
         if (!reason.empty()) message += ": " + reason;
     }
+    // And where a damaged SR-4731 file stopped making sense.
+    if (prompt.failure && message == readFailureText(T6_FILE_DAMAGED)) {
+        const std::string where = damageWhere(m_path);
+        if (!where.empty()) message += " " + where;
+    }
     m_diagnostics.add({m_path, message, !prompt.failure});
     return prompt.defaultAnswer;
 }

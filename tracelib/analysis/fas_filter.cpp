@@ -129,17 +129,22 @@ void CT6::WinPWWin(FASRun& run) {
     const auto lin = [&work, &run](int32_t i) -> int64_t {
         return work[static_cast<size_t>(std::min(i, run.last))];
     };
-    // The last ten linearised values, kept because the output overwrites them.
+    // The last ten linearised values, kept because the output overwrites them,
+    // and their sum carried along.
     std::array<uint16_t, kFilterSpan> recent{};
+    int64_t before = 0;
     for (int32_t k = std::max(0, run.first - kFilterSpan + 1); k < run.first; ++k) {
         recent[static_cast<size_t>(k % kFilterSpan)] = work[static_cast<size_t>(k)];
+        before += work[static_cast<size_t>(k)];
     }
 
     int32_t n = -1;
     int64_t expectedDrop = 0;
     int64_t after = 0;
     for (int32_t j = run.first; j <= run.nf; ++j) {
-        recent[static_cast<size_t>(j % kFilterSpan)] = work[static_cast<size_t>(j)];
+        uint16_t& slot = recent[static_cast<size_t>(j % kFilterSpan)];
+        before += work[static_cast<size_t>(j)] - slot;
+        slot = work[static_cast<size_t>(j)];
         const int32_t pp = run.pp(j);
         if (pp + 1 != n) {
             n = pp + 1;
@@ -152,9 +157,6 @@ void CT6::WinPWWin(FASRun& run) {
         expectedDrop = static_cast<int64_t>(run.sf * run.dxKM(j) * (pp + 11) * run.atnDBKM);
         int64_t out = 0;
         if (j >= kFilterSpan) {
-            int64_t before = 0;
-            for (const uint16_t v : recent)
-                before += v;
             out = std::llabs(2 * before / kFilterSpan - 2 * after / kFilterSpan - 2 * expectedDrop);
             out = std::min<int64_t>(out, kFilterMax);
             if (out < kFilterFloor) out = 0;

@@ -17,10 +17,15 @@ constexpr double kMinAmpLowDB = 0.1;
 constexpr double kMinAmpHighDB = 0.3;
 
 // The heights of one window of the rise map below the histogram's limit, by
-// height, and the count of every non-zero height in the window.
+// height, and the count of every non-zero height in the window. The counts
+// sit in a Fenwick tree so that the median is found in log(limit) steps: it is
+// asked for once per peak, and noisy traces have thousands of them.
 class HeightWindow {
 public:
-    explicit HeightWindow(int32_t limit) : bins_(static_cast<size_t>(limit), 0) {}
+    explicit HeightWindow(int32_t limit) : tree_(static_cast<size_t>(limit), 0) {
+        while (topStep_ * 2 < tree_.size())
+            topStep_ *= 2;
+    }
 
     void add(uint16_t height) { change(height, 1); }
     void drop(uint16_t height) { change(height, -1); }
@@ -28,12 +33,16 @@ public:
     // The height at which the count from 1 upward passes half of all heights;
     // the limit when the heights below it never get there.
     int32_t median() const {
-        int32_t running = 0;
-        for (size_t h = 1; h < bins_.size(); ++h) {
-            running += bins_[h];
-            if (2 * running > total_) return static_cast<int32_t>(h);
+        int32_t wanted = total_ / 2 + 1;
+        size_t below = 0;
+        for (size_t step = topStep_; step > 0; step /= 2) {
+            const size_t next = below + step;
+            if (next < tree_.size() && tree_[next] < wanted) {
+                below = next;
+                wanted -= tree_[next];
+            }
         }
-        return static_cast<int32_t>(bins_.size());
+        return static_cast<int32_t>(below + 1);
     }
     int32_t total() const { return total_; }
 
@@ -41,9 +50,11 @@ private:
     void change(uint16_t height, int32_t by) {
         if (height == 0) return;
         total_ += by;
-        if (height < bins_.size()) bins_[height] += by;
+        for (size_t i = height; i < tree_.size(); i += i & (~i + 1))
+            tree_[i] += by;
     }
-    std::vector<int32_t> bins_;
+    std::vector<int32_t> tree_;
+    size_t topStep_ = 1;
     int32_t total_ = 0;
 };
 

@@ -45,22 +45,6 @@ double SlidingLineFit::slope() const {
 
 } // namespace varnel
 
-int32_t CT6::FASRun::pulseIndexAt(int32_t dp) const {
-    int32_t i = 0;
-    const auto count = static_cast<int32_t>(pulses.size());
-    while (i <= count - 2 && dp >= pulses[static_cast<size_t>(i + 1)].startDP)
-        ++i;
-    return i;
-}
-
-int32_t CT6::FASRun::spanIndexAt(int32_t dp) const {
-    int32_t i = 0;
-    const auto count = static_cast<int32_t>(spans.size());
-    while (i <= count - 2 && dp >= spans[static_cast<size_t>(i + 1)].startDP)
-        ++i;
-    return i;
-}
-
 double CT6::FASRun::toDBKM(double valuesPerPoint, int32_t dp) const {
     return valuesPerPoint / (-sf * dxKM(dp));
 }

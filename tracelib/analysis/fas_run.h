@@ -69,8 +69,9 @@ struct CT6::FASRun {
     std::vector<uint16_t> work; // one value per point: heights, linear copy, filter
     varnel::CandidateArray candidates;
 
-    int32_t pulseIndexAt(int32_t dp) const;
-    int32_t spanIndexAt(int32_t dp) const;
+    // Inline: the filters ask for every point, and most traces have one segment.
+    int32_t pulseIndexAt(int32_t dp) const { return segmentIndexAt(pulses, dp); }
+    int32_t spanIndexAt(int32_t dp) const { return segmentIndexAt(spans, dp); }
     int32_t pp(int32_t dp) const { return pulses[static_cast<size_t>(pulseIndexAt(dp))].pointsPer; }
     double dxKM(int32_t dp) const { return spans[static_cast<size_t>(spanIndexAt(dp))].dxKM; }
     int32_t value(int32_t dp) const { return dv[dp]; }
@@ -82,4 +83,15 @@ struct CT6::FASRun {
     double toDBKM(double valuesPerPoint, int32_t dp) const;
     // First position of the highest value in a ... b.
     int32_t firstMaximum(int32_t a, int32_t b) const;
+
+private:
+    // The last segment starting at or before dp; the first when none does.
+    template <class Segment>
+    static int32_t segmentIndexAt(const std::vector<Segment>& segments, int32_t dp) {
+        int32_t i = 0;
+        const auto count = static_cast<int32_t>(segments.size());
+        while (i <= count - 2 && dp >= segments[static_cast<size_t>(i + 1)].startDP)
+            ++i;
+        return i;
+    }
 };

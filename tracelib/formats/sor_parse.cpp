@@ -79,8 +79,16 @@ private:
     bool issue2_;
 };
 
+constexpr std::string_view kMapBlock{"Map"};
+
+ParseError stopAt(ParseStop& stop, std::string_view block, size_t offset, ParseError error) {
+    stop.block = block;
+    stop.offset = offset;
+    return error;
+}
+
 ParseError readMap(std::span<const uint8_t> file, uint16_t& revision,
-                   std::vector<BlockEntry>& blocks) {
+                   std::vector<BlockEntry>& blocks, ParseStop& stop) {
     BlockCursor c(file);
     if (startsWithMapName(file)) c.take(kMapName.size());
     revision = c.u16();
@@ -92,21 +100,27 @@ ParseError readMap(std::span<const uint8_t> file, uint16_t& revision,
         entry.name = trimmed(entry.mapName);
         entry.revision = c.u16();
         const int32_t size = c.i32();
-        if (size < 0) return ParseError::BlockOutsideFile;
+        if (size < 0) {
+            return stopAt(stop, kMapBlock, file.size() - c.remaining(),
+                          ParseError::BlockOutsideFile);
+        }
         entry.size = static_cast<size_t>(size);
         blocks.push_back(std::move(entry));
     }
     const size_t mapEnd = file.size() - c.remaining();
     if (c.overrun() || mapSize < 0 || static_cast<size_t>(mapSize) < mapEnd ||
         static_cast<size_t>(mapSize) > file.size()) {
-        return ParseError::MapOverrun;
+        return stopAt(stop, kMapBlock, mapEnd, ParseError::MapOverrun);
     }
     size_t offset = static_cast<size_t>(mapSize);
     for (auto& b : blocks) {
-        if (b.size > file.size() - offset) return ParseError::BlockOutsideFile;
+        if (b.size > file.size() - offset) {
+            return stopAt(stop, b.name, offset, ParseError::BlockOutsideFile);
+        }
         b.offset = offset;
         offset += b.size;
     }
+    stop.offset = offset;
     return ParseError::None;
 }
 
@@ -120,40 +134,52 @@ const BlockEntry* findBlock(const std::vector<BlockEntry>& blocks, std::string_v
 // wrote ourselves, so there the name is skipped only when it is present.
 template <class Visit, class Fields>
 bool readBlock(std::span<const uint8_t> file, const BlockEntry& block, bool issue2, Visit visit,
-               Fields& fields) {
+               Fields& fields, ParseStop& stop) {
     BlockCursor c(file.subspan(block.offset, block.size));
     if (issue2 || c.startsWithText(block.name)) c.text();
     FieldReader io(c, issue2);
     visit(io, fields);
-    return !c.overrun();
+    if (!c.overrun()) return true;
+    stopAt(stop, block.name, block.offset + block.size - c.remaining(), ParseError::BlockOverrun);
+    return false;
 }
 
 struct Checksum {
     uint16_t value = 0;
 };
 
+// The first of the blocks every file needs that is not in the map.
+std::string_view missingBlock(const std::vector<BlockEntry>& blocks) {
+    for (const std::string_view name : {"GenParams", "SupParams", "FxdParams", "DataPts"})
+        if (!findBlock(blocks, name)) return name;
+    return {};
+}
+
 ParseError readBlocks(std::span<const uint8_t> file, const std::vector<BlockEntry>& blocks,
-                      SorFile& out) {
+                      SorFile& out, ParseStop& stop) {
+    if (const auto missing = missingBlock(blocks); !missing.empty()) {
+        return stopAt(stop, missing, stop.offset, ParseError::MissingBlock);
+    }
     const auto* gen = findBlock(blocks, "GenParams");
     const auto* sup = findBlock(blocks, "SupParams");
     const auto* fxd = findBlock(blocks, "FxdParams");
     const auto* data = findBlock(blocks, "DataPts");
-    if (!gen || !sup || !fxd || !data) return ParseError::MissingBlock;
 
     const bool issue2 = out.issue == 2;
     const auto visitKeys = [](FieldReader& io, KeyEvents& k) { visitKeyEvents(io, k); };
     const auto visitSum = [](FieldReader& io, Checksum& s) { io.u16(s.value); };
-    bool ok = readBlock(file, *gen, issue2, visitGenParams<FieldReader, GenParams>, out.gen) &&
-              readBlock(file, *sup, issue2, visitSupParams<FieldReader, SupParams>, out.sup) &&
-              readBlock(file, *fxd, issue2, visitFxdParams<FieldReader, FxdParams>, out.fxd) &&
-              readBlock(file, *data, issue2, visitDataPts<FieldReader, DataPts>, out.dataPts);
+    bool ok =
+        readBlock(file, *gen, issue2, visitGenParams<FieldReader, GenParams>, out.gen, stop) &&
+        readBlock(file, *sup, issue2, visitSupParams<FieldReader, SupParams>, out.sup, stop) &&
+        readBlock(file, *fxd, issue2, visitFxdParams<FieldReader, FxdParams>, out.fxd, stop) &&
+        readBlock(file, *data, issue2, visitDataPts<FieldReader, DataPts>, out.dataPts, stop);
     if (const auto* keys = findBlock(blocks, "KeyEvents"); ok && keys) {
         out.hasKeyEvents = true;
-        ok = readBlock(file, *keys, issue2, visitKeys, out.keyEvents);
+        ok = readBlock(file, *keys, issue2, visitKeys, out.keyEvents, stop);
     }
     if (const auto* sum = findBlock(blocks, "Cksum"); ok && sum) {
         Checksum checksum;
-        ok = readBlock(file, *sum, issue2, visitSum, checksum);
+        ok = readBlock(file, *sum, issue2, visitSum, checksum, stop);
         out.hasChecksum = ok;
         out.checksum = checksum.value;
     }
@@ -214,17 +240,36 @@ Probe probe(std::span<const uint8_t> file) {
     return result;
 }
 
-ParseError parse(std::span<const uint8_t> file, SorFile& out) {
+namespace {
+
+// The block whose values a failed check found unsound.
+std::string_view checkedBlock(ParseError error) {
+    return error == ParseError::BadPointCount ? "DataPts" : "FxdParams";
+}
+
+} // namespace
+
+ParseError parse(std::span<const uint8_t> file, SorFile& out, ParseStop& stop) {
     std::vector<BlockEntry> blocks;
     out = SorFile{};
-    if (const auto error = readMap(file, out.mapRevision, blocks); error != ParseError::None) {
+    stop = ParseStop{};
+    if (const auto error = readMap(file, out.mapRevision, blocks, stop);
+        error != ParseError::None) {
         return error;
     }
     out.issue = out.mapRevision >= kIssue2Revision ? 2 : 1;
-    if (const auto error = readBlocks(file, blocks, out); error != ParseError::None) {
+    if (const auto error = readBlocks(file, blocks, out, stop); error != ParseError::None) {
         return error;
     }
-    return checkFields(out);
+    const auto error = checkFields(out);
+    if (error == ParseError::None) return error;
+    const auto block = checkedBlock(error);
+    return stopAt(stop, block, findBlock(blocks, block)->offset, error);
+}
+
+ParseError parse(std::span<const uint8_t> file, SorFile& out) {
+    ParseStop stop;
+    return parse(file, out, stop);
 }
 
 } // namespace varnel::sor

@@ -3,8 +3,10 @@
 
 #include "formats/sor_blocks.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace varnel::sor {
 
@@ -35,5 +37,14 @@ enum class ParseError {
 // every divisor of the later conversions checked to be positive; its
 // `vosseltrak` span points into `file`.
 ParseError parse(std::span<const uint8_t> file, SorFile& out);
+
+// Where a failed parse stopped: the block ("Map" for the block map) and the
+// file offset of the field it could not read, or of the block whose check
+// failed.
+struct ParseStop {
+    std::string block;
+    size_t offset = 0;
+};
+ParseError parse(std::span<const uint8_t> file, SorFile& out, ParseStop& stop);
 
 } // namespace varnel::sor

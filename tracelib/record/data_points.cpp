@@ -155,9 +155,10 @@ void CT6::DPWSetup(int32_t fromSegments) {
         int64_t raw = flagged && segment ? segment->minLogValue : m_dpo[static_cast<size_t>(p)];
         // A segment without a scale factor cannot be rescaled; its points
         // keep their stored values. Values beyond 16 bits saturate.
-        int64_t working = segment && segment->scaleFactor > 0
-                              ? raw * m_dpwScaleFactor / segment->scaleFactor
-                              : raw;
+        // Usually the segment's scale is the working one: no division then.
+        const bool rescale =
+            segment && segment->scaleFactor > 0 && segment->scaleFactor != m_dpwScaleFactor;
+        int64_t working = rescale ? raw * m_dpwScaleFactor / segment->scaleFactor : raw;
         m_dpw[static_cast<size_t>(p)] =
             static_cast<uint16_t>(std::clamp<int64_t>(working, 0, 0xFFFF));
     }

@@ -27,6 +27,24 @@ sor::ParseError parseBytes(const std::vector<uint8_t>& bytes) {
     return sor::parse(bytes, out);
 }
 
+sor::ParseStop stopOf(const std::vector<uint8_t>& bytes) {
+    sor::SorFile out;
+    sor::ParseStop stop;
+    sor::parse(bytes, out, stop);
+    return stop;
+}
+
+// Reading stopped in the named block, at or after its start and not past its end.
+::testing::AssertionResult stoppedIn(const std::vector<uint8_t>& bytes, const BlockSpan& block,
+                                     const std::string& name) {
+    const auto stop = stopOf(bytes);
+    if (stop.block == name && stop.offset >= block.offset &&
+        stop.offset <= block.offset + block.size) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "stopped in " << stop.block << " at " << stop.offset;
+}
+
 } // namespace
 
 TEST(SorCrc, MatchesXmodemCheckValues) {
@@ -237,7 +255,12 @@ TEST(SorParse, FieldsThatWouldDivideByZeroOrMiscountAreRejected) {
     for (const auto& c : cases) {
         auto file = fullSorFile(2);
         c.change(file);
-        EXPECT_EQ(parseBytes(writeSor(file)), c.expected) << c.what;
+        const auto bytes = writeSor(file);
+        EXPECT_EQ(parseBytes(bytes), c.expected) << c.what;
+        const std::string block =
+            c.expected == sor::ParseError::BadPointCount ? "DataPts" : "FxdParams";
+        EXPECT_EQ(stopOf(bytes).block, block) << c.what;
+        EXPECT_EQ(stopOf(bytes).offset, findBlock(bytes, block).offset) << c.what;
     }
 }
 
@@ -248,6 +271,7 @@ TEST(SorParse, DamagedStructureIsRejected) {
     auto bigMap = good;
     putI32(bigMap, 6, static_cast<int32_t>(good.size() + 1));
     EXPECT_EQ(parseBytes(bigMap), sor::ParseError::MapOverrun);
+    EXPECT_EQ(stopOf(bigMap).block, "Map");
 
     auto smallMap = good;
     putI32(smallMap, 6, 20);
@@ -260,24 +284,30 @@ TEST(SorParse, DamagedStructureIsRejected) {
     auto pastEnd = good;
     putI32(pastEnd, findBlock(good, "Cksum").sizeFieldAt, 9);
     EXPECT_EQ(parseBytes(pastEnd), sor::ParseError::BlockOutsideFile);
+    EXPECT_EQ(stopOf(pastEnd).block, "Cksum");
+    EXPECT_EQ(stopOf(pastEnd).offset, findBlock(good, "Cksum").offset);
 
     auto renamed = good;
     renamed[findBlock(good, "FxdParams").sizeFieldAt - 12] = 'X'; // "FxdParams" in the map
     EXPECT_EQ(parseBytes(renamed), sor::ParseError::MissingBlock);
+    EXPECT_EQ(stopOf(renamed).block, "FxdParams");
 
     auto morePoints = good;
     const auto data = findBlock(good, "DataPts");
     putI32(morePoints, data.offset + 8 + 4 + 2, 101); // first scale-factor block's count
     EXPECT_EQ(parseBytes(morePoints), sor::ParseError::BlockOverrun);
+    EXPECT_TRUE(stoppedIn(morePoints, data, "DataPts"));
 
     auto manyEvents = good;
     putU16(manyEvents, findBlock(good, "KeyEvents").offset + 10, 60000);
     EXPECT_EQ(parseBytes(manyEvents), sor::ParseError::BlockOverrun);
+    EXPECT_TRUE(stoppedIn(manyEvents, findBlock(good, "KeyEvents"), "KeyEvents"));
 
     auto unterminated = good;
     const auto gen = findBlock(good, "GenParams");
     unterminated[gen.offset + gen.size - 1] = 'x'; // the comment's terminator
     EXPECT_EQ(parseBytes(unterminated), sor::ParseError::BlockOverrun);
+    EXPECT_TRUE(stoppedIn(unterminated, gen, "GenParams"));
 }
 
 TEST(SorParse, EveryTruncationFailsCleanly) {
