@@ -1,6 +1,9 @@
-#include "text.h"
+#include "core/platform/text.h"
 
-namespace varnel::cli {
+#include <algorithm>
+#include <cctype>
+
+namespace orvane {
 
 namespace {
 
@@ -123,4 +126,20 @@ std::string fileNameOf(std::string_view path) {
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
-} // namespace varnel::cli
+std::string directoryOf(std::string_view path) {
+    size_t cut = path.find_last_of("/\\");
+    return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut));
+}
+
+std::string toLower(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && toLower(a) == toLower(b);
+}
+
+} // namespace orvane

@@ -1,0 +1,36 @@
+// Checks before writing a file, and writing one so that a failure never
+// leaves it half-written.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace orvane {
+
+// True when the file exists and may not be written (no write permission for
+// anyone counts as read-only, even for the superuser).
+bool isReadOnlyFile(const std::string& path);
+
+// The save-dialog check: on the instrument a path on drive C is refused;
+// everywhere an existing file that cannot be written is refused. A refusal
+// is told through the prompts ("Access to %s was denied.") and gives true.
+bool isWriteDenied(const std::string& path, bool onInstrument);
+
+std::string accessDeniedText(const std::string& what);
+
+// File statuses of the trace library (0 done, 9 cannot open or create,
+// 10 short write), so that callers report them alike.
+inline constexpr int32_t kWriteDone = 0;
+inline constexpr int32_t kWriteCannotOpen = 9;
+inline constexpr int32_t kWriteShort = 10;
+
+// Writes the bytes beside the file and renames them over it only once they
+// are all on disk: an interrupted or failed write keeps the old file.
+int32_t replaceFileContents(const std::string& path, std::span<const uint8_t> bytes);
+
+bool fileExists(const std::string& path);
+// Removes a file; errors are ignored.
+void removeFile(const std::string& path);
+
+} // namespace orvane
