@@ -3,18 +3,11 @@
 // and cursor is held within.
 #pragma once
 
+#include "core/platform/update_hints.h"
+
 #include <cstdint>
 
 namespace orvane::graph {
-
-// Notifications the graph sends to its view (one shared hint number space).
-inline constexpr int HINT_CURSOR_A = 26;
-inline constexpr int HINT_CURSOR_B = 27;
-inline constexpr int HINT_CURSORS = 28;
-inline constexpr int HINT_MEASUREMENT = 29;
-inline constexpr int HINT_VIEW_LOADED = 30;
-inline constexpr int HINT_GRID = 31;
-inline constexpr int HINT_MODE = 32;
 
 // What the arrow keys and the left button do.
 enum class InteractionMode : int32_t {

@@ -5,12 +5,12 @@
 namespace orvane::graph {
 namespace {
 
-bool Concerns(const HintPayload& payload, GraphEntry entry) {
+bool Concerns(const GraphHintInput& payload, GraphEntry entry) {
     return entry && std::any_of(payload.traces.begin(), payload.traces.end(),
                                 [entry](const GraphTraceRef& t) { return t.entry == entry; });
 }
 
-ViewRefresh RebuildConcerned(TraceGraph& graph, const HintPayload& payload) {
+ViewRefresh RebuildConcerned(TraceGraph& graph, const GraphHintInput& payload) {
     ViewRefresh r;
     if (graph.FlipTraces() && graph.CurveCount() >= 2) {
         graph.RebuildCurves();
@@ -32,7 +32,7 @@ ViewRefresh RebuildAll(TraceGraph& graph) {
     return r;
 }
 
-void RerunORL(TraceGraph& graph, const HintPayload& payload, ViewRefresh& r) {
+void RerunORL(TraceGraph& graph, const GraphHintInput& payload, ViewRefresh& r) {
     if (graph.LossMode() != kLossORL) return;
     r.orlMessage = graph.RunORL(payload.orlRelToOrigin);
 }
@@ -44,12 +44,12 @@ void Recentre(TraceGraph& graph) {
 
 } // namespace
 
-ViewRefresh ReactToHint(TraceGraph& graph, int hint, const HintPayload& payload) {
+ViewRefresh ReactToHint(TraceGraph& graph, HintCode hint, const GraphHintInput& payload) {
     ViewRefresh r;
     switch (hint) {
-    case HINT_EVENTS_EDITED:
-    case HINT_EVENTS_INSERTED:
-    case HINT_EVENTS_DELETED:
+    case HINT_TRACES_EVENTS_EDITED:
+    case HINT_TRACES_EVENT_INSERTED:
+    case HINT_TRACES_EVENT_DELETED:
         return RebuildConcerned(graph, payload);
     case HINT_TRACES_HIDDEN:
         for (const GraphTraceRef& t : payload.traces)
@@ -72,15 +72,15 @@ ViewRefresh ReactToHint(TraceGraph& graph, int hint, const HintPayload& payload)
         r.infoBar = true;
         return r;
     case HINT_TRACES_SMOOTHED:
-    case HINT_REDRAW_17:
-    case HINT_REDRAW_19:
-    case HINT_REDRAW_20:
+    case HINT_BATCH_RAN:
+    case HINT_TEMPLATE_BUILT:
+    case HINT_TEMPLATE_APPLIED:
         r = RebuildAll(graph);
         r.infoBar = true;
         return r;
-    case HINT_REDRAW_22:
+    case HINT_CURVES_STALE:
         return RebuildAll(graph);
-    case HINT_TRACES_MEASURED:
+    case HINT_TRACES_PROPERTIES:
         if (!Concerns(payload, graph.Primary())) return r;
         graph.RecomputeMeasurement();
         Recentre(graph);
@@ -120,19 +120,19 @@ ViewRefresh ReactToHint(TraceGraph& graph, int hint, const HintPayload& payload)
     case HINT_MODE:
         r.toolbar = r.repaint = true;
         return r;
-    case HINT_GRAPH_MEASURED:
-        r.forwardToList = HINT_TRACES_MEASURED;
+    case HINT_EVENT_PROPERTIES:
+        r.forwardToList = HINT_TRACES_PROPERTIES;
         return r;
     case HINT_EVENT_DELETED:
-        r.forwardToList = HINT_EVENTS_DELETED;
+        r.forwardToList = HINT_TRACES_EVENT_DELETED;
         return r;
     case HINT_EVENT_EDITED:
-        r.forwardToList = HINT_EVENTS_EDITED;
+        r.forwardToList = HINT_TRACES_EVENTS_EDITED;
         return r;
     case HINT_EVENT_INSERTED:
-        r.forwardToList = HINT_EVENTS_INSERTED;
+        r.forwardToList = HINT_TRACES_EVENT_INSERTED;
         return r;
-    case HINT_SECOND_CHANGED:
+    case HINT_MEASUREMENT_SETTINGS:
         if (!graph.Second()) return r;
         graph.RecomputeMeasurement();
         RerunORL(graph, payload, r);

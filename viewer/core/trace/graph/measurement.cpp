@@ -1,5 +1,6 @@
 #include "core/trace/graph/measurement.h"
 
+#include "core/platform/text.h"
 #include "core/trace/graph/graph_codes.h"
 #include "core/trace/graph/graph_text.h"
 
@@ -35,10 +36,10 @@ TraceLoss MeasureTrace(const TraceCurve& curve, const MeasurementInputs& in) {
     out.value = Valued(record.CalcLoss(in.lossMode, fromEnd, in.cursorA, o.aStart, o.aEnd,
                                        in.cursorB, o.bStart, o.bEnd, aFit, aS, aE, bFit, bS, bE));
     out.segmentLevels = {aS, aE, bS, bE};
-    char16_t buffer[kTextBufferSize] = {};
-    out.text = Utf8FromLibrary(record.CalcLoss(buffer, in.lossMode, fromEnd, in.cursorA, o.aStart,
-                                               o.aEnd, in.cursorB, o.bStart, o.bEnd, aFit, aS, aE,
-                                               bFit, bS, bE, kWithUnits));
+    char16_t buffer[kTextRoom] = {};
+    out.text = toUtf8(record.CalcLoss(buffer, in.lossMode, fromEnd, in.cursorA, o.aStart, o.aEnd,
+                                      in.cursorB, o.bStart, o.bEnd, aFit, aS, aE, bFit, bS, bE,
+                                      kWithUnits));
     // The attenuation-corrected loss also shows what was measured before the correction.
     if (in.lossMode == kLossTwoPointAtnCor && out.value) {
         double measured = record.CalcLoss(kLossTwoPoint, fromEnd, in.cursorA, 0, 0, in.cursorB, 0,
@@ -86,8 +87,8 @@ bool LossModeUsesLsa(int32_t recordMode) {
 
 std::string CursorDistanceText(double km) {
     if (km == -1) return kNotAvailable;
-    char16_t buffer[kTextBufferSize] = {};
-    return Utf8FromLibrary(T6CurDistFromKM(km, buffer, kWithUnits));
+    char16_t buffer[kTextRoom] = {};
+    return toUtf8(T6CurDistFromKM(km, buffer, kWithUnits));
 }
 
 MeasurementReadout ComputeMeasurement(const MeasurementInputs& in) {
@@ -102,10 +103,10 @@ MeasurementReadout ComputeMeasurement(const MeasurementInputs& in) {
     out.primaryText = primary.text;
     out.primaryValue = primary.value;
     out.lsa = Segments(in, primary);
-    char16_t buffer[kTextBufferSize] = {};
+    char16_t buffer[kTextRoom] = {};
     double a = in.primary->RecordKM(in.cursorA);
     double b = in.primary->RecordKM(in.cursorB);
-    out.reflectanceText = Utf8FromLibrary(
+    out.reflectanceText = toUtf8(
         in.primary->Record().CalcRefl(buffer, std::min(a, b), std::max(a, b), 0, kWithUnits));
 
     if (!in.second) return out;

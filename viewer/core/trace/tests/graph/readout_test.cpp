@@ -135,7 +135,7 @@ TEST_F(Readout, AnIndexChangeStretchesEveryDistanceHeld) {
     graph.ToggleInteractionMode(InteractionMode::ZoomWindow);
     graph.MousePress(250, 200);
     graph.MouseRelease(250, 200); // one window in the history
-    HintPayload payload;
+    GraphHintInput payload;
     payload.iorRatio = 1.5;
     ReactToHint(graph, HINT_IOR_CHANGED, payload);
     EXPECT_DOUBLE_EQ(graph.CursorA(), 3);
@@ -146,10 +146,11 @@ TEST_F(Readout, AnIndexChangeStretchesEveryDistanceHeld) {
 }
 
 TEST_F(Readout, EventHintsOfTheGraphAreForwardedToTheList) {
-    EXPECT_EQ(ReactToHint(graph, HINT_EVENT_DELETED, {}).forwardToList, HINT_EVENTS_DELETED);
-    EXPECT_EQ(ReactToHint(graph, HINT_EVENT_EDITED, {}).forwardToList, HINT_EVENTS_EDITED);
-    EXPECT_EQ(ReactToHint(graph, HINT_EVENT_INSERTED, {}).forwardToList, HINT_EVENTS_INSERTED);
-    EXPECT_EQ(ReactToHint(graph, HINT_GRAPH_MEASURED, {}).forwardToList, HINT_TRACES_MEASURED);
+    EXPECT_EQ(ReactToHint(graph, HINT_EVENT_DELETED, {}).forwardToList, HINT_TRACES_EVENT_DELETED);
+    EXPECT_EQ(ReactToHint(graph, HINT_EVENT_EDITED, {}).forwardToList, HINT_TRACES_EVENTS_EDITED);
+    EXPECT_EQ(ReactToHint(graph, HINT_EVENT_INSERTED, {}).forwardToList,
+              HINT_TRACES_EVENT_INSERTED);
+    EXPECT_EQ(ReactToHint(graph, HINT_EVENT_PROPERTIES, {}).forwardToList, HINT_TRACES_PROPERTIES);
 }
 
 TEST_F(Readout, ARecentreHintFollowsTheCursorOfTheDisplayMode) {
