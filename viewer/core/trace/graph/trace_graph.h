@@ -135,6 +135,9 @@ public:
     void ScrollVertical(ScrollAction action, int thumb = 0);
     void ZoomDistanceBar(ScrollAction action, int thumb = 0);
     void ZoomLevelBar(ScrollAction action, int thumb = 0);
+    void ScrollByPixels(int dx, int dy);
+    // Wheel zoom: factor below 1 zooms in; distance or levels.
+    void ZoomAroundPixel(int column, int row, double factor, bool levels);
     int HorizontalThumb() const;
     int VerticalThumb() const;
     int DistanceBarThumb() const;
@@ -188,6 +191,8 @@ private:
     void UpdateHoverPointer(int column, int row);
     void SetPointerForMode();
     double ClampX0(double x0) const;
+    void MoveX0To(double x0);
+    void MoveY0To(double y0);
     void KeepCentreAfterSpanChange(double oldWidth, double oldHeight);
     int LsaSetIndex() const;
     double LsaCursorFor(bool rightSide) const;

@@ -218,6 +218,10 @@ void TraceGraph::ScrollHorizontal(ScrollAction action, int thumb) {
         x0 = kMaxKM - m_window.width;
         break;
     }
+    MoveX0To(x0);
+}
+
+void TraceGraph::MoveX0To(double x0) {
     x0 = ClampX0(x0);
     double moved = x0 - m_window.x0;
     if (m_displayMode == DisplayMode::FromA) {
@@ -258,7 +262,43 @@ void TraceGraph::ScrollVertical(ScrollAction action, int thumb) {
         y0 = kMaxDB - m_window.height;
         break;
     }
+    MoveY0To(y0);
+}
+
+void TraceGraph::MoveY0To(double y0) {
     m_window.y0 = std::max(0.0, std::min(y0, kMaxDB - m_window.height));
+    Layout();
+}
+
+// Trackpads and touch screens scroll by pixels, under the scroll bars' rules.
+void TraceGraph::ScrollByPixels(int dx, int dy) {
+    PlotMapping map = Mapping();
+    if (!map.IsUsable()) return;
+    if (dx != 0 && m_displayMode != DisplayMode::FromOrigin)
+        MoveX0To(m_window.x0 + dx * map.KMPerPixel());
+    if (dy != 0 && m_displayMode == DisplayMode::Free)
+        MoveY0To(m_window.y0 + dy * map.DBPerPixel());
+}
+
+// The wheel zooms like the zoom bars, but keeps the point under the pointer
+// in place where the display mode leaves the window free.
+void TraceGraph::ZoomAroundPixel(int column, int row, double factor, bool levels) {
+    PlotMapping map = Mapping();
+    if (!map.IsUsable() || !(factor > 0)) return;
+    double oldWidth = m_window.width;
+    double oldHeight = m_window.height;
+    double km = map.KMOfColumn(column);
+    double value = map.ValueOfRow(row);
+    if (levels)
+        m_window.height = ClampHeight(oldHeight * factor);
+    else
+        m_window.width = ClampWidth(oldWidth * factor);
+    if (m_displayMode != DisplayMode::Free) {
+        KeepCentreAfterSpanChange(oldWidth, oldHeight);
+        return;
+    }
+    m_window.x0 = km - (km - m_window.x0) * m_window.width / oldWidth;
+    m_window.y0 = value - (value - m_window.y0) * m_window.height / oldHeight;
     Layout();
 }
 

@@ -177,5 +177,16 @@ TEST_F(Zoom, AZoomBarKeepsTheCentre) {
     EXPECT_DOUBLE_EQ(graph.Window().x0 + graph.Window().width / 2, 5);
 }
 
+TEST_F(Zoom, TheWheelKeepsThePointUnderThePointerWhereTheWindowIsFree) {
+    graph.ZoomAroundPixel(100, 200, 0.5, false); // 2 km under the pointer
+    EXPECT_DOUBLE_EQ(graph.Window().width, 5);
+    EXPECT_DOUBLE_EQ(graph.Mapping().KMOfColumn(100), 2);
+    graph.SetDisplayMode(DisplayMode::FromOrigin);
+    graph.ZoomAroundPixel(100, 200, 0.5, true);
+    EXPECT_EQ(graph.Window().y0, 0);
+    graph.ScrollByPixels(50, 0); // no horizontal scrolling from the origin
+    EXPECT_EQ(graph.Window().x0, 0);
+}
+
 } // namespace
 } // namespace orvane::graph::test
