@@ -1,5 +1,6 @@
 #include "core/trace/graph/graph_hints.h"
 #include "core/trace/graph/stored_view.h"
+#include "core/trace/graph/trace_doc_view.h"
 #include "core/trace/tests/graph/graph_fixture.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,19 @@ TEST_F(Readout, SavedViewLoadsBackWithTheFreeModeStoredAsThree) {
     graph.SaveView(writer);
     EXPECT_EQ(primary->GetViewMode(), kRecordFreeViewMode);
     EXPECT_EQ(ReadStoredView(*primary).displayMode, DisplayMode::Free);
+}
+
+TEST_F(Readout, SavingThroughTheDocumentMarksItModified) {
+    CTraceDoc doc;
+    doc.record() = *primary;
+    doc.setModified(false);
+    graph.SetDisplayMode(DisplayMode::FromA);
+    graph.SetDisplayMode(DisplayMode::FromA); // back to free
+    TraceDocViewWriter writer(doc);
+    graph.SaveView(writer);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.record().GetViewMode(), kRecordFreeViewMode);
+    EXPECT_NEAR(doc.record().GetBCursorKM(), 6, 1e-6);
 }
 
 TEST_F(Readout, StatusLineJoinsWhatApplies) {
