@@ -139,10 +139,14 @@ TEST_F(Readout, HiddenAndDisplayedTracesLeaveAndJoinTheGraph) {
     EXPECT_TRUE(r.flipRefused);
 }
 
-TEST_F(Readout, PrimaryChangeMakesTheNewEntryPrimary) {
+TEST_F(Readout, PrimaryChangeMakesTheNewEntryPrimaryWithItsStoredView) {
+    second->SetACursorKM(3);
+    second->SetBCursorKM(7);
     ReactToHint(graph, HINT_PRIMARY_CHANGED, {{{second, second}, {primary, primary}}});
     EXPECT_EQ(graph.Primary(), second);
     EXPECT_EQ(graph.Second(), primary);
+    EXPECT_NEAR(graph.CursorA(), 3, 1e-6);
+    EXPECT_NEAR(graph.CursorB(), 7, 1e-6);
 }
 
 TEST_F(Readout, AnIndexChangeStretchesEveryDistanceHeld) {
