@@ -47,7 +47,7 @@ TEST(OrvaneApp, OpensATraceIntoItsWindowAndWritesTheSettingsAtExit) {
         // A change marks the window; the views repaint once the queue runs.
         frame->document()->SetACursorKM(1.0);
         EXPECT_TRUE(frame->isWindowModified());
-        application().preferences.distanceUnits = kUnitMeters;
+        application().preferences.distanceUnits = T6_UNIT_M;
         app.ExitInstance();
         application().preferences = Preferences();
     }
