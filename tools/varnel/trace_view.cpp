@@ -2,6 +2,8 @@
 
 #include "text.h"
 
+#include "core/trace/trace_doc.h"
+
 #include <cstdio>
 
 namespace varnel::cli {
@@ -89,14 +91,11 @@ std::vector<EventRow> eventRows(const CT6& r) {
         row.end = textOf([&](char16_t* b) { return r.EVGetEnd(i, b, 0); });
         row.spanLoss = textOf([&](char16_t* b) { return r.EVGetSpanLoss(i, b, 0); });
         row.spanLossDBKM = textOf([&](char16_t* b) { return r.EVGetSpanLossDBKM(i, b, 0); });
-        const bool lossMeasured = (row.flagBits & kFlagLossNotMeasured) == 0;
-        if (lossMeasured) {
+        if (!orvane::eventLossHidden(r, i)) {
             row.loss = textOf([&](char16_t* b) { return r.EVGetLossFlagged(i, b, 0); });
             row.lossDB = r.EVGetLoss(i);
         }
-        const bool last = i == count - 1;
-        if (!last && ((row.flagBits & kFlagTwoPointLoss) != 0 || r.EVGetLossMode(i) != 0))
-            row.lossMark = "(2P)";
+        row.lossMark = trimmed(orvane::eventLossMark(r, i));
         if (row.type != kTypeNonReflective) {
             row.refl = textOf([&](char16_t* b) { return r.EVGetReflFlagged(i, b, 0); });
             row.reflDB = r.EVGetRefl(i);

@@ -20,10 +20,6 @@ struct HeaderField {
 
 std::vector<HeaderField> headerFields(const CT6& record);
 
-// Event flag bits the table reads.
-inline constexpr uint32_t kFlagTwoPointLoss = 0x10;
-inline constexpr uint32_t kFlagLossNotMeasured = 0x04000000;
-
 inline constexpr int32_t kTypeNonReflective = 2;
 inline constexpr int32_t kTypeGroup = 3;
 inline constexpr int32_t kTypeEnd = 4;

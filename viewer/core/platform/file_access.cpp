@@ -41,11 +41,11 @@ std::string accessDeniedText(const std::string& what) {
 
 bool isWriteDenied(const std::string& path, bool onInstrument) {
     if (onInstrument && !path.empty() && (path[0] == 'C' || path[0] == 'c')) {
-        tell("", accessDeniedText(kInstrumentSystemDrive), PromptIcon::Exclamation);
+        tellFailure("", accessDeniedText(kInstrumentSystemDrive));
         return true;
     }
     if (isReadOnlyFile(path)) {
-        tell("", accessDeniedText(path), PromptIcon::Exclamation);
+        tellFailure("", accessDeniedText(path));
         return true;
     }
     return false;
