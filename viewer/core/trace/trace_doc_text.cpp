@@ -12,6 +12,8 @@ namespace {
 constexpr double kHiddenLossSortValue = 32767.0;
 constexpr char kNoMark[] = "    ";
 constexpr char kTwoPointMark[] = "(2P)";
+constexpr int32_t kUnitMetersIndex = 3;
+constexpr int32_t kUnitKilometersIndex = 4;
 
 int32_t flag(bool units) {
     return units ? 1 : 0;
@@ -22,11 +24,11 @@ std::string dbLabel() {
     return trimmed(toUtf8(T6AddUnitsDB(label)));
 }
 
-std::string distanceLabel() {
-    char16_t label[kTextRoom] = {};
-    double factor = 0;
-    T6GetInfoCurDist(T6GetCurDistUnits(), label, factor);
-    return toUtf8(label);
+// The label of the short lengths of the current unit: the resolution is in
+// metres (feet) however long the fibre is measured.
+const char* shortDistanceLabel() {
+    const int32_t unit = T6GetCurDistUnits();
+    return unit == kUnitMetersIndex || unit == kUnitKilometersIndex ? "m" : "ft";
 }
 
 } // namespace
@@ -50,7 +52,7 @@ std::string CTraceDoc::GetResoNominal(bool units) const {
     char text[64];
     if (units)
         std::snprintf(text, sizeof text, "%.3f %-2s", m_record.GetResoNominal(),
-                      distanceLabel().c_str());
+                      shortDistanceLabel());
     else
         std::snprintf(text, sizeof text, "%.3f", m_record.GetResoNominal());
     return text;
