@@ -1,5 +1,7 @@
 #include "core/trace/graph/graph_hints.h"
 
+#include "core/trace/graph/stored_view.h"
+
 #include <algorithm>
 
 namespace orvane::graph {
@@ -64,6 +66,9 @@ ViewRefresh ReactToHint(TraceGraph& graph, HintCode hint, const GraphHintInput& 
         return r;
     case HINT_PRIMARY_CHANGED:
         graph.SetPrimary(payload.traces.empty() ? nullptr : payload.traces.front().entry);
+        // The new primary brings its own cursors, loss mode and windows.
+        if (!payload.traces.empty() && payload.traces.front().record)
+            graph.LoadView(ReadStoredView(*payload.traces.front().record));
         r.repaint = r.thumbnail = r.readouts = r.infoBar = r.scrollBars = true;
         return r;
     case HINT_TRACES_ANALYZED:

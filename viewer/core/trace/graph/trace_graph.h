@@ -195,7 +195,6 @@ private:
     void MoveY0To(double y0);
     void KeepCentreAfterSpanChange(double oldWidth, double oldHeight);
     int LsaSetIndex() const;
-    double LsaCursorFor(bool rightSide) const;
 
     Notify m_notify;
     ViewWindow m_window;

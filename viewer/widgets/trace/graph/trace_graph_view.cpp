@@ -1,6 +1,7 @@
 #include "widgets/trace/graph/trace_graph_view.h"
 
 #include "core/platform/prompt.h"
+#include "core/platform/text.h"
 #include "core/trace/graph/measurement.h"
 #include "widgets/trace/graph/cursor_bar.h"
 #include "widgets/trace/graph/graph_thumbnail.h"
@@ -72,6 +73,9 @@ CTraceGraphView::CTraceGraphView(QWidget* parent) : QWidget(parent) {
     ConnectScrollBar(m_vScroll, &TraceGraph::ScrollVertical);
     ConnectScrollBar(m_distanceBar, &TraceGraph::ZoomDistanceBar);
     ConnectScrollBar(m_levelBar, &TraceGraph::ZoomLevelBar);
+    GraphHintInput units;
+    TakeDistanceUnit(units);
+    m_graph.SetDistanceUnitFactor(units.unitFactor);
     connect(m_cursorBar, &CursorBar::orlRequested, this, &CTraceGraphView::RunOrl);
     connect(m_cursorBar->Thumbnail(), &GraphThumbnail::centreRequested, this, [this](double km) {
         ViewWindow w = m_graph.Window();
@@ -103,9 +107,19 @@ void CTraceGraphView::SetPalette(const GraphPalette& palette) {
     m_cursorBar->Thumbnail()->SetPalette(palette);
 }
 
+// The x axis follows the library's current distance unit.
+void CTraceGraphView::TakeDistanceUnit(GraphHintInput& input) {
+    char16_t label[kTextRoom] = {};
+    double factor = 1;
+    T6GetInfoCurDist(T6GetCurDistUnits(), label, factor);
+    input.unitFactor = factor;
+    m_window->SetDistanceLabel(QString::fromStdString(trimmed(toUtf8(label))));
+}
+
 void CTraceGraphView::onUpdate(View*, const Hint& hint) {
     GraphHintInput input;
     input.orlRelToOrigin = m_orlRelToOrigin;
+    if (hint.code == HINT_PREFERENCES) TakeDistanceUnit(input);
     if (const HintEntries* entries = hint.entries()) {
         for (const void* entry : *entries)
             input.traces.push_back({entry, m_resolve ? m_resolve(entry) : nullptr});

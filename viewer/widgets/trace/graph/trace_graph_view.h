@@ -63,6 +63,7 @@ private:
     void RefreshScrollBars();
     void RefreshInfoBar();
     void RunOrl();
+    void TakeDistanceUnit(GraphHintInput& input);
     void ConnectScrollBar(QScrollBar* bar, void (TraceGraph::*scroll)(ScrollAction, int));
 
     TraceGraph m_graph;

@@ -104,6 +104,7 @@ void TraceGraphWidget::PaintAll(QPainter& painter) {
 }
 
 QImage TraceGraphWidget::Render() {
+    SyncPlotSize(); // a widget never shown has had no resize event
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
     PaintAll(painter);
@@ -117,6 +118,10 @@ void TraceGraphWidget::paintEvent(QPaintEvent*) {
 
 void TraceGraphWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    SyncPlotSize();
+}
+
+void TraceGraphWidget::SyncPlotSize() {
     QRect plot = PlotRect();
     m_graph.SetPlotSize({std::max(plot.width(), 0), std::max(plot.height(), 0)});
 }

@@ -42,6 +42,7 @@ private:
     void PaintAll(QPainter& painter);
     void ApplyEffect(const InputEffect& effect);
     void ApplyPointer();
+    void SyncPlotSize();
     QPoint ToPlot(const QPointF& position) const;
 
     TraceGraph& m_graph;

@@ -1,5 +1,6 @@
 #include "core/trace/graph/graph_hints.h"
 #include "core/trace/graph/stored_view.h"
+#include "core/trace/graph/trace_doc_view.h"
 #include "core/trace/tests/graph/graph_fixture.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +93,19 @@ TEST_F(Readout, SavedViewLoadsBackWithTheFreeModeStoredAsThree) {
     EXPECT_EQ(ReadStoredView(*primary).displayMode, DisplayMode::Free);
 }
 
+TEST_F(Readout, SavingThroughTheDocumentMarksItModified) {
+    CTraceDoc doc;
+    doc.record() = *primary;
+    doc.setModified(false);
+    graph.SetDisplayMode(DisplayMode::FromA);
+    graph.SetDisplayMode(DisplayMode::FromA); // back to free
+    TraceDocViewWriter writer(doc);
+    graph.SaveView(writer);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.record().GetViewMode(), kRecordFreeViewMode);
+    EXPECT_NEAR(doc.record().GetBCursorKM(), 6, 1e-6);
+}
+
 TEST_F(Readout, StatusLineJoinsWhatApplies) {
     EXPECT_EQ(graph.StatusLine(), "");
     graph.ToggleLock();
@@ -125,10 +139,14 @@ TEST_F(Readout, HiddenAndDisplayedTracesLeaveAndJoinTheGraph) {
     EXPECT_TRUE(r.flipRefused);
 }
 
-TEST_F(Readout, PrimaryChangeMakesTheNewEntryPrimary) {
+TEST_F(Readout, PrimaryChangeMakesTheNewEntryPrimaryWithItsStoredView) {
+    second->SetACursorKM(3);
+    second->SetBCursorKM(7);
     ReactToHint(graph, HINT_PRIMARY_CHANGED, {{{second, second}, {primary, primary}}});
     EXPECT_EQ(graph.Primary(), second);
     EXPECT_EQ(graph.Second(), primary);
+    EXPECT_NEAR(graph.CursorA(), 3, 1e-6);
+    EXPECT_NEAR(graph.CursorB(), 7, 1e-6);
 }
 
 TEST_F(Readout, AnIndexChangeStretchesEveryDistanceHeld) {
