@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <iterator>
 #include <unordered_set>
+#include <utility>
 
 namespace orvane {
 
@@ -162,6 +163,8 @@ void CTraceListDoc::DisplayTraces(TraceEntries entries) {
 }
 
 TraceEntries CTraceListDoc::HideTraces(TraceEntries entries) {
+    std::vector<CTraceDoc*> released;
+    std::vector<CTraceDoc*>* outer = std::exchange(m_deferredDeletes, &released);
     TraceEntries hidden;
     for (CTraceListEntry* entry : entries) {
         if (m_displayedCount == 0 || !entry->displayed) continue;
@@ -179,6 +182,9 @@ TraceEntries CTraceListDoc::HideTraces(TraceEntries entries) {
         }
     }
     Notify(HINT_TRACES_HIDDEN, hidden);
+    m_deferredDeletes = outer;
+    for (CTraceDoc* document : released)
+        destroyDocument(document);
     return hidden;
 }
 
@@ -234,6 +240,13 @@ void CTraceListDoc::deleteDocument(CTraceListEntry* entry) {
     CTraceDoc* document = entry->document;
     if (!document) return;
     entry->document = nullptr;
+    if (m_deferredDeletes)
+        m_deferredDeletes->push_back(document);
+    else
+        destroyDocument(document);
+}
+
+void CTraceListDoc::destroyDocument(CTraceDoc* document) {
     if (DocumentType* type = document->type(); type && type->owns(document))
         type->deleteDocument(document);
     else

@@ -116,6 +116,7 @@ private:
     void indexPath(CTraceListEntry* entry);
     void unindexPath(const CTraceListEntry* entry);
     void deleteDocument(CTraceListEntry* entry);
+    void destroyDocument(CTraceDoc* document);
     void releaseOrSave(CTraceListEntry* entry);
 
     DocumentType& m_traceType;
@@ -126,6 +127,9 @@ private:
     // Lower-cased path -> entries, for FindTrace on long lists.
     std::unordered_multimap<std::string, CTraceListEntry*> m_byPath;
     TraceWindowOpener m_openWindow;
+    // While set, documents let go of are kept here and deleted after the
+    // hint that tells the views: the graph still draws them until then.
+    std::vector<CTraceDoc*>* m_deferredDeletes = nullptr;
     // Save As of several traces: the format position and folder carry over.
     int32_t m_saveAsPosition = 0;
     std::string m_saveAsDirectory;
