@@ -3,6 +3,7 @@
 #include "core/platform/file_chooser.h"
 #include "core/platform/prompt.h"
 #include "core/shell/application_state.h"
+#include "core/shell/display_strings.h"
 #include "core/shell/instrument.h"
 #include "core/shell/preferences_store.h"
 #include "core/trace/trace_doc.h"
@@ -16,6 +17,7 @@
 #include "widgets/trace/trace_frame.h"
 #include "widgets/tracelist/trace_list_frame.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -45,6 +47,9 @@ void COrvaneApp::InitInstance(const QString& programDirectory, bool interactive)
 
     app.preferences = LoadPreferences(*m_settings);
     m_languages.load(programDirectory, app.preferences);
+    PushDisplayStrings([](const char* english) {
+        return QCoreApplication::translate("DisplayStrings", english).toStdString();
+    });
     app.onInstrument = detectInstrument(app.programDirectory);
     if (app.preferences.batchSize > kMaxBatchSize) app.preferences.batchSize = kMaxBatchSize;
     ApplyPreferencesToLibrary(app.preferences);

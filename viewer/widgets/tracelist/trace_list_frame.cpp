@@ -10,6 +10,7 @@
 #include "widgets/tracelist/trace_list_view.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -75,7 +76,8 @@ void CTraceListFrame::updateTitle() {
 
 void CTraceListFrame::addWithDialog() {
     std::vector<std::string> paths;
-    for (const QString& path : askOpenFiles(this, tr(kAddTracesTitle), addFilter()))
+    for (const QString& path :
+         askOpenFiles(this, QCoreApplication::translate("Messages", kAddTracesTitle), addFilter()))
         paths.push_back(path.toStdString());
     m_commands->Add(paths);
     emit commandStateChanged();
