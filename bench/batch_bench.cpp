@@ -1,8 +1,8 @@
 // Timing of `varnel batch --analyze` over 1000 simulated 16K-point traces as a
 // whole process (start-up, reading, analysis, report), with one and with two
 // worker processes. The traces are written once into a temporary folder.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <benchmark/benchmark.h>

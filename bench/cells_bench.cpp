@@ -1,7 +1,7 @@
 // Timing of DataCellsInfo reducing a trace of 1M points to 2000 columns, as
 // the graph does for every repaint.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 // Timing of the event analysis on simulated traces of 16K, 64K and 256K points
 // with ten events each. The record is copied fresh for every run so that each
 // FAS starts from the same trace.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <benchmark/benchmark.h>

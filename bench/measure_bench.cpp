@@ -1,8 +1,8 @@
 // Timing of the measurements on simulated traces of 16K, 64K and 256K points.
 // Every size traces the same 16 km fibre over 20 km, so a larger trace means a
 // finer resolution and more points per pulse.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <benchmark/benchmark.h>

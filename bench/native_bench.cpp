@@ -1,7 +1,7 @@
 // Timing of native trace files: encoding a record into "<T6>" bytes and
 // decoding them back, for simulated traces of 16K, 64K and 256K points.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // 32K-point SR-4731 trace, timed as a process from spawn to exit (start-up,
 // reading the trace, laying out and painting the window, writing the PNG).
 // The run is offscreen and reads its settings from a scratch folder.
-#include "support/fibre_simulator.h"
+#include <varnel/fibre_simulator.h>
 
 #include <varnel/varnel.h>
 

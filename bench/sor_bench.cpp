@@ -2,8 +2,8 @@
 // key events, so read without analysis; one with them, whose launch the
 // analysis finds; and the same file rewritten by us, read from its embedded
 // native record) and a simulated trace of 256K points.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <benchmark/benchmark.h>

@@ -11,11 +11,22 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 passed=0
 failed=0
 log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+build_log=$(mktemp)
+trap 'rm -f "$log" "$build_log"' EXIT
+
+# Builds one flavour quietly; when the build fails its whole output is shown
+# (Ninja prints the compiler's errors on stdout).
+build() {
+    if ! scripts/build.sh "$1" >"$build_log" 2>&1; then
+        cat "$build_log"
+        echo "== $1 build failed"
+        exit 1
+    fi
+}
 
 for flavour in debug asan; do
     echo "== $flavour build"
-    scripts/build.sh "$flavour" >/dev/null
+    build "$flavour"
     status=0
     ctest --test-dir "build/$flavour" --output-on-failure -j "$(nproc)" | tee "$log" || status=$?
     total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -n 1)
@@ -29,7 +40,7 @@ for flavour in debug asan; do
 done
 
 echo "== fuzz targets"
-scripts/build.sh fuzz >/dev/null
+build fuzz
 scripts/fuzz.sh "${FUZZ_SECONDS:-20}"
 
 echo "tests: $passed passed, $failed failed"

@@ -2,8 +2,8 @@
 // layouts and prints how its table compares with the simulator's truth.
 //
 //   fas-eval [fibres] [seed] [-v]   defaults: 60 fibres, seed 2024; -v lists misses
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <algorithm>
@@ -16,8 +16,6 @@
 namespace {
 
 using namespace varnel::sim;
-
-constexpr int32_t kTypeEndCode = 4;
 
 struct Figures {
     int32_t truthCount = 0;
@@ -81,7 +79,7 @@ void score(const SimulatedFibre& truth, CT6& record, Figures& figures) {
     std::vector<bool> used(static_cast<size_t>(record.EVCount()), false);
     used[0] = true;
     for (const TrueEvent& event : truth.events) {
-        if (event.type == kTypeLaunch) continue;
+        if (event.type == T6_EVENT_LAUNCH) continue;
         ++figures.truthCount;
         const double trueDP = event.positionKM / truth.dxKM;
         int32_t best = -1;
@@ -112,11 +110,11 @@ void score(const SimulatedFibre& truth, CT6& record, Figures& figures) {
         used[static_cast<size_t>(best)] = true;
         ++figures.found;
         figures.positionErrorDP.push_back(bestError);
-        if (event.type == kTypeEnd) {
+        if (event.type == T6_EVENT_END) {
             ++figures.endsFound;
             continue;
         }
-        if (record.EVGetType(best) != kTypeEndCode) {
+        if (record.EVGetType(best) != T6_EVENT_END) {
             const double error = std::fabs(record.EVGetLoss(best) - event.lossDB);
             figures.lossErrorDB.push_back(error);
             if (figures.verbose && error > 0.1) {

@@ -9,14 +9,14 @@ namespace varnel::cli {
 
 namespace {
 
-// FAS statuses other than 0.
+// FAS statuses other than done.
 std::string fasFailureText(int32_t status) {
     switch (status) {
-    case 1:
+    case T6_FAS_NO_MEMORY:
         return "Memory allocation error";
-    case 2:
+    case T6_FAS_LINEAR_POINTS:
         return "Analysis needs the stored data points, not an acquisition's linear samples.";
-    case 3:
+    case T6_FAS_NO_TRACE:
         return "No trace to analyze.";
     default:
         return "Analysis failed.";
@@ -55,7 +55,7 @@ bool analyzeTrace(orvane::CTraceDoc& document, Diagnostics& diagnostics) {
     DiagnosticsPrompts prompts(diagnostics, document.path());
     orvane::ScopedPrompts installed(prompts);
     if (document.Analyze() != 0) return false;
-    if (document.LastAnalysisStatus() != 0) {
+    if (document.LastAnalysisStatus() != T6_FAS_DONE) {
         diagnostics.error(document.path(), fasFailureText(document.LastAnalysisStatus()));
         return false;
     }

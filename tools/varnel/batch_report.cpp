@@ -20,18 +20,19 @@ std::string zeroWhenUnknown(const std::string& text) {
 }
 
 std::string endText(const CT6& r, int32_t i) {
-    if (r.EVGetType(i) == 3) return textOf([&](char16_t* b) { return r.EVGetEnd(i, b, 0); });
-    return textOf([&](char16_t* b) { return T6CurDist(0.0, b, 0); });
+    if (r.EVGetType(i) == T6_EVENT_GROUP)
+        return textOf([&](char16_t* b) { return r.EVGetEnd(i, b, T6_NO_UNITS); });
+    return textOf([&](char16_t* b) { return T6CurDist(0.0, b, T6_NO_UNITS); });
 }
 
 // The end event without a measured loss shows the break threshold instead.
 std::string spliceLossText(const CT6& r, int32_t i) {
-    if (r.EVGetType(i) == 4 && r.EVGetLoss(i) == 0.0) {
+    if (r.EVGetType(i) == T6_EVENT_END && r.EVGetLoss(i) == 0.0) {
         char text[32];
         std::snprintf(text, sizeof text, "%.2f", r.GetThresholdBreak());
         return text;
     }
-    return zeroWhenUnknown(textOf([&](char16_t* b) { return r.EVGetLoss(i, b, 0); }));
+    return zeroWhenUnknown(textOf([&](char16_t* b) { return r.EVGetLoss(i, b, T6_NO_UNITS); }));
 }
 
 std::string eventLine(const CT6& r, int32_t i, const std::string& traceFields) {
@@ -39,14 +40,18 @@ std::string eventLine(const CT6& r, int32_t i, const std::string& traceFields) {
     std::snprintf(number, sizeof number, "%2d", i);
     std::string line = traceFields + number + ";";
     line += quoted(textOf([&](char16_t* b) { return r.EVGetTypeChar(i, b); })) + ";";
-    line += textOf([&](char16_t* b) { return r.EVGetStart(i, b, 0); }) + ";";
+    line += textOf([&](char16_t* b) { return r.EVGetStart(i, b, T6_NO_UNITS); }) + ";";
     line += endText(r, i) + ";";
-    line += zeroWhenUnknown(textOf([&](char16_t* b) { return r.EVGetSpanLoss(i, b, 0); })) + ";";
     line +=
-        zeroWhenUnknown(textOf([&](char16_t* b) { return r.EVGetSpanLossDBKM(i, b, 0); })) + ";";
+        zeroWhenUnknown(textOf([&](char16_t* b) { return r.EVGetSpanLoss(i, b, T6_NO_UNITS); })) +
+        ";";
+    line += zeroWhenUnknown(
+                textOf([&](char16_t* b) { return r.EVGetSpanLossDBKM(i, b, T6_NO_UNITS); })) +
+            ";";
     line += spliceLossText(r, i) + ";";
-    line += zeroWhenUnknown(textOf([&](char16_t* b) { return r.EVGetRefl(i, b, 0); })) + ";";
-    line += textOf([&](char16_t* b) { return r.EVGetCumLoss(i, b, 0); }) + ";";
+    line +=
+        zeroWhenUnknown(textOf([&](char16_t* b) { return r.EVGetRefl(i, b, T6_NO_UNITS); })) + ";";
+    line += textOf([&](char16_t* b) { return r.EVGetCumLoss(i, b, T6_NO_UNITS); }) + ";";
     line += quoted(textOf([&](char16_t* b) { return r.EVGetFlagsText(i, b); })) + ";";
     line += quoted(textOf([&](char16_t* b) { return r.EVGetComment(i, b); }));
     return line + "\n";
@@ -57,7 +62,7 @@ std::string extremeLine(const char* label, const std::string& value, const std::
 }
 
 std::string distanceText(double value) {
-    return textOf([&](char16_t* b) { return T6CurDist(value, b, 1); });
+    return textOf([&](char16_t* b) { return T6CurDist(value, b, T6_WITH_UNITS); });
 }
 
 } // namespace

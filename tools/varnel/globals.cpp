@@ -10,8 +10,11 @@ namespace varnel::cli {
 namespace {
 
 // Index of each distance unit in the library's unit table.
-const std::map<std::string, int32_t> kUnits = {
-    {"mi", 0}, {"ft", 1}, {"kft", 2}, {"m", 3}, {"km", 4}};
+const std::map<std::string, int32_t> kUnits = {{"mi", T6_UNIT_MI},
+                                               {"ft", T6_UNIT_FT},
+                                               {"kft", T6_UNIT_KFT},
+                                               {"m", T6_UNIT_M},
+                                               {"km", T6_UNIT_KM}};
 
 } // namespace
 

@@ -14,8 +14,7 @@
 //     siteB, dateTime "YYYY-MM-DD HH:MM:SS", averages}
 #pragma once
 
-#include "support/fibre_simulator.h"
-
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <nlohmann/json.hpp>

@@ -15,14 +15,14 @@ std::string pulseWidths(const CT6& r) {
     for (int32_t i = 0; i < r.PWCount(); ++i) {
         if (!all.empty()) all += ", ";
         all += textOf([&](char16_t* b) { return r.PWGetLabel(i, b); }) + " " +
-               textOf([&](char16_t* b) { return r.PWGetPW(i, b, 0, 1); }) + " / " +
-               textOf([&](char16_t* b) { return r.PWGetPWLength(i, b, 1); });
+               textOf([&](char16_t* b) { return r.PWGetPW(i, b, 0, T6_WITH_UNITS); }) + " / " +
+               textOf([&](char16_t* b) { return r.PWGetPWLength(i, b, T6_WITH_UNITS); });
     }
     return all;
 }
 
 std::string resolution(const CT6& r) {
-    return textOf([&](char16_t* b) { return r.GetResoNominal(b, 1); });
+    return textOf([&](char16_t* b) { return r.GetResoNominal(b, T6_WITH_UNITS); });
 }
 
 std::string averaging(const CT6& r) {
@@ -50,17 +50,17 @@ std::vector<HeaderField> headerFields(const CT6& r) {
         {"manufacturer", "Manufacturer", text([&](char16_t* b) { return r.GetManufacturer(b); })},
         {"module", "Optics Module", text([&](char16_t* b) { return r.GetOpticsModule(b); })},
         {"wavelength", "Wavelength",
-         text([&](char16_t* b) { return r.GetWavelengthNominal(b, 1); })},
+         text([&](char16_t* b) { return r.GetWavelengthNominal(b, T6_WITH_UNITS); })},
         {"fiberType", "Fiber Type", text([&](char16_t* b) { return r.GetFiberMode(b); })},
         {"pulseWidths", "Pulse Width", pulseWidths(r)},
-        {"range", "Range", text([&](char16_t* b) { return r.GetRangeNominal(b, 1); })},
+        {"range", "Range", text([&](char16_t* b) { return r.GetRangeNominal(b, T6_WITH_UNITS); })},
         {"resolution", "Resolution", resolution(r)},
         {"ior", "Index of Refraction", text([&](char16_t* b) { return r.SpanGetIOR(0, b); })},
         {"backscatter", "Backscatter Coef.",
-         text([&](char16_t* b) { return r.SpanGetBackScatter(0, b, 1); })},
+         text([&](char16_t* b) { return r.SpanGetBackScatter(0, b, T6_WITH_UNITS); })},
         {"averaging", "Averages", averaging(r)},
         {"dynamicRange", "Display Range",
-         text([&](char16_t* b) { return r.GetDynamicRange(b, 1); })},
+         text([&](char16_t* b) { return r.GetDynamicRange(b, T6_WITH_UNITS); })},
         {"dateTime", "Date/Time", dateTime(r)},
         {"traceType", "Trace Type", text([&](char16_t* b) { return r.GetTraceType(b); })},
         {"traceFlags", "Trace Flags", text([&](char16_t* b) { return r.GetTraceFlags(b); })},
@@ -69,11 +69,11 @@ std::vector<HeaderField> headerFields(const CT6& r) {
         {"siteA", "Site A", text([&](char16_t* b) { return r.GetSiteA(b); })},
         {"siteB", "Site B", text([&](char16_t* b) { return r.GetSiteB(b); })},
         {"thresholdLoss", "Event Loss",
-         text([&](char16_t* b) { return r.GetThresholdLoss(b, 1); })},
+         text([&](char16_t* b) { return r.GetThresholdLoss(b, T6_WITH_UNITS); })},
         {"thresholdRefl", "Event Reflectance",
-         text([&](char16_t* b) { return r.GetThresholdRefl(b, 1); })},
+         text([&](char16_t* b) { return r.GetThresholdRefl(b, T6_WITH_UNITS); })},
         {"thresholdBreak", "Fiber Break",
-         text([&](char16_t* b) { return r.GetThresholdBreak(b, 1); })},
+         text([&](char16_t* b) { return r.GetThresholdBreak(b, T6_WITH_UNITS); })},
     };
 }
 
@@ -87,20 +87,21 @@ std::vector<EventRow> eventRows(const CT6& r) {
         row.flagBits = r.EVGetFlags(i);
         row.typeChar = textOf([&](char16_t* b) { return r.EVGetTypeChar(i, b); });
         row.typeName = textOf([&](char16_t* b) { return r.EVGetType(i, b); });
-        row.start = textOf([&](char16_t* b) { return r.EVGetStart(i, b, 0); });
-        row.end = textOf([&](char16_t* b) { return r.EVGetEnd(i, b, 0); });
-        row.spanLoss = textOf([&](char16_t* b) { return r.EVGetSpanLoss(i, b, 0); });
-        row.spanLossDBKM = textOf([&](char16_t* b) { return r.EVGetSpanLossDBKM(i, b, 0); });
+        row.start = textOf([&](char16_t* b) { return r.EVGetStart(i, b, T6_NO_UNITS); });
+        row.end = textOf([&](char16_t* b) { return r.EVGetEnd(i, b, T6_NO_UNITS); });
+        row.spanLoss = textOf([&](char16_t* b) { return r.EVGetSpanLoss(i, b, T6_NO_UNITS); });
+        row.spanLossDBKM =
+            textOf([&](char16_t* b) { return r.EVGetSpanLossDBKM(i, b, T6_NO_UNITS); });
         if (!orvane::eventLossHidden(r, i)) {
-            row.loss = textOf([&](char16_t* b) { return r.EVGetLossFlagged(i, b, 0); });
+            row.loss = textOf([&](char16_t* b) { return r.EVGetLossFlagged(i, b, T6_NO_UNITS); });
             row.lossDB = r.EVGetLoss(i);
         }
         row.lossMark = trimmed(orvane::eventLossMark(r, i));
-        if (row.type != kTypeNonReflective) {
-            row.refl = textOf([&](char16_t* b) { return r.EVGetReflFlagged(i, b, 0); });
+        if (row.type != T6_EVENT_NON_REFLECTIVE) {
+            row.refl = textOf([&](char16_t* b) { return r.EVGetReflFlagged(i, b, T6_NO_UNITS); });
             row.reflDB = r.EVGetRefl(i);
         }
-        row.cumLoss = textOf([&](char16_t* b) { return r.EVGetCumLoss(i, b, 0); });
+        row.cumLoss = textOf([&](char16_t* b) { return r.EVGetCumLoss(i, b, T6_NO_UNITS); });
         row.flags = textOf([&](char16_t* b) { return r.EVGetFlagsText(i, b); });
         row.comment = textOf([&](char16_t* b) { return r.EVGetComment(i, b); });
         row.startKM = r.EVGetStartKM(i);
@@ -115,14 +116,14 @@ TraceSummary traceSummary(const CT6& r) {
     s.eventCount = r.EVCount();
     if (s.eventCount > 0) {
         const int32_t last = s.eventCount - 1;
-        s.endFault = textOf([&](char16_t* b) { return r.EVGetStart(last, b, 1); });
+        s.endFault = textOf([&](char16_t* b) { return r.EVGetStart(last, b, T6_WITH_UNITS); });
         s.endKM = r.EVGetStartKM(last);
     } else {
         s.endFault = "??.?? " + distanceUnitLabel();
     }
-    s.endToEndLoss = textOf([&](char16_t* b) { return r.GetEndToEndLoss(b, 1); });
+    s.endToEndLoss = textOf([&](char16_t* b) { return r.GetEndToEndLoss(b, T6_WITH_UNITS); });
     s.endToEndLossDB = r.GetEndToEndLoss();
-    s.orl = textOf([&](char16_t* b) { return r.GetORL(b, 1); });
+    s.orl = textOf([&](char16_t* b) { return r.GetORL(b, T6_WITH_UNITS); });
     if (r.IsORLAvailable()) {
         s.orlDB = r.GetORL();
         if (r.GetORLACursorKM() != 0 || r.GetORLBCursorKM() != 0)
@@ -221,7 +222,7 @@ std::string eventTableText(const std::vector<EventRow>& rows) {
                       r.spanLossDBKM.c_str(), r.loss.c_str(), r.lossMark.c_str(), r.refl.c_str(),
                       r.cumLoss.c_str(), r.flags.c_str(), r.comment.c_str());
         out += line;
-        if (r.type == kTypeGroup) {
+        if (r.type == T6_EVENT_GROUP) {
             std::snprintf(line, sizeof line, "  %3s %-4s %12s\n", "", "", r.end.c_str());
             out += line;
         }

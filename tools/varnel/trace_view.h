@@ -20,10 +20,6 @@ struct HeaderField {
 
 std::vector<HeaderField> headerFields(const CT6& record);
 
-inline constexpr int32_t kTypeNonReflective = 2;
-inline constexpr int32_t kTypeGroup = 3;
-inline constexpr int32_t kTypeEnd = 4;
-
 struct EventRow {
     int32_t index = 0;
     int32_t type = 0;

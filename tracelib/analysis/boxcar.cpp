@@ -17,7 +17,6 @@ constexpr double kWidthDivisor = 10.0;
 constexpr int32_t kMaxWidth = 256;
 constexpr int32_t kSmallWidthBelow = 9;
 constexpr int32_t kSmallWidth = 8;
-constexpr int32_t kModFlagDataPoints = 0x4000;
 
 // The mean of the last n samples, fewer at the start.
 class RunningMean {
@@ -93,6 +92,6 @@ void CT6::BoxCar() {
         stored[i] = static_cast<uint16_t>(std::clamp(std::trunc(scale * level), 0.0, 65535.0));
     }
     DPOSetNLF(0, count, belowThreshold.data());
-    SetModFlag(kModFlagDataPoints);
+    SetModFlag(T6_MOD_DATA_POINTS);
     DPWSetup(0);
 }

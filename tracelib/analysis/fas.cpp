@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int32_t kModFlagAnalysed = 4096;
-constexpr int32_t kModFlagSettings = 1;
 constexpr int32_t kAttenStartPulses = 4;
 constexpr int32_t kAttenEndPulses = 7;
 constexpr int32_t kAttenMinWindow = 50;
@@ -36,8 +34,9 @@ double kmAtHalf(CT6& record, int32_t dp2) {
 
 double correctedTwoPointLossDB(CT6& record, int32_t a, int32_t b) {
     double fits[6];
-    const double loss = record.CalcLoss(6, 0, kmAt(record, a), 0.0, 0.0, kmAt(record, b), 0.0, 0.0,
-                                        fits[0], fits[1], fits[2], fits[3], fits[4], fits[5]);
+    const double loss =
+        record.CalcLoss(T6_LOSS_2POINT_ATN_COR, 0, kmAt(record, a), 0.0, 0.0, kmAt(record, b), 0.0,
+                        0.0, fits[0], fits[1], fits[2], fits[3], fits[4], fits[5]);
     return loss == T6_NO_VALUE ? 0.0 : loss;
 }
 
@@ -64,7 +63,7 @@ Prepared prepare(CT6& record, CT6::FASRun& run, int32_t workingCount) {
     }
     run.dynamicRangeDB = record.GetDynamicRange();
     run.resolutionM = record.GetResoNominalM();
-    run.singleMode = record.GetFiberMode() == 1;
+    run.singleMode = record.GetFiberMode() == T6_FIBER_SINGLEMODE;
     run.settings = varnel::fasSettings();
 
     if (!run.candidates.allocate()) return Prepared::NoMemory;
@@ -79,19 +78,19 @@ Prepared prepare(CT6& record, CT6::FASRun& run, int32_t workingCount) {
 } // namespace
 
 int32_t CT6::FAS() {
-    if (DPLCount() > 0) return 2;
+    if (DPLCount() > 0) return T6_FAS_LINEAR_POINTS;
     FASRun run;
     switch (prepare(*this, run, static_cast<int32_t>(m_dpw.size()))) {
     case Prepared::NoMemory:
-        return 1;
+        return T6_FAS_NO_MEMORY;
     case Prepared::NoTrace:
-        return 3;
+        return T6_FAS_NO_TRACE;
     case Prepared::Ready:
         break;
     }
 
     SetTraceTemplate(0);
-    SetModFlag(kModFlagAnalysed);
+    SetModFlag(T6_MOD_ANALYSIS);
     const int32_t noiseFloor = CalcNoiseFloorDP(1);
     run.noiseFloorFound = noiseFloor > 0;
     run.nf = std::clamp(std::abs(noiseFloor), run.first, run.last);
@@ -128,6 +127,6 @@ int32_t CT6::FAS() {
     SetFASNumBreaks(s.numBreaks);
     SetFASEndAtNthRefl(s.endAtNthRefl);
     SetFASNthReflThresh(s.nthReflThreshDB);
-    SetModFlag(kModFlagSettings);
-    return 0;
+    SetModFlag(T6_MOD_ANALYSIS_SETTINGS);
+    return T6_FAS_DONE;
 }

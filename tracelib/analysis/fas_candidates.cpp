@@ -25,11 +25,11 @@ Candidate& CandidateArray::add(int32_t startDP, int32_t endDP, int32_t type) {
 }
 
 void CandidateArray::remove(int32_t i) {
-    items_[static_cast<size_t>(i)].flags |= EventFlag::MarkedForDeletion;
+    items_[static_cast<size_t>(i)].flags |= T6_EVFLAG_MARKED_FOR_DELETION;
 }
 
 bool CandidateArray::isRemoved(int32_t i) const {
-    return (items_[static_cast<size_t>(i)].flags & EventFlag::MarkedForDeletion) != 0;
+    return (items_[static_cast<size_t>(i)].flags & T6_EVFLAG_MARKED_FOR_DELETION) != 0;
 }
 
 void CandidateArray::compactAndSort() {

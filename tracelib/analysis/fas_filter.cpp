@@ -103,7 +103,7 @@ void CT6::LinearizeDVs(FASRun& run) {
         for (; written < start; ++written)
             work[static_cast<size_t>(written + 1)] = later(dv[written + 1]);
         const int64_t oldEnd = end <= written ? work[static_cast<size_t>(end)] : later(dv[end]);
-        if (c.type == varnel::EventType::Launch) {
+        if (c.type == T6_EVENT_LAUNCH) {
             work[static_cast<size_t>(start)] =
                 clampDV(static_cast<int64_t>(run.dynamicRangeDB * run.sf));
         }
@@ -213,7 +213,7 @@ void applyNoiseThreshold(CT6::FASRun& run) {
 void addNonReflectiveCandidates(CT6::FASRun& run) {
     for (int32_t u = run.first; u <= run.nf; ++u) {
         if (run.work[static_cast<size_t>(u)] != 0)
-            run.candidates.add(u, u, EventType::NonReflective);
+            run.candidates.add(u, u, T6_EVENT_NON_REFLECTIVE);
     }
     run.candidates.compactAndSort();
 }

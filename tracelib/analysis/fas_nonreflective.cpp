@@ -101,7 +101,7 @@ void CT6::FindNonReflExtents(FASRun& run) {
     varnel::CandidateArray& candidates = run.candidates;
     for (int32_t i = 1; i < candidates.count(); ++i) {
         varnel::Candidate& c = candidates[i];
-        if (c.type == varnel::EventType::Reflective || candidates.isRemoved(i)) continue;
+        if (c.type == T6_EVENT_REFLECTIVE || candidates.isRemoved(i)) continue;
         const bool hasNext = i + 1 < candidates.count();
         const varnel::Candidate* next = hasNext ? &candidates[i + 1] : nullptr;
         const int32_t pp = run.pp(c.startDP);
@@ -111,7 +111,7 @@ void CT6::FindNonReflExtents(FASRun& run) {
         c.endDP = FindNonReflEnd(run, std::min(p, limit), limit);
 
         int32_t searchFrom = c.startDP;
-        if (next && next->type == varnel::EventType::Reflective && next->startDP == c.endDP) {
+        if (next && next->type == T6_EVENT_REFLECTIVE && next->startDP == c.endDP) {
             searchFrom = std::min(c.startDP + pp / 2, c.endDP - 3);
         }
         c.startDP = FindNonReflStart(run, searchFrom, candidates[i - 1].endDP, c.endDP);
@@ -124,13 +124,13 @@ namespace varnel {
 void formGroups(CandidateArray& candidates) {
     for (int32_t i = 1; i <= candidates.count() - 2; ++i) {
         Candidate& c = candidates[i];
-        if (candidates.isRemoved(i) || c.type != EventType::NonReflective) continue;
+        if (candidates.isRemoved(i) || c.type != T6_EVENT_NON_REFLECTIVE) continue;
         for (int32_t j = i + 1; j < candidates.count(); ++j) {
             Candidate& other = candidates[j];
             if (candidates.isRemoved(j)) continue;
-            if (other.type != EventType::NonReflective || other.startDP > c.endDP + 1) break;
+            if (other.type != T6_EVENT_NON_REFLECTIVE || other.startDP > c.endDP + 1) break;
             c.endDP = std::max(c.endDP, other.endDP);
-            c.type = EventType::Group;
+            c.type = T6_EVENT_GROUP;
             candidates.remove(j);
         }
     }
@@ -139,14 +139,14 @@ void formGroups(CandidateArray& candidates) {
 
 void absorbLaunchZone(CT6::FASRun& run) {
     CandidateArray& candidates = run.candidates;
-    if (candidates.count() == 0 || candidates[0].type != EventType::Launch) return;
+    if (candidates.count() == 0 || candidates[0].type != T6_EVENT_LAUNCH) return;
     Candidate& launch = candidates[0];
     const int32_t reach = run.pulses[0].pointsPer * kLaunchZonePercent / 100;
     for (int32_t i = 1; i <= candidates.count() - 2; ++i) {
         const Candidate& c = candidates[i];
         if (c.startDP > launch.startDP + reach) break;
         launch.endDP = c.endDP;
-        launch.flags |= EventFlag::LossUnknown;
+        launch.flags |= T6_EVFLAG_LOSS_UNKNOWN;
         candidates.remove(i);
     }
     candidates.compactAndSort();

@@ -195,20 +195,20 @@ void CT6::FindReflectiveCandidates(FASRun& run) {
                 if (absorbs) {
                     passes = 0;
                 } else {
-                    c.flags |= varnel::EventFlag::LossUnknown;
+                    c.flags |= T6_EVFLAG_LOSS_UNKNOWN;
                 }
             }
             u = h;
         }
 
         c.endDP = std::max(end, c.startDP);
-        if (end < h && end < run.nf - 1) c.flags |= varnel::EventFlag::ReflEndFound;
+        if (end < h && end < run.nf - 1) c.flags |= T6_EVFLAG_REFL_END_FOUND;
         if (launch) {
-            c.type = varnel::EventType::Launch;
-            const bool clean = (c.flags & varnel::EventFlag::ReflEndFound) != 0 && passes == 1;
-            if (!clean) c.flags |= varnel::EventFlag::LaunchNotClean;
+            c.type = T6_EVENT_LAUNCH;
+            const bool clean = (c.flags & T6_EVFLAG_REFL_END_FOUND) != 0 && passes == 1;
+            if (!clean) c.flags |= T6_EVFLAG_LAUNCH_NOT_CLEAN;
         } else {
-            c.type = varnel::EventType::Reflective;
+            c.type = T6_EVENT_REFLECTIVE;
         }
         u = c.endDP + 1;
     }

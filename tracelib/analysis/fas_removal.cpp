@@ -29,13 +29,12 @@ bool isProtectedReflection(const CT6& record, int32_t i, double floorDB) {
 bool belowNoise(const CT6& record, const CT6::FASRun& run, int32_t i, int32_t noiseDV) {
     const int32_t level = eventLevel(record, run, i);
     if (level < noiseDV) return true;
-    return record.EVGetType(i) != varnel::EventType::End &&
-           level < noiseDV + run.dbToDV(kNoiseMarginDB);
+    return record.EVGetType(i) != T6_EVENT_END && level < noiseDV + run.dbToDV(kNoiseMarginDB);
 }
 
 bool lastIsEndBelow(const CT6& record, const CT6::FASRun& run, int32_t noiseDV) {
     const int32_t last = record.EVCount() - 1;
-    if (last < 1 || record.EVGetType(last) != varnel::EventType::End) return false;
+    if (last < 1 || record.EVGetType(last) != T6_EVENT_END) return false;
     return eventLevel(record, run, last) < noiseDV + run.dbToDV(run.settings.breakDB);
 }
 
@@ -59,15 +58,14 @@ void CT6::RemoveEvents(const FASRun& run) {
     if (noise == kNoPercentile) noise = 0;
     for (int32_t i = 1; i < EVCount(); ++i) {
         if (!isProtectedReflection(*this, i, floorDB) && belowNoise(*this, run, i, noise)) {
-            EVPutFlags(i, EVGetFlags(i) | varnel::EventFlag::MarkedForDeletion);
+            EVPutFlags(i, EVGetFlags(i) | T6_EVFLAG_MARKED_FOR_DELETION);
         }
     }
     EVDeleteFlagged();
     if (lastIsEndBelow(*this, run, noise)) {
         const int32_t last = EVCount() - 1;
-        EVSetType(last, EVGetRefl(last) != 0.0 ? varnel::EventType::Reflective
-                                               : varnel::EventType::NonReflective);
-        EVPutFlags(last, EVGetFlags(last) | varnel::EventFlag::LossUnknown);
+        EVSetType(last, EVGetRefl(last) != 0.0 ? T6_EVENT_REFLECTIVE : T6_EVENT_NON_REFLECTIVE);
+        EVPutFlags(last, EVGetFlags(last) | T6_EVFLAG_LOSS_UNKNOWN);
     }
 }
 
@@ -79,8 +77,8 @@ void CT6::EndAtNthReflection(const FASRun& run) {
         const double refl = EVGetRefl(i);
         if (EVGetStartKM(i) < 0.0 || refl == 0.0 || refl < run.settings.nthReflThreshDB) continue;
         if (++seen < nth) continue;
-        EVSetType(i, varnel::EventType::End);
-        EVPutFlags(i, EVGetFlags(i) | varnel::EventFlag::EndAtNthRefl);
+        EVSetType(i, T6_EVENT_END);
+        EVPutFlags(i, EVGetFlags(i) | T6_EVFLAG_END_AT_NTH_REFL);
         while (EVCount() > i + 1)
             EVDelete(EVCount() - 1);
         return;
@@ -89,17 +87,17 @@ void CT6::EndAtNthReflection(const FASRun& run) {
 
 void CT6::CloseEventTable(const FASRun& run) {
     int32_t last = EVCount() - 1;
-    if (last < 0 || EVGetType(last) != varnel::EventType::End) {
+    if (last < 0 || EVGetType(last) != T6_EVENT_END) {
         const int32_t at = run.noiseFloorFound ? run.nf : run.last;
         last = EVInsert();
-        EVSetType(last, varnel::EventType::End);
+        EVSetType(last, T6_EVENT_END);
         EVSetStartDP(last, at);
         EVSetRiseEndDP(last, at);
         EVSetFallStartDP(last, at);
         EVSetEndDP(last, at);
-        if (run.noiseFloorFound) EVPutFlags(last, varnel::EventFlag::EndAtNoiseFloor);
+        if (run.noiseFloorFound) EVPutFlags(last, T6_EVFLAG_END_AT_NOISE_FLOOR);
     }
-    uint32_t flags = EVGetFlags(last) | varnel::EventFlag::ClosingEvent;
-    if (!run.noiseFloorFound) flags |= varnel::EventFlag::EndNoNoiseFloor;
+    uint32_t flags = EVGetFlags(last) | T6_EVFLAG_CLOSING;
+    if (!run.noiseFloorFound) flags |= T6_EVFLAG_END_NO_NOISE_FLOOR;
     EVPutFlags(last, flags);
 }

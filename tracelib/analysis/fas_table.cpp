@@ -21,17 +21,15 @@ constexpr double kPulseKMPerNS = 0.0001;
 constexpr int32_t kSegmentTrimPercent = 10;
 constexpr int32_t kSegmentTrimMin = 2;
 constexpr double kBreakMarginDB = 0.1;
-constexpr int32_t kFewPointsPerPulse = 8;
+constexpr int32_t kMinPointsPerPulse = 8;
 constexpr double kReflFloorDB = -70.0;
-constexpr int32_t kLossModeSplice = 0;
-constexpr int32_t kLossModeTwoPointCorrected = 6;
 constexpr int32_t kMaxDV = 65535;
 
 // One measured loss with the segments it was measured over, relative to the
 // event start.
 struct MeasuredLoss {
     double db = 0.0;
-    int32_t mode = kLossModeTwoPointCorrected;
+    int32_t mode = T6_LOSS_2POINT_ATN_COR;
     int32_t aStart = 0;
     int32_t aEnd = 0;
     int32_t bStart = 0;
@@ -58,7 +56,7 @@ MeasuredLoss shortSpanLoss(CT6& record, const CT6::FASRun& run, const varnel::Ca
     const double drop = (meanValue(run, b0, b1) - meanValue(run, a0, a1)) / run.sf;
     const double spanKM = varnel::kmAtHalf(record, a0 + a1) - varnel::kmAtHalf(record, b0 + b1);
     return {drop - spanKM * run.atnDBKM,
-            kLossModeTwoPointCorrected,
+            T6_LOSS_2POINT_ATN_COR,
             b0 - c.startDP,
             b1 - c.startDP,
             a0 - c.startDP,
@@ -104,11 +102,11 @@ MeasuredLoss eventLoss(CT6& record, const CT6::FASRun& run, const varnel::Candid
     const auto off = [&](int32_t dp) { return varnel::kmAt(record, dp) - spliceKM; };
     double fits[6];
     double db =
-        record.CalcLoss(kLossModeSplice, 0, spliceKM, off(aStart), off(aEnd), spliceKM, off(bStart),
+        record.CalcLoss(T6_LOSS_SPLICE, 0, spliceKM, off(aStart), off(aEnd), spliceKM, off(bStart),
                         off(bEnd), fits[0], fits[1], fits[2], fits[3], fits[4], fits[5]);
     if (db == T6_NO_VALUE) db = 0.0;
     return {db,
-            kLossModeSplice,
+            T6_LOSS_SPLICE,
             aStart - c.startDP,
             aEnd - c.startDP,
             bStart - c.startDP,
@@ -185,7 +183,7 @@ void CT6::BuildEventTable(FASRun& run) {
         uint32_t flags = c.flags;
 
         double lossDB = 0.0;
-        if (c.type == varnel::EventType::Launch) {
+        if (c.type == T6_EVENT_LAUNCH) {
             m_launchIntercept = launchIntercept(*this, run, c.endDP, nextStart);
         } else if (ci > 0) {
             const int32_t before = c.startDP - candidates[ci - 1].endDP;
@@ -199,28 +197,28 @@ void CT6::BuildEventTable(FASRun& run) {
         }
 
         double reflDB = 0.0;
-        if (c.type == varnel::EventType::Reflective) {
+        if (c.type == T6_EVENT_REFLECTIVE) {
             int32_t status = 0;
             reflDB = CalcRefl(c.startDP, run.firstMaximum(c.startDP, c.fallStartDP), 1, status);
             if (reflDB < kReflFloorDB) reflDB = 0.0;
             EVSetRefl(index, reflDB);
             if (reflDB != 0.0) flags |= static_cast<uint32_t>(status);
         }
-        if (run.pp(c.startDP) < kFewPointsPerPulse) flags |= varnel::EventFlag::FewPointsPerPulse;
+        if (run.pp(c.startDP) < kMinPointsPerPulse) flags |= T6_EVFLAG_FEW_POINTS_PER_PULSE;
         EVPutFlags(index, flags);
         if (index == 0) continue;
 
         const bool lossCounts = lossDB != 0.0 && std::fabs(lossDB) >= limits.lossDB;
         const bool reflCounts = reflDB != 0.0 && reflDB >= limits.reflDB;
-        if (lossCounts) flags |= varnel::EventFlag::LossOverThreshold;
-        if (reflCounts) flags |= varnel::EventFlag::ReflOverThreshold;
+        if (lossCounts) flags |= T6_EVFLAG_LOSS_OVER_THRESHOLD;
+        if (reflCounts) flags |= T6_EVFLAG_REFL_OVER_THRESHOLD;
         EVPutFlags(index, flags);
         if (!lossCounts && !reflCounts) {
             EVDelete(index);
             continue;
         }
         if (std::fabs(lossDB) >= limits.breakDB && ++breaks >= breaksToEnd) {
-            EVSetType(index, varnel::EventType::End);
+            EVSetType(index, T6_EVENT_END);
             break;
         }
     }

@@ -8,11 +8,6 @@
 
 namespace varnel {
 
-// Event flag bits a reflectance measurement reports.
-inline constexpr int32_t kReflSaturated = 0x1;
-inline constexpr int32_t kReflClamped = 0x40000;
-inline constexpr int32_t kFewPointsPerPulse = 0x80000;
-
 // Reflectances outside this window are not believed.
 inline constexpr double kLowestReflDB = -70.0;
 inline constexpr double kHighestReflDB = -10.0;

@@ -10,28 +10,16 @@
 namespace varnel {
 namespace {
 
-enum LossMode : int32_t {
-    kSpliceLoss = 0,
-    kTwoPoint = 1,
-    kTwoPointLSA = 2,
-    kDBKM = 3,
-    kDBKMLSA = 4,
-    kORL = 5,
-    kTwoPointAtnCor = 6,
-    kASideAtB = 100, // A-side line extrapolated to B against the levels before B
-    kBSideAtB = 101, // levels before B against the B-side line
-};
-
 bool mirrorsFromEnd(int32_t mode) {
-    return mode != kORL && mode != kASideAtB && mode != kBSideAtB;
+    return mode != T6_LOSS_ORL && mode != T6_LOSS_A_SIDE_AT_B && mode != T6_LOSS_B_SIDE_AT_B;
 }
 
 // Positions measured back from the fibre end E.
 void mirrorFromEnd(int32_t mode, double endKM, double& aKM, double& bKM) {
     double a = aKM, b = bKM;
-    if (mode == kSpliceLoss) {
+    if (mode == T6_LOSS_SPLICE) {
         aKM = endKM - a;
-    } else if (mode == kTwoPointAtnCor) {
+    } else if (mode == T6_LOSS_2POINT_ATN_COR) {
         aKM = endKM - a;
         bKM = aKM + (b - a);
     } else {
@@ -59,7 +47,7 @@ char16_t* lossText(char16_t* buf, int32_t mode, double loss, int32_t units) {
     writeFormatted(buf, formatDouble(u"%.3f", loss));
     if (!units) return buf;
     // dB/km modes carry their own unit.
-    if (mode == kDBKM || mode == kDBKMLSA) {
+    if (mode == T6_LOSS_DBKM || mode == T6_LOSS_DBKM_LSA) {
         appendTruncated(buf, u" ", kFormattedTextCapacity - 1);
         return appendTruncated(buf, settings().dbkm.view(), kFormattedTextCapacity - 1);
     }
@@ -74,12 +62,12 @@ using varnel::hasValue;
 double CT6::CalcLoss(int32_t mode, int32_t fromEnd, double aKM, double aStartOff, double aEndOff,
                      double bKM, double bStartOff, double bEndOff, double& aFit, double& aSegStart,
                      double& aSegEnd, double& bFit, double& bSegStart, double& bSegEnd) {
-    if (mode != varnel::kBSideAtB) aFit = aSegStart = aSegEnd = 0.0;
+    if (mode != T6_LOSS_B_SIDE_AT_B) aFit = aSegStart = aSegEnd = 0.0;
     bFit = bSegStart = bSegEnd = 0.0;
-    if (mode == varnel::kTwoPointAtnCor && DPLCount() > 0) return T6_NO_VALUE;
+    if (mode == T6_LOSS_2POINT_ATN_COR && DPLCount() > 0) return T6_NO_VALUE;
     if (fromEnd && varnel::mirrorsFromEnd(mode) && EVCount() > 0)
         varnel::mirrorFromEnd(mode, EVGetStartKM(EVCount() - 1), aKM, bKM);
-    if (mode == varnel::kORL) {
+    if (mode == T6_LOSS_ORL) {
         int32_t status = 0;
         return CalcORL(aKM, bKM, fromEnd, 0, varnel::settings().orlCalc[2], status);
     }
@@ -95,28 +83,28 @@ double CT6::lossInMode(int32_t mode, double aKM, double aStartOff, double aEndOf
                        double& aSegEnd, double& bFit, double& bSegStart, double& bSegEnd) const {
     using namespace varnel;
     switch (mode) {
-    case kSpliceLoss:
-    case kTwoPointLSA:
-    case kDBKMLSA: {
-        if (mode == kSpliceLoss) bKM = aKM;
+    case T6_LOSS_SPLICE:
+    case T6_LOSS_2POINT_LSA:
+    case T6_LOSS_DBKM_LSA: {
+        if (mode == T6_LOSS_SPLICE) bKM = aKM;
         aFit = CalcLSAIntercept(aKM, aStartOff, aEndOff, aSegStart, aSegEnd);
         bFit = CalcLSAIntercept(bKM, bStartOff, bEndOff, bSegStart, bSegEnd);
         if (!hasValue(aFit) || !hasValue(bFit)) return T6_NO_VALUE;
         if (!hasValue(GetDBAtKM(aKM)) || !hasValue(GetDBAtKM(bKM))) return T6_NO_VALUE;
-        if (mode != kDBKMLSA) return aFit - bFit;
+        if (mode != T6_LOSS_DBKM_LSA) return aFit - bFit;
         return bKM != aKM ? (aFit - bFit) / (bKM - aKM) : T6_NO_VALUE;
     }
-    case kTwoPoint:
-    case kDBKM:
-    case kTwoPointAtnCor: {
+    case T6_LOSS_2POINT:
+    case T6_LOSS_DBKM:
+    case T6_LOSS_2POINT_ATN_COR: {
         aFit = GetDBAtKM(aKM);
         bFit = GetDBAtKM(bKM);
         if (!hasValue(aFit) || !hasValue(bFit)) return T6_NO_VALUE;
-        if (mode == kTwoPoint) return aFit - bFit;
-        if (mode == kDBKM) return aKM < bKM ? (aFit - bFit) / (bKM - aKM) : T6_NO_VALUE;
+        if (mode == T6_LOSS_2POINT) return aFit - bFit;
+        if (mode == T6_LOSS_DBKM) return aKM < bKM ? (aFit - bFit) / (bKM - aKM) : T6_NO_VALUE;
         return aFit - bFit - (bKM - aKM) * GetAtn();
     }
-    case kASideAtB: {
+    case T6_LOSS_A_SIDE_AT_B: {
         double shift = bKM - aKM;
         bFit = CalcLSAIntercept(bKM, aStartOff - shift, aEndOff - shift, bSegStart, bSegEnd);
         double before = levelBeforeKM(*this, bKM);
@@ -125,7 +113,7 @@ double CT6::lossInMode(int32_t mode, double aKM, double aStartOff, double aEndOf
         aFit = CalcLSAIntercept(aKM, aStartOff, aEndOff, aSegStart, aSegEnd);
         return loss;
     }
-    case kBSideAtB: {
+    case T6_LOSS_B_SIDE_AT_B: {
         double shift = bKM - aKM;
         bFit = CalcLSAIntercept(bKM, bStartOff - shift, bEndOff - shift, bSegStart, bSegEnd);
         double before = levelBeforeKM(*this, bKM);
@@ -140,15 +128,15 @@ double CT6::lossInMode(int32_t mode, double aKM, double aStartOff, double aEndOf
 double CT6::CalcLoss() {
     int32_t mode = GetLossMode();
     double aFit, aSegStart, aSegEnd, bFit, bSegStart, bSegEnd;
-    return CalcLoss(mode, 0, GetACursorKM(), GetLSACursorStartOffKM(mode, 1),
-                    GetLSACursorEndOffKM(mode, 1), GetBCursorKM(), GetLSACursorStartOffKM(mode, 0),
-                    GetLSACursorEndOffKM(mode, 0), aFit, aSegStart, aSegEnd, bFit, bSegStart,
-                    bSegEnd);
+    return CalcLoss(mode, 0, GetACursorKM(), GetLSACursorStartOffKM(mode, T6_SIDE_A),
+                    GetLSACursorEndOffKM(mode, T6_SIDE_A), GetBCursorKM(),
+                    GetLSACursorStartOffKM(mode, T6_SIDE_B), GetLSACursorEndOffKM(mode, T6_SIDE_B),
+                    aFit, aSegStart, aSegEnd, bFit, bSegStart, bSegEnd);
 }
 
 char16_t* CT6::CalcLoss(char16_t* buf, int32_t units) {
     int32_t mode = GetLossMode();
-    if (mode == varnel::kORL)
+    if (mode == T6_LOSS_ORL)
         return CalcORL(buf, GetACursorKM(), GetBCursorKM(), 0, 0, varnel::settings().orlCalc[2],
                        units);
     return varnel::lossText(buf, mode, CalcLoss(), units);
@@ -158,7 +146,7 @@ char16_t* CT6::CalcLoss(char16_t* buf, int32_t mode, int32_t fromEnd, double aKM
                         double aEndOff, double bKM, double bStartOff, double bEndOff, double& aFit,
                         double& aSegStart, double& aSegEnd, double& bFit, double& bSegStart,
                         double& bSegEnd, int32_t units) {
-    if (mode == varnel::kORL) {
+    if (mode == T6_LOSS_ORL) {
         aFit = aSegStart = aSegEnd = bFit = bSegStart = bSegEnd = 0.0;
         return CalcORL(buf, aKM, bKM, fromEnd, 0, varnel::settings().orlCalc[2], units);
     }

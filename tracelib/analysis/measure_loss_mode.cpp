@@ -1,6 +1,5 @@
 // The record's loss mode and its table of least-squares segment offsets, one
 // entry per loss mode, with their defaults.
-#include "record/record_flags.h"
 
 #include <varnel/varnel.h>
 
@@ -8,7 +7,6 @@
 
 namespace {
 
-constexpr int32_t kHighestUserLossMode = 6;
 constexpr double kDefaultLSACursorLengthKM = 0.4;
 
 // Out-of-table answers: a segment one km either side of its cursor.
@@ -18,12 +16,12 @@ constexpr double kOutOfTableEndKM = 1.0;
 } // namespace
 
 int32_t CT6::GetLossMode() const {
-    return m_lossMode > kHighestUserLossMode ? 0 : m_lossMode;
+    return m_lossMode >= T6_LOSS_MODE_COUNT ? T6_LOSS_SPLICE : m_lossMode;
 }
 
 void CT6::SetLossMode(int32_t mode) {
     m_lossMode = mode;
-    SetModFlag(varnel::ModFlag::LossMode);
+    SetModFlag(T6_MOD_LOSS_MODE);
 }
 
 const CT6::LSACursorSet* CT6::lsaCursorSet(int32_t mode) const {
@@ -49,14 +47,14 @@ void CT6::SetLSACursorStartOffKM(int32_t mode, int32_t side, double km) {
     if (!lsaCursorSet(mode)) return;
     LSACursorSet& set = m_lsaSets[mode];
     (side ? set.aStartOff : set.bStartOff) = T6ScaledFromKM(km);
-    SetModFlag(varnel::ModFlag::LSACursors);
+    SetModFlag(T6_MOD_LSA_CURSORS);
 }
 
 void CT6::SetLSACursorEndOffKM(int32_t mode, int32_t side, double km) {
     if (!lsaCursorSet(mode)) return;
     LSACursorSet& set = m_lsaSets[mode];
     (side ? set.aEndOff : set.bEndOff) = T6ScaledFromKM(km);
-    SetModFlag(varnel::ModFlag::LSACursors);
+    SetModFlag(T6_MOD_LSA_CURSORS);
 }
 
 // Splice loss fits the fibre before A and, past the event's pulse, after it;
@@ -64,18 +62,18 @@ void CT6::SetLSACursorEndOffKM(int32_t mode, int32_t side, double km) {
 void CT6::SetLSACursorsToDefault(int32_t force) {
     double length = GetDefaultLSACursorLengthKM();
     double interval = GetDefaultSpliceLossIntervalKM();
-    for (int32_t mode : {0, 2, 4}) {
+    for (int32_t mode : {T6_LOSS_SPLICE, T6_LOSS_2POINT_LSA, T6_LOSS_DBKM_LSA}) {
         if (!lsaCursorSet(mode)) continue;
         LSACursorSet& set = m_lsaSets[mode];
         bool empty = set.aStartOff == set.aEndOff && set.bStartOff == set.bEndOff;
         if (!force && !empty) continue;
-        if (mode == 0)
+        if (mode == T6_LOSS_SPLICE)
             set = {T6ScaledFromKM(-length), 0, T6ScaledFromKM(interval),
                    T6ScaledFromKM(interval + length)};
         else
             set = {0, T6ScaledFromKM(length), T6ScaledFromKM(-length), 0};
     }
-    SetModFlag(varnel::ModFlag::LSACursors);
+    SetModFlag(T6_MOD_LSA_CURSORS);
 }
 
 double CT6::GetDefaultLSACursorLengthKM() const {

@@ -132,13 +132,13 @@ double CT6::CalcRefl(int32_t startDP, int32_t endDP, int32_t explicitPeak, int32
     if (refl < kLowestReflDB || refl > kHighestReflDB) return 0.0;
     if (refl == 0.0) return 0.0;
 
-    if (PWGetPointsPerAtDP(startDP) < 8) status |= kFewPointsPerPulse;
+    if (PWGetPointsPerAtDP(startDP) < 8) status |= T6_EVFLAG_FEW_POINTS_PER_PULSE;
     double clampDV = 0.0, satDV = 0.0;
     CalcClampedSatDV(startDP, clampDV, satDV);
     if (pb.peak >= satDV)
-        status |= kReflSaturated;
+        status |= T6_EVFLAG_REFL_SATURATED;
     else if (pb.peak >= clampDV)
-        status |= kReflClamped;
+        status |= T6_EVFLAG_REFL_CLAMPED;
     return refl;
 }
 
@@ -162,11 +162,12 @@ char16_t* CT6::CalcRefl(char16_t* buf, double startKM, double endKM, int32_t exp
     double refl = CalcRefl(startKM, endKM, explicitPeak, status);
     if (refl == 0.0) return writeFormatted(buf, settings().notAvailable.view());
     std::u16string text;
-    if (status & kReflSaturated) {
+    if (status & T6_EVFLAG_REFL_SATURATED) {
         text = formatDouble(settings().formatReflSaturated.view(), refl);
     } else {
         text = formatDouble(settings().formatReflNotSaturated.view(), refl);
-        if ((status & (kReflClamped | kFewPointsPerPulse)) && !text.empty()) text[0] = u'>';
+        if ((status & (T6_EVFLAG_REFL_CLAMPED | T6_EVFLAG_FEW_POINTS_PER_PULSE)) && !text.empty())
+            text[0] = u'>';
     }
     writeFormatted(buf, text);
     return units ? T6AddUnitsDB(buf) : buf;

@@ -18,16 +18,6 @@ constexpr int32_t kPeakLookBack = 4;
 constexpr int32_t kRefineAfterZKM = 35;
 constexpr int32_t kMaxMultipleCrossings = 21;
 constexpr uint16_t kSaturatedValue = 65535;
-constexpr uint32_t kFlagClosing = 0x2;
-constexpr uint32_t kFlagAtNoiseFloor = 0x200;
-constexpr int32_t kTypeLaunch = 0;
-constexpr int32_t kTypeQuestionableEnd = 5;
-
-enum TraceStatus : int32_t {
-    kMeasured = 0,
-    kNotFiberFill = 1,
-    kNoTrace = 2,
-};
 
 struct Histogram {
     std::vector<int32_t> count, firstPos, lastPos;
@@ -55,11 +45,11 @@ private:
         trace_.EVInitArray(2);
         trace_.EVInsert();
         trace_.EVInsert();
-        trace_.EVSetType(0, kTypeLaunch);
+        trace_.EVSetType(0, T6_EVENT_LAUNCH);
         setPosition(0, trace_.GetZKMDP(), trace_.GetZKMFR());
-        trace_.EVSetType(1, kTypeQuestionableEnd);
+        trace_.EVSetType(1, T6_EVENT_QUESTIONABLE_END);
         setPosition(1, noiseFloorDP_, 0);
-        trace_.EVSetFlags(1, kFlagClosing);
+        trace_.EVSetFlags(1, T6_EVFLAG_CLOSING);
     }
 
     void setPosition(int32_t i, int32_t dp, uint16_t fr) {
@@ -141,7 +131,7 @@ private:
         trace_.EVSetStartFR(1, fr);
         trace_.EVSetEndDP(1, dp + 1);
         trace_.EVSetEndFR(1, 0);
-        trace_.EVClearFlags(1, kFlagAtNoiseFloor);
+        trace_.EVClearFlags(1, T6_EVFLAG_END_AT_NOISE_FLOOR);
     }
 
     // Least-squares parabola through the five points around t; its vertex
@@ -185,20 +175,20 @@ int32_t T6CalcCDTOFs(int32_t n, CT6** traces, double* tof, int32_t* status) {
         histogram.lastPos.resize(kHistogramEntries);
     } catch (const std::bad_alloc&) {
         std::fill_n(tof, n, 0.0);
-        std::fill_n(status, n, int32_t{kNoTrace});
+        std::fill_n(status, n, T6_TOF_NO_TRACE);
         return 2;
     }
     for (int32_t i = 0; i < n; ++i) {
         tof[i] = 0;
-        status[i] = kMeasured;
+        status[i] = T6_TOF_MEASURED;
         if (!traces[i]) {
-            status[i] = kNoTrace;
+            status[i] = T6_TOF_NO_TRACE;
             continue;
         }
-        if (!traces[i]->IsTraceFiberFill()) status[i] |= kNotFiberFill;
+        if (!traces[i]->IsTraceFiberFill()) status[i] |= T6_TOF_NOT_FIBER_FILL;
         EndSearch(*traces[i], histogram).run();
     }
     for (int32_t i = 0; i < n; ++i)
-        if (status[i] == kMeasured) tof[i] = traces[i]->CalcTimeOfFlightSEC();
+        if (status[i] == T6_TOF_MEASURED) tof[i] = traces[i]->CalcTimeOfFlightSEC();
     return 0;
 }

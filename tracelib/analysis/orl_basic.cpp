@@ -75,9 +75,9 @@ double CT6::CalcORLBasic(int32_t refDP, int32_t aDP, int32_t bDP, int32_t e0DP, 
 
     AreaSum stretch = aDP < bDP ? sumOver(aDP, bDP) : AreaSum{};
     if (stretch.saturated > 0)
-        status |= TraceFlag::ORLSaturated;
+        status |= T6_TRACE_ORL_SATURATED;
     else if (PWGetPointsPerAtDP(aDP) < kMinPointsPerPulse || stretch.clamped > 0)
-        status |= TraceFlag::ORLLessThan;
+        status |= T6_TRACE_ORL_LESS_THAN;
     AreaSum reference = sumOver(e0DP, e1DP);
     result.aArea = stretch.area;
     result.eArea = reference.area;

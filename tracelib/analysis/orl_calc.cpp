@@ -68,7 +68,7 @@ double CT6::CalcORL(double aKM, double bKM, int32_t fromEnd, int32_t wholeTrace,
     int32_t refDP = zeroDP;
     if (!relToOrigin) {
         refDP = aDP;
-        status |= TraceFlag::ORLRelToA;
+        status |= T6_TRACE_ORL_REL_TO_A;
     }
 
     double orl = T6_NO_VALUE;
@@ -112,7 +112,7 @@ double CT6::referenceFibreORL(int32_t refDP, int32_t aDP, int32_t bDP, int32_t& 
     }
     double orl = CalcORLBasic(refDP, aDP, bDP, e0DP, e1DP, GetSTFMDBKM(), GetSTFMIOR(),
                               GetSTFMBackScatter(), status);
-    status |= varnel::TraceFlag::ORLSTFM;
+    status |= T6_TRACE_ORL_STFM;
     return orl;
 }
 
@@ -172,9 +172,9 @@ char16_t* CT6::CalcORL(char16_t* buf, double aKM, double bKM, int32_t fromEnd, i
     double orl = CalcORL(aKM, bKM, fromEnd, wholeTrace, relToOrigin, status);
     if (!hasValue(orl)) return writeFormatted(buf, settings().notAvailable.view());
     const char16_t* format = u"%4.1f";
-    if (status & TraceFlag::ORLSaturated)
+    if (status & T6_TRACE_ORL_SATURATED)
         format = u"<%4.1fS";
-    else if (status & TraceFlag::ORLLessThan)
+    else if (status & T6_TRACE_ORL_LESS_THAN)
         format = u"<%4.1f";
     writeFormatted(buf, formatDouble(format, orl));
     return units ? T6AddUnitsDB(buf) : buf;

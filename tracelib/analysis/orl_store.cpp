@@ -22,7 +22,7 @@ void CT6::CalcORLInfoSave() {
     if (hasValue(result.orlDB)) {
         m_orl = T6ScaledFromDB(result.orlDB);
         m_traceFlags |=
-            TraceFlag::ORLAvailable | (static_cast<uint32_t>(result.status) & kORLStatusBits);
+            T6_TRACE_ORL_AVAILABLE | (static_cast<uint32_t>(result.status) & kORLStatusBits);
     }
     m_orlADP = result.aDP;
     m_orlAFR = result.aFR;
@@ -36,15 +36,15 @@ void CT6::CalcORLInfoSave() {
     m_orlE1DP = result.e1DP;
     m_orlEArea = result.eArea;
     m_orlAArea = result.aArea;
-    SetModFlag(ModFlag::ORL);
+    SetModFlag(T6_MOD_ORL);
 }
 
 void CT6::CalcORLCopy(const CT6* other) {
     using namespace varnel;
     if (!other) return;
     m_orl = other->m_orl;
-    m_traceFlags = (m_traceFlags & ~kORLFlagBits) | (other->m_traceFlags & kORLFlagBits) |
-                   TraceFlag::ORLCopied;
+    m_traceFlags =
+        (m_traceFlags & ~kORLFlagBits) | (other->m_traceFlags & kORLFlagBits) | T6_TRACE_ORL_COPIED;
     m_orlADP = other->m_orlADP;
     m_orlAFR = other->m_orlAFR;
     m_orlBDP = other->m_orlBDP;
@@ -57,5 +57,5 @@ void CT6::CalcORLCopy(const CT6* other) {
     m_orlE1DP = other->m_orlE1DP;
     m_orlEArea = other->m_orlEArea;
     m_orlAArea = other->m_orlAArea;
-    SetModFlag(ModFlag::ORL);
+    SetModFlag(T6_MOD_ORL);
 }

@@ -2,8 +2,6 @@
 // record overwrites it, and CalcORLInfoSave copies it into a record.
 #pragma once
 
-#include "record/record_flags.h"
-
 #include <varnel/varnel.h>
 
 #include <cstdint>
@@ -12,9 +10,9 @@ namespace varnel {
 
 // The ORL bits a calculation reports, and all ORL bits of the trace flags.
 inline constexpr uint32_t kORLStatusBits =
-    TraceFlag::ORLLessThan | TraceFlag::ORLRelToA | TraceFlag::ORLSaturated | TraceFlag::ORLSTFM;
+    T6_TRACE_ORL_LESS_THAN | T6_TRACE_ORL_REL_TO_A | T6_TRACE_ORL_SATURATED | T6_TRACE_ORL_STFM;
 inline constexpr uint32_t kORLFlagBits =
-    kORLStatusBits | TraceFlag::ORLAvailable | TraceFlag::ORLCopied;
+    kORLStatusBits | T6_TRACE_ORL_AVAILABLE | T6_TRACE_ORL_COPIED;
 
 struct ORLResult {
     double orlDB = T6_NO_VALUE;

@@ -9,28 +9,10 @@
 
 namespace {
 
-constexpr uint32_t kFlagClosing = 0x00000002;
-constexpr uint32_t kFlagDelete = 0x00100000;
-constexpr uint32_t kFlagLossUnknown = 0x04000000;
-constexpr uint32_t kFlagsFromTemplate = 0x02010000;
-constexpr uint32_t kFlagsTemplateEnd = 0x02010402; // template bits, no noise floor, closing
-constexpr uint32_t kModifiedFAS = 4096;
-constexpr uint32_t kModifiedEvents = 32;
-constexpr int32_t kTypeReflective = 1;
-constexpr int32_t kTypeGroup = 3;
-constexpr int32_t kTypeEnd = 4;
+// The end a template application adds when the table has none.
+constexpr uint32_t kFlagsTemplateEnd =
+    T6_EVFLAG_TEMPLATE_EVENT | T6_EVFLAG_END_NO_NOISE_FLOOR | T6_EVFLAG_CLOSING;
 constexpr double kLowestReflDB = -70.0;
-
-enum ApplyStatus : int32_t {
-    kApplied = 0,
-    kEmptyTemplate = 2,
-    kNotATemplate = 3,
-    kNoTrace = 4,
-};
-
-// Side arguments of the event LSA accessors: non-zero is side A.
-constexpr int32_t kSideA = 1;
-constexpr int32_t kSideB = 0;
 
 struct LSAOffsetsKM {
     double aStart, aEnd, bStart, bEnd;
@@ -39,8 +21,8 @@ struct LSAOffsetsKM {
 };
 
 LSAOffsetsKM lsaOffsetsKM(CT6& record, int32_t i) {
-    return {record.EVGetLSAStartOffKM(i, kSideA), record.EVGetLSAEndOffKM(i, kSideA),
-            record.EVGetLSAStartOffKM(i, kSideB), record.EVGetLSAEndOffKM(i, kSideB)};
+    return {record.EVGetLSAStartOffKM(i, T6_SIDE_A), record.EVGetLSAEndOffKM(i, T6_SIDE_A),
+            record.EVGetLSAStartOffKM(i, T6_SIDE_B), record.EVGetLSAEndOffKM(i, T6_SIDE_B)};
 }
 
 double lastEventStartKM(CT6& record) {
@@ -98,7 +80,7 @@ private:
 
     void deleteTraceEventsAfterLaunch() {
         for (int32_t j = 1; j < trace_.EVCount(); ++j)
-            trace_.EVSetFlags(j, kFlagDelete);
+            trace_.EVSetFlags(j, T6_EVFLAG_MARKED_FOR_DELETION);
         trace_.EVDeleteFlagged();
     }
 
@@ -111,7 +93,7 @@ private:
             trace_.EVSetEndKM(j, endKM);
             trace_.EVSetLSAOffKM(j, offsets.aStart, offsets.aEnd, offsets.bStart, offsets.bEnd);
         }
-        trace_.SetModFlag(kModifiedEvents);
+        trace_.SetModFlag(T6_MOD_EVENTS);
     }
 
     double toleranceKM(double positionKM) {
@@ -194,12 +176,12 @@ private:
             for (int32_t j = 1; j < count; ++j) {
                 bool beyondTemplate = j >= fR_ && trace_.EVGetStartKM(j) > scaledTemplateEndKM_;
                 if (matchR_[j] != 0 || j == count - 1 || beyondTemplate)
-                    trace_.EVSetFlags(j, kFlagDelete);
+                    trace_.EVSetFlags(j, T6_EVFLAG_MARKED_FOR_DELETION);
             }
         }
         const double maxKM = trace_.GetMaxKM();
         for (int32_t j = fR_ + 1; j < count; ++j)
-            if (trace_.EVGetStartKM(j) > maxKM) trace_.EVSetFlags(j, kFlagDelete);
+            if (trace_.EVGetStartKM(j) > maxKM) trace_.EVSetFlags(j, T6_EVFLAG_MARKED_FOR_DELETION);
     }
 
     bool isInserted(int32_t s) {
@@ -233,20 +215,20 @@ private:
         trace_.EVSetStartKM(i, aKM);
         trace_.EVSetEndKM(i, bKM);
 
-        uint32_t flags = kFlagsFromTemplate;
+        uint32_t flags = T6_EVFLAG_TEMPLATE_EVENT;
         double out[6];
         double loss =
             trace_.CalcLoss(mode, 0, aKM, offsets.aStart, offsets.aEnd, bKM, offsets.bStart,
                             offsets.bEnd, out[0], out[1], out[2], out[3], out[4], out[5]);
         if (loss == T6_NO_VALUE) {
             loss = 0;
-            flags |= kFlagLossUnknown;
+            flags |= T6_EVFLAG_LOSS_UNKNOWN;
         }
-        if (type == kTypeEnd) loss = 0;
+        if (type == T6_EVENT_END) loss = 0;
         trace_.EVSetLoss(i, loss);
 
-        bool measureRefl = type == kTypeReflective || type == kTypeEnd ||
-                           (type == kTypeGroup && tmpl_.EVGetRefl(s) < 0);
+        bool measureRefl = type == T6_EVENT_REFLECTIVE || type == T6_EVENT_END ||
+                           (type == T6_EVENT_GROUP && tmpl_.EVGetRefl(s) < 0);
         double refl = 0;
         if (measureRefl) {
             int32_t status = 0;
@@ -255,7 +237,7 @@ private:
             if (refl < 0) flags |= static_cast<uint32_t>(status);
         }
         trace_.EVSetRefl(i, refl);
-        if (type == kTypeEnd) flags |= kFlagClosing;
+        if (type == T6_EVENT_END) flags |= T6_EVFLAG_CLOSING;
         trace_.EVSetFlags(i, flags);
         trace_.EVSetLossMode(i, mode);
         trace_.EVSetLSAOffKM(i, offsets.aStart, offsets.aEnd, offsets.bStart, offsets.bEnd);
@@ -266,17 +248,17 @@ private:
     void closeTable() {
         trace_.EVSort();
         int32_t count = trace_.EVCount();
-        if (count > 0 && trace_.EVGetType(count - 1) == kTypeEnd) return;
+        if (count > 0 && trace_.EVGetType(count - 1) == T6_EVENT_END) return;
         int32_t points = trace_.DPLCount() > 0 ? trace_.DPLCount() : trace_.DPOCount();
         int32_t lastDP = std::max(points - 1, 0);
         int32_t i = trace_.EVInsert();
         if (i < 0) return;
-        trace_.EVSetType(i, kTypeEnd);
+        trace_.EVSetType(i, T6_EVENT_END);
         trace_.EVSetStartDP(i, lastDP);
         trace_.EVSetStartFR(i, 0);
         trace_.EVSetEndDP(i, lastDP);
         trace_.EVSetEndFR(i, 0);
-        trace_.EVSetLossMode(i, 0);
+        trace_.EVSetLossMode(i, T6_LOSS_SPLICE);
         trace_.EVSetFlags(i, kFlagsTemplateEnd);
     }
 
@@ -295,19 +277,19 @@ private:
 } // namespace
 
 int32_t CT6::BuildFASTemplate() {
-    if (IsTraceTemplate()) return 1;
-    if (EVCount() == 0) return 2;
+    if (IsTraceTemplate()) return T6_TEMPLATE_ALREADY;
+    if (EVCount() == 0) return T6_TEMPLATE_EMPTY;
     SetTraceTemplate(1);
-    SetModFlag(kModifiedFAS);
-    return 0;
+    SetModFlag(T6_MOD_ANALYSIS);
+    return T6_TEMPLATE_DONE;
 }
 
 int32_t CT6::ApplyTemplateTo(CT6* trace, int32_t merge, int32_t keepMatched, double tolerancePct,
                              double toleranceMaxKM, int32_t scaleMode) {
-    if (!IsTraceTemplate()) return kNotATemplate;
-    if (EVCount() == 0) return kEmptyTemplate;
-    if (!trace || trace == this) return kNoTrace;
+    if (!IsTraceTemplate()) return T6_TEMPLATE_NOT_A_TEMPLATE;
+    if (EVCount() == 0) return T6_TEMPLATE_EMPTY;
+    if (!trace || trace == this) return T6_TEMPLATE_NO_TRACE;
     TemplateApplication(*this, *trace, merge, keepMatched, tolerancePct, toleranceMaxKM, scaleMode)
         .run();
-    return kApplied;
+    return T6_TEMPLATE_DONE;
 }

@@ -1,6 +1,6 @@
 #include "formats/file_io.h"
 
-#include "formats/file_status.h"
+#include <varnel/codes.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -11,8 +11,6 @@
 #include <unistd.h>
 
 namespace varnel {
-
-using namespace file_status;
 
 namespace {
 
@@ -117,18 +115,18 @@ std::string systemPath(const char16_t* path) {
 
 int32_t readWholeFile(const char16_t* path, std::vector<uint8_t>& bytes) {
     std::string name = systemPath(path);
-    if (name.empty()) return kCannotOpen;
+    if (name.empty()) return T6_FILE_CANNOT_OPEN;
     FileHandle file(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0) return kCannotOpen;
+    if (file.get() < 0) return T6_FILE_CANNOT_OPEN;
     struct stat st {};
-    if (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return kCannotOpen;
+    if (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return T6_FILE_CANNOT_OPEN;
     // Callers hand the buffer on with a 32-bit length.
-    if (st.st_size > INT32_MAX) return kNoMemory;
+    if (st.st_size > INT32_MAX) return T6_FILE_NO_MEMORY;
     size_t size = static_cast<size_t>(st.st_size);
     try {
         bytes.assign(size, 0);
     } catch (const std::bad_alloc&) {
-        return kNoMemory;
+        return T6_FILE_NO_MEMORY;
     }
     size_t got = 0;
     while (got < size) {
@@ -137,25 +135,26 @@ int32_t readWholeFile(const char16_t* path, std::vector<uint8_t>& bytes) {
         if (n <= 0) break;
         got += static_cast<size_t>(n);
     }
-    return got < size ? kShortRead : kSuccess;
+    return got < size ? T6_FILE_SHORT_READ : T6_FILE_OK;
 }
 
 int32_t replaceFile(const char16_t* path, std::span<const uint8_t> bytes) {
     std::string target = systemPath(path);
-    if (target.empty() || target.back() == '/') return kCannotOpen;
+    if (target.empty() || target.back() == '/') return T6_FILE_CANNOT_OPEN;
     std::string temporary;
     FileHandle file(createTemporary(target, temporary));
-    if (file.get() < 0) return kCannotOpen;
+    if (file.get() < 0) return T6_FILE_CANNOT_OPEN;
     auto fail = [&](int32_t status) {
         ::unlink(temporary.c_str());
         return status;
     };
-    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0) return fail(kShortWrite);
+    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0) return fail(T6_FILE_SHORT_WRITE);
     mode_t mode = 0;
-    if (existingMode(target, mode) && ::fchmod(file.get(), mode) != 0) return fail(kCannotOpen);
-    if (!file.close()) return fail(kShortWrite);
-    if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(kCannotOpen);
-    return kSuccess;
+    if (existingMode(target, mode) && ::fchmod(file.get(), mode) != 0)
+        return fail(T6_FILE_CANNOT_OPEN);
+    if (!file.close()) return fail(T6_FILE_SHORT_WRITE);
+    if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(T6_FILE_CANNOT_OPEN);
+    return T6_FILE_OK;
 }
 
 } // namespace varnel

@@ -5,7 +5,6 @@
 #include <varnel/varnel.h>
 
 #include "formats/ferrowin.h"
-#include "formats/file_status.h"
 #include "formats/legacy_t5.h"
 #include "record/event_element.h"
 
@@ -13,8 +12,6 @@
 #include <cmath>
 #include <cstring>
 #include <iterator>
-
-namespace status = varnel::file_status;
 
 namespace {
 
@@ -125,7 +122,7 @@ void eventFromT5(const T5Event& in, CT6::EVElement& e) {
 
 int32_t CT6::T5ToT6(void* structure, int32_t kind) {
     auto* t5 = static_cast<T5Struct*>(structure);
-    if (!t5) return status::kDamaged;
+    if (!t5) return T6_FILE_DAMAGED;
     // The record owns the structure from here on; it may be the one already
     // attached, which InitAll must not release.
     if (m_t5.structure == structure) m_t5.structure = nullptr;
@@ -134,12 +131,12 @@ int32_t CT6::T5ToT6(void* structure, int32_t kind) {
 
     const varnel::ferrowin::Exports* converter = varnel::ferrowin::exports();
     if (!converter) return T6_ERR_NO_LEGACY_CONVERTER;
-    if (!innerIsConsistent(*t5)) return status::kDamaged;
-    if (t5->resoNominal < 1 || t5->ior <= 0 || t5->scaleFactor <= 0) return status::kInvalidContent;
+    if (!innerIsConsistent(*t5)) return T6_FILE_DAMAGED;
+    if (t5->resoNominal < 1 || t5->ior <= 0 || t5->scaleFactor <= 0) return T6_FILE_INVALID_CONTENT;
 
     fillHeaderFromT5(*t5, converter->productNames, kind);
     fillArraysFromT5(*t5);
-    return status::kSuccess;
+    return T6_FILE_OK;
 }
 
 void CT6::fillHeaderFromT5(T5Struct& t5, const char16_t* const* productNames, int32_t kind) {
@@ -217,17 +214,17 @@ void CT6::fillArraysFromT5(T5Struct& t5) {
 
 int32_t CT6::T6ToT5(void* structure) {
     auto* t5 = static_cast<T5Struct*>(structure);
-    if (!t5) return status::kNoMemory;
+    if (!t5) return T6_FILE_NO_MEMORY;
     const varnel::ferrowin::Exports* converter = varnel::ferrowin::exports();
     if (!converter) return T6_ERR_NO_LEGACY_CONVERTER;
 
     const int32_t points = DPLCount() > 0 ? DPLCount() : DPOCount();
     const int32_t events = EVCount();
     size_t bytes = T5InnerBytes(events, points);
-    if (bytes == 0 || bytes > size_t(INT32_MAX)) return status::kNoMemory;
+    if (bytes == 0 || bytes > size_t(INT32_MAX)) return T6_FILE_NO_MEMORY;
     varnel::legacy::releaseInner(t5);
     t5->inner = static_cast<T5Inner*>(converter->t5Malloc(static_cast<int32_t>(bytes)));
-    if (!t5->inner) return status::kNoMemory;
+    if (!t5->inner) return T6_FILE_NO_MEMORY;
     std::memset(t5->inner, 0, bytes);
     t5->innerBytes = static_cast<int32_t>(bytes);
     t5->inner->eventCount = events;
@@ -235,7 +232,7 @@ int32_t CT6::T6ToT5(void* structure) {
 
     fillT5Header(*t5, converter->productNames);
     fillT5Arrays(*t5);
-    return status::kSuccess;
+    return T6_FILE_OK;
 }
 
 void CT6::fillT5Header(T5Struct& t5, const char16_t* const* productNames) const {

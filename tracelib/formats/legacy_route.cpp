@@ -6,7 +6,6 @@
 
 #include "formats/ferrowin.h"
 #include "formats/file_io.h"
-#include "formats/file_status.h"
 #include "formats/legacy_t5.h"
 
 #include <fcntl.h>
@@ -15,8 +14,6 @@
 #include <algorithm>
 #include <exception>
 #include <string>
-
-namespace status = varnel::file_status;
 
 namespace {
 
@@ -49,10 +46,10 @@ int32_t encode(const varnel::ferrowin::Exports& converter, T5Struct* t5, int32_t
     uint8_t* cursor = out;
     int32_t room = capacity;
     int32_t result = converter.t5ToCompTrace(t5, code, T6GetCurDistUnits(), cursor, room);
-    if (result != status::kSuccess) return result;
-    if (cursor < out || cursor - out > capacity) return status::kEncoderFailed;
+    if (result != T6_FILE_OK) return result;
+    if (cursor < out || cursor - out > capacity) return T6_FILE_ENCODER_FAILED;
     written = static_cast<int32_t>(cursor - out);
-    return written > 0 ? status::kSuccess : status::kEncoderFailed;
+    return written > 0 ? T6_FILE_OK : T6_FILE_ENCODER_FAILED;
 }
 
 bool resizeOutput(std::vector<uint8_t>& buffer, size_t bytes) {
@@ -72,11 +69,11 @@ void CT6::releaseT5Struct() {
 }
 
 int32_t CT6::DecompLegacy(const char16_t* path, const uint8_t* bytes, int32_t length) {
-    if (!bytes || length <= 0) return status::kDamaged; // nothing any converter could read
+    if (!bytes || length <= 0) return T6_FILE_DAMAGED; // nothing any converter could read
     const varnel::ferrowin::Exports* converter = varnel::ferrowin::exports();
     if (!converter) return T6_ERR_NO_LEGACY_CONVERTER;
     T5Struct* t5 = varnel::legacy::newStructure();
-    if (!t5) return status::kNoMemory;
+    if (!t5) return T6_FILE_NO_MEMORY;
 
     FileTimes times = fileTimes(path);
     // The converter only reads the bytes; its interface predates const.
@@ -85,12 +82,12 @@ int32_t CT6::DecompLegacy(const char16_t* path, const uint8_t* bytes, int32_t le
     int32_t kind = 0;
     int32_t result =
         converter->decompTraceToT5(cursor, remaining, times.created, times.modified, 0, t5, kind);
-    if (result != status::kSuccess) {
+    if (result != T6_FILE_OK) {
         varnel::legacy::releaseStructure(t5);
         return result;
     }
     result = T5ToT6(t5, kind);
-    if (result != status::kSuccess) releaseT5Struct();
+    if (result != T6_FILE_OK) releaseT5Struct();
     return result;
 }
 
@@ -100,15 +97,15 @@ int32_t CT6::CompLegacy(int32_t formatCode, std::vector<uint8_t>& buffer, size_t
     if (!converter) return T6_ERR_NO_LEGACY_CONVERTER;
     auto* attached = static_cast<T5Struct*>(m_t5.structure);
     T5Struct* t5 = attached ? attached : varnel::legacy::newStructure();
-    if (!t5) return status::kNoMemory;
+    if (!t5) return T6_FILE_NO_MEMORY;
 
     int32_t result = T6ToT5(t5);
-    if (result == status::kSuccess) {
+    if (result == T6_FILE_OK) {
         size_t needed = 2 * (size_t(T5_STRUCT_BYTES) + size_t(t5->innerBytes)) + kOutputSlackBytes;
         needed = std::min(needed, size_t(INT32_MAX));
-        if (buffer.size() < needed && !resizeOutput(buffer, needed)) result = status::kNoMemory;
+        if (buffer.size() < needed && !resizeOutput(buffer, needed)) result = T6_FILE_NO_MEMORY;
     }
-    if (result == status::kSuccess) {
+    if (result == T6_FILE_OK) {
         int32_t written = 0;
         result = encode(*converter, t5, formatCode, buffer.data(),
                         static_cast<int32_t>(buffer.size()), written);
@@ -124,8 +121,7 @@ int32_t CT6::CompT5(uint8_t* buffer, int32_t capacity) {
     T5Struct* t5 = varnel::legacy::newStructure();
     if (!t5) return 0;
     int32_t written = 0;
-    if (T6ToT5(t5) == status::kSuccess)
-        encode(*converter, t5, kFormatCodeT5, buffer, capacity, written);
+    if (T6ToT5(t5) == T6_FILE_OK) encode(*converter, t5, kFormatCodeT5, buffer, capacity, written);
     varnel::legacy::releaseStructure(t5);
     return written;
 }
@@ -134,7 +130,7 @@ int32_t CT6::T5ToCompTraceViaT6(void* structure, int32_t formatCode, uint8_t*& o
                                 int32_t& length) {
     const varnel::ferrowin::Exports* converter = varnel::ferrowin::exports();
     if (!converter) return T6_ERR_NO_LEGACY_CONVERTER;
-    if (!structure || !output) return status::kNoMemory;
+    if (!structure || !output) return T6_FILE_NO_MEMORY;
     return converter->t5ToCompTrace(static_cast<T5Struct*>(structure), formatCode,
                                     T6GetCurDistUnits(), output, length);
 }

@@ -2,15 +2,12 @@
 
 #include <varnel/varnel.h>
 
-#include "formats/file_status.h"
 #include "formats/implode.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace varnel::native {
-
-using namespace file_status;
 
 bool HasMagic(std::span<const uint8_t> file) {
     return file.size() >= kMagic.size() && std::equal(kMagic.begin(), kMagic.end(), file.begin());
@@ -35,41 +32,41 @@ BlockReader::BlockReader(std::span<const uint8_t> file, bool verifyChecksums)
 int32_t BlockReader::next(std::span<const uint8_t>& payload, bool& atEnd) {
     atEnd = false;
     uint16_t length = 0;
-    if (!cursor_.readU16(length)) return kDamaged;
+    if (!cursor_.readU16(length)) return T6_FILE_DAMAGED;
     if (length == kEndMarker) {
         atEnd = true;
-        return kSuccess;
+        return T6_FILE_OK;
     }
     uint8_t method = 0;
     uint8_t checkMethod = 0;
     uint16_t crc = 0;
     if (length <= 4 || !cursor_.readU8(method) || !cursor_.readU8(checkMethod) ||
         !cursor_.readU16(crc))
-        return kDamaged;
+        return T6_FILE_DAMAGED;
     std::span<const uint8_t> stored;
     size_t storedLength = size_t{length} - 4;
     if (storedLength > kMaxStoredPayload || !cursor_.readBytes(storedLength, stored))
-        return kDamaged;
+        return T6_FILE_DAMAGED;
     if (verifyChecksums_ && checkMethod == kChecked && Checksum(stored) != crc)
-        return kChecksumMismatch;
+        return T6_FILE_CHECKSUM_MISMATCH;
 
     if (method != kCompressed) {
         payload = stored;
-        return kSuccess;
+        return T6_FILE_OK;
     }
     if (expanded_.empty()) expanded_.resize(kMaxExpandedPayload);
     ExplodeResult r = Explode(stored, expanded_);
-    if (r.status != ExplodeStatus::Done) return kDamaged;
+    if (r.status != ExplodeStatus::Done) return T6_FILE_DAMAGED;
     payload = std::span<const uint8_t>(expanded_.data(), r.outLength);
-    return kSuccess;
+    return T6_FILE_OK;
 }
 
 int32_t ItemReader::next(Item& item) {
     uint8_t lengthByte = 0;
-    if (!cursor_.readU8(lengthByte) || !cursor_.readU8(item.tag)) return kDamaged;
-    if (lengthByte == 0) return kDamaged;
-    if (!cursor_.readBytes(size_t{lengthByte} - 1, item.value)) return kDamaged;
-    return kSuccess;
+    if (!cursor_.readU8(lengthByte) || !cursor_.readU8(item.tag)) return T6_FILE_DAMAGED;
+    if (lengthByte == 0) return T6_FILE_DAMAGED;
+    if (!cursor_.readBytes(size_t{lengthByte} - 1, item.value)) return T6_FILE_DAMAGED;
+    return T6_FILE_OK;
 }
 
 BlockWriter::BlockWriter(uint8_t* out, size_t capacity, bool withChecksums)

@@ -71,7 +71,7 @@ void CT6::SR4731::gatherGenParams(const CT6& r, SorFile& f) {
     g.languageCode = found ? sor::wideToFileText(language.substr(0, 2)) : "EN";
     g.cableID = text(r, &CT6::GetCableID);
     g.fiberID = headerFileText(r, {u"Fiber ID", u"Fiber No."});
-    g.fiberType = r.GetFiberMode() == 1 ? 652 : 651;
+    g.fiberType = r.GetFiberMode() == T6_FIBER_SINGLEMODE ? 652 : 651;
     g.nominalWavelengthNM = toU16(r.GetWavelengthNominal());
     const bool aToB = r.GetSiteAToB() != 0;
     g.originatingLocation = text(r, aToB ? &CT6::GetSiteA : &CT6::GetSiteB);
@@ -156,13 +156,13 @@ std::string eventCode(const CT6& r, int32_t i, int32_t reflectance, bool issue2)
     const uint32_t flags = r.EVGetFlags(i);
     std::string code = "0F9999";
     if (i == 0 || reflectance != 0) code[0] = '1';
-    if (reflectance != 0 && (flags & sor::kEventSaturated)) code[0] = '2';
-    if (flags & sor::kEventManual) code[1] = 'M';
-    if (flags & sor::kEventTemplate) code[1] = 'A';
-    if (r.EVGetType(i) == sor::kTypeEnd) {
+    if (reflectance != 0 && (flags & T6_EVFLAG_REFL_SATURATED)) code[0] = '2';
+    if (flags & T6_EVFLAG_EDITED) code[1] = 'M';
+    if (flags & T6_EVFLAG_INSERTED) code[1] = 'A';
+    if (r.EVGetType(i) == T6_EVENT_END) {
         code[1] = 'E';
-        if (issue2 && (flags & sor::kEventManual)) code[1] = 'D';
-        if (flags & sor::kEventQuestionable) code[1] = 'O';
+        if (issue2 && (flags & T6_EVFLAG_EDITED)) code[1] = 'D';
+        if (flags & T6_EVFLAG_QUESTIONABLE) code[1] = 'O';
     }
     return code;
 }
@@ -183,11 +183,11 @@ void CT6::SR4731::gatherKeyEvents(const CT6& r, SorFile& f) {
         const double dbkm = i > 0 ? r.EVGetSpanLossDBKM(i) : T6_NO_VALUE;
         e.attenuation = dbkm == T6_NO_VALUE ? 0 : toU16(dbkm * 1000);
         const double loss = r.EVGetLoss(i);
-        const bool endWithoutLoss = r.EVGetType(i) == sor::kTypeEnd && loss == 0;
+        const bool endWithoutLoss = r.EVGetType(i) == T6_EVENT_END && loss == 0;
         e.loss = toI16((endWithoutLoss ? r.GetThresholdBreak() : loss) * 1000);
         e.reflectance = i > 0 ? T6LONGRounded(r.EVGetRefl(i) * 1000) : 0;
         e.code = eventCode(r, i, e.reflectance, f.issue == 2);
-        e.technique = r.EVGetLossMode(i) == sor::kLossModeSplice ? "LS" : "2P";
+        e.technique = r.EVGetLossMode(i) == T6_LOSS_SPLICE ? "LS" : "2P";
         if (f.issue == 2) {
             e.markers = {time(startKM + r.EVGetLSAStartOffKM(i, 1)),
                          time(startKM + r.EVGetLSAEndOffKM(i, 1)),

@@ -1,6 +1,5 @@
 // Reading an SR-4731 file into the record: the order of the steps, and the
 // standard fields of GenParams, SupParams and FxdParams.
-#include "formats/file_status.h"
 #include "formats/sor_parse.h"
 #include "formats/sor_record.h"
 #include "formats/sor_text.h"
@@ -9,7 +8,6 @@
 #include <ctime>
 #include <string>
 
-namespace status = varnel::file_status;
 using varnel::sor::fileTextToWide;
 
 namespace varnel::sor {
@@ -154,12 +152,12 @@ void CT6::T6FromSR4731(const SR4731Fields& f) {
 }
 
 int32_t CT6::DecompSR4731(const uint8_t* bytes, int32_t length) {
-    if (!bytes || length <= 0) return status::kDamaged;
+    if (!bytes || length <= 0) return T6_FILE_DAMAGED;
     SR4731Fields parsed;
     const std::span<const uint8_t> file(bytes, static_cast<size_t>(length));
     if (varnel::sor::parse(file, parsed) != varnel::sor::ParseError::None) {
-        return status::kDamaged;
+        return T6_FILE_DAMAGED;
     }
     T6FromSR4731(parsed);
-    return DPOCount() == parsed.dataPts.totalPoints ? status::kSuccess : status::kNoMemory;
+    return DPOCount() == parsed.dataPts.totalPoints ? T6_FILE_OK : T6_FILE_NO_MEMORY;
 }

@@ -23,7 +23,7 @@ bool anyNonZero(const auto& values) {
 void keepAnalysedLaunch(CT6& r) {
     r.FAS();
     for (int32_t i = 1; i < r.EVCount(); ++i)
-        r.EVSetFlags(i, sor::kEventDelete);
+        r.EVSetFlags(i, T6_EVFLAG_MARKED_FOR_DELETION);
     r.EVDeleteFlagged();
 }
 
@@ -43,29 +43,29 @@ int32_t eventSlot(CT6& r, const sor::KeyEvent& e, const sor::TimeRule& rule) {
 void applyCode(CT6& r, int32_t i, const sor::KeyEvent& e) {
     const char kind = codeAt(e.code, 0);
     if (kind == '1' || kind == '2') {
-        r.EVSetType(i, sor::kTypeReflective);
+        r.EVSetType(i, T6_EVENT_REFLECTIVE);
         r.EVSetRefl(i, e.reflectance / 1000.0);
-        if (kind == '2') r.EVSetFlags(i, sor::kEventSaturated);
+        if (kind == '2') r.EVSetFlags(i, T6_EVFLAG_REFL_SATURATED);
     }
-    if (i == 0) r.EVSetType(i, sor::kTypeLaunch);
+    if (i == 0) r.EVSetType(i, T6_EVENT_LAUNCH);
     switch (codeAt(e.code, 1)) {
     case 'A':
-        r.EVSetFlags(i, sor::kEventTemplate);
+        r.EVSetFlags(i, T6_EVFLAG_INSERTED);
         break;
     case 'E':
-        r.EVSetType(i, sor::kTypeEnd);
-        r.EVSetFlags(i, sor::kEventClosing);
+        r.EVSetType(i, T6_EVENT_END);
+        r.EVSetFlags(i, T6_EVFLAG_CLOSING);
         break;
     case 'D':
-        r.EVSetType(i, sor::kTypeEnd);
-        r.EVSetFlags(i, sor::kEventClosing | sor::kEventManual);
+        r.EVSetType(i, T6_EVENT_END);
+        r.EVSetFlags(i, T6_EVFLAG_CLOSING | T6_EVFLAG_EDITED);
         break;
     case 'O':
-        r.EVSetType(i, sor::kTypeEnd);
-        r.EVSetFlags(i, sor::kEventClosing | sor::kEventNoiseFloorEnd);
+        r.EVSetType(i, T6_EVENT_END);
+        r.EVSetFlags(i, T6_EVFLAG_CLOSING | T6_EVFLAG_END_AT_NOISE_FLOOR);
         break;
     case 'M':
-        r.EVSetFlags(i, sor::kEventManual);
+        r.EVSetFlags(i, T6_EVFLAG_EDITED);
         break;
     default:
         break;
@@ -76,10 +76,9 @@ void readKeyEvent(CT6& r, const sor::KeyEvent& e, bool issue2, const sor::TimeRu
     const int32_t i = eventSlot(r, e, rule);
     if (i < 0) return;
     r.EVSetLoss(i, e.loss / 1000.0);
-    r.EVSetType(i, sor::kTypeNonReflective);
+    r.EVSetType(i, T6_EVENT_NON_REFLECTIVE);
     applyCode(r, i, e);
-    r.EVSetLossMode(i,
-                    e.technique == "2P" ? sor::kLossModeTwoPointCorrected : sor::kLossModeSplice);
+    r.EVSetLossMode(i, e.technique == "2P" ? T6_LOSS_2POINT_ATN_COR : T6_LOSS_SPLICE);
     if (issue2 && anyNonZero(e.markers)) {
         const double startKM = r.EVGetStartKM(i);
         const auto offset = [&](size_t k) { return rule.distanceKM(r, e.markers[k]) - startKM; };
@@ -102,15 +101,15 @@ void CT6::SR4731::readKeyEvents(CT6& r, const SorFile& f, const TimeRule& rule) 
     const int32_t last = r.EVCount() - 1;
     if (last < 0) return;
     // Setting type 4 again would clear the out-of-range mark of an "O" end.
-    if (r.EVGetType(last) != sor::kTypeEnd) r.EVSetType(last, sor::kTypeEnd);
-    r.EVSetFlags(last, sor::kEventClosing);
+    if (r.EVGetType(last) != T6_EVENT_END) r.EVSetType(last, T6_EVENT_END);
+    r.EVSetFlags(last, T6_EVFLAG_CLOSING);
 }
 
 void CT6::SR4731::readORL(CT6& r, const SorFile& f, const TimeRule& rule) {
     const auto& k = f.keyEvents;
     if (!f.hasKeyEvents || k.orl == 0) return;
     r.m_orl = T6ScaledFromDB(k.orl / 1000.0);
-    r.m_traceFlags |= sor::kTraceORLAvailable;
+    r.m_traceFlags |= T6_TRACE_ORL_AVAILABLE;
     double aKM = 0.0;
     double bKM = r.EVCount() > 1 ? r.EVGetStartKM(r.EVCount() - 1) : 0.0;
     if (anyNonZero(k.orlMarkers)) {

@@ -14,21 +14,6 @@ struct CT6::SR4731Fields : varnel::sor::SorFile {};
 
 namespace varnel::sor {
 
-inline constexpr uint32_t kEventDelete = 0x00100000;
-inline constexpr uint32_t kEventSaturated = 0x00000001;
-inline constexpr uint32_t kEventClosing = 0x00000002;
-inline constexpr uint32_t kEventNoiseFloorEnd = 0x00000200;
-inline constexpr uint32_t kEventQuestionable = 0x00000600;
-inline constexpr uint32_t kEventTemplate = 0x00010000;
-inline constexpr uint32_t kEventManual = 0x00020000;
-inline constexpr int32_t kTypeLaunch = 0;
-inline constexpr int32_t kTypeReflective = 1;
-inline constexpr int32_t kTypeNonReflective = 2;
-inline constexpr int32_t kTypeEnd = 4;
-inline constexpr int32_t kLossModeSplice = 0;
-inline constexpr int32_t kLossModeTwoPointCorrected = 6;
-inline constexpr uint32_t kTraceORLAvailable = 0x1000;
-
 // Kilometres per FxdParams distance unit; 1 for units it does not know.
 double unitFactorKM(std::string_view units);
 

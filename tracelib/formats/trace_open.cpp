@@ -2,13 +2,10 @@
 #include <varnel/varnel.h>
 
 #include "formats/file_io.h"
-#include "formats/file_status.h"
 #include "formats/sor_parse.h"
 
 #include <span>
 #include <vector>
-
-namespace status = varnel::file_status;
 
 namespace {
 
@@ -28,7 +25,7 @@ int32_t decompForeign(CT6& record, const char16_t* path, std::span<const uint8_t
 int32_t CT6::DecompFile(const char16_t* path, int32_t crcFlag) {
     std::vector<uint8_t> bytes;
     int32_t result = varnel::readWholeFile(path, bytes);
-    if (result != status::kSuccess) return result;
+    if (result != T6_FILE_OK) return result;
 
     DPLDestruct();
     const auto length = static_cast<int32_t>(bytes.size());
@@ -38,7 +35,7 @@ int32_t CT6::DecompFile(const char16_t* path, int32_t crcFlag) {
     } else {
         result = decompForeign(*this, path, bytes);
     }
-    if (result == status::kSuccess) {
+    if (result == T6_FILE_OK) {
         SetFilespec(path);
         SetTraceRecalled(1);
         ClearAllModFlags();

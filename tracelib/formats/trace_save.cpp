@@ -2,7 +2,6 @@
 #include <varnel/varnel.h>
 
 #include "formats/file_io.h"
-#include "formats/file_status.h"
 #include "record/wide_text.h"
 
 #include <functional>
@@ -10,8 +9,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace status = varnel::file_status;
 
 namespace {
 
@@ -69,12 +66,12 @@ using Encoder = std::function<int32_t(uint8_t* out, int32_t capacity)>;
 int32_t encodeWithRetry(const Encoder& encode, std::vector<uint8_t>& buffer, size_t& size) {
     for (bool retried : {false, true}) {
         int32_t needed = encode(buffer.data(), static_cast<int32_t>(buffer.size()));
-        if (needed <= 0) return status::kEncoderFailed;
+        if (needed <= 0) return T6_FILE_ENCODER_FAILED;
         size = static_cast<size_t>(needed);
-        if (size <= buffer.size()) return status::kSuccess;
-        if (retried || !resize(buffer, size + kRetryExtraBytes)) return status::kNoMemory;
+        if (size <= buffer.size()) return T6_FILE_OK;
+        if (retried || !resize(buffer, size + kRetryExtraBytes)) return T6_FILE_NO_MEMORY;
     }
-    return status::kNoMemory;
+    return T6_FILE_NO_MEMORY;
 }
 
 // SR-4731 writes "SR4731" and, for a trace that did not come through the
@@ -93,13 +90,13 @@ int32_t encodeForeign(CT6& record, int32_t code, std::vector<uint8_t>& buffer, s
 int32_t CT6::FileSaveAs(const char16_t* path, const char16_t* formatName, int32_t compress,
                         int32_t crc) {
     const SaveFormat* format = findSaveFormat(formatName);
-    if (!format) return status::kInvalidContent;
+    if (!format) return T6_FILE_INVALID_CONTENT;
     std::vector<uint8_t> buffer;
-    if (!resize(buffer, kFirstBufferBytes)) return status::kNoMemory;
+    if (!resize(buffer, kFirstBufferBytes)) return T6_FILE_NO_MEMORY;
     HDRSetAutoStg(kFilenameAutoField, fileNamePart(path).c_str());
 
     size_t size = 0;
-    int32_t result = status::kSuccess;
+    int32_t result = T6_FILE_OK;
     if (format->code == kCodeNative) {
         SetNullOrigToTraceType();
         char16_t kept[64] = {};
@@ -112,10 +109,10 @@ int32_t CT6::FileSaveAs(const char16_t* path, const char16_t* formatName, int32_
     } else {
         result = encodeForeign(*this, format->code, buffer, size);
     }
-    if (result != status::kSuccess) return result;
+    if (result != T6_FILE_OK) return result;
 
     result = varnel::replaceFile(path, {buffer.data(), size});
-    if (result == status::kSuccess && GetFilenameLength() == 0) SetFilespec(path);
+    if (result == T6_FILE_OK && GetFilenameLength() == 0) SetFilespec(path);
     return result;
 }
 

@@ -9,6 +9,8 @@
 //   its terminator, so every read is bounded by the bytes actually present.
 #pragma once
 
+#include <varnel/codes.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -36,14 +38,15 @@ enum RecordType : int32_t {
     kFinal = -1,
 };
 
-// Status codes of the print-information functions.
+// Status codes of the print-information functions: those of the file
+// operations.
 enum Status : int32_t {
-    kOK = 0,
-    kBadSignatureOrShortRead = 1,
-    kNoMemory = 2,
-    kEmptyCompression = 7,
-    kCannotOpen = 9,
-    kShortWrite = 10,
+    kOK = T6_FILE_OK,
+    kBadSignatureOrShortRead = T6_FILE_SHORT_READ,
+    kNoMemory = T6_FILE_NO_MEMORY,
+    kEmptyCompression = T6_FILE_ENCODER_FAILED,
+    kCannotOpen = T6_FILE_CANNOT_OPEN,
+    kShortWrite = T6_FILE_SHORT_WRITE,
 };
 
 // Builds one record in a caller-owned buffer whose size is the capacity.

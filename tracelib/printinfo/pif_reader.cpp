@@ -63,7 +63,7 @@ struct SettingsReader {
     }
     void unitIndex(int32_t& v) {
         int32_t read;
-        if (cursor.getInt(read) && read >= 0 && read < kUnitCount) v = read;
+        if (cursor.getInt(read) && read >= 0 && read < T6_UNIT_COUNT) v = read;
     }
     void real(double& v) {
         double read;

@@ -1,6 +1,5 @@
 // Stored data points with their per-point flag bits, and the working copy on
 // one common scale that every level read goes through.
-#include "record/record_flags.h"
 #include "record/record_text.h"
 
 #include <varnel/varnel.h>
@@ -69,7 +68,7 @@ int32_t CT6::DPOInitArray(int32_t n) {
 }
 
 int32_t CT6::DPOSetCount(int32_t n) {
-    SetModFlag(varnel::ModFlag::DataPoints);
+    SetModFlag(T6_MOD_DATA_POINTS);
     n = std::clamp(n, 0, DPOMaxCount());
     m_dpoCount = n;
     m_lastDP = n - 1;
@@ -88,7 +87,7 @@ int32_t CT6::DPOGetDPO(int32_t i, int32_t n, uint16_t* out) const {
 }
 
 int32_t CT6::DPOSetDPO(int32_t i, int32_t n, const uint16_t* in) {
-    SetModFlag(varnel::ModFlag::DataPoints);
+    SetModFlag(T6_MOD_DATA_POINTS);
     return varnel::copyInto(m_dpo, i, n, in);
 }
 
@@ -101,7 +100,7 @@ int32_t CT6::DPOGetNLF(int32_t first, int32_t n, uint32_t* bits) const {
 }
 
 int32_t CT6::DPOSetNLF(int32_t first, int32_t n, const uint32_t* bits) {
-    SetModFlag(varnel::ModFlag::DataPoints);
+    SetModFlag(T6_MOD_DATA_POINTS);
     if (!bits) return 0;
     int32_t count = pointsInside(first, n, DPOMaxCount());
     for (int32_t k = 0; k < count; ++k)

@@ -11,7 +11,7 @@
 #include <type_traits>
 
 struct CT6::EVElement {
-    int32_t Type;    // event type code, see varnel::EventType
+    int32_t Type;    // event type code, T6_EVENT_...
     int32_t StartDP; // start position; every FR is a fraction of a point in 1/65536
     uint16_t StartFR;
     uint16_t Pad0;     // keeps each DP on a 4-byte boundary
@@ -26,7 +26,7 @@ struct CT6::EVElement {
     uint16_t Pad3;
     int32_t Loss;              // scaled dB
     int32_t Refl;              // scaled dB; 0 means no reflectance
-    uint32_t Flags;            // varnel::EventFlag bits
+    uint32_t Flags;            // T6_EVFLAG_... bits
     int32_t Reserved;          // carried by the native file only
     int32_t LossMode;          // loss mode the loss was measured with
     int32_t Further[5];        // carried by the native file only
@@ -75,37 +75,5 @@ static_assert(offsetof(EventElement, LSAEndOffDP) == 88);
 static_assert(offsetof(EventElement, LSAEndOffFR) == 96);
 static_assert(offsetof(EventElement, Comment) == 100);
 static_assert(offsetof(EventElement, Spare) == 224);
-
-namespace EventType {
-inline constexpr int32_t Junk = -1;
-inline constexpr int32_t Launch = 0;
-inline constexpr int32_t Reflective = 1;
-inline constexpr int32_t NonReflective = 2;
-inline constexpr int32_t Group = 3;
-inline constexpr int32_t End = 4;
-inline constexpr int32_t QuestionableEnd = 5; // never stored: End with a questionable flag
-} // namespace EventType
-
-namespace EventFlag {
-inline constexpr uint32_t ReflSaturated = 0x00000001;
-inline constexpr uint32_t ClosingEvent = 0x00000002;
-inline constexpr uint32_t LossOverThreshold = 0x00000004;
-inline constexpr uint32_t ReflOverThreshold = 0x00000008;
-inline constexpr uint32_t TwoPointLoss = 0x00000010;
-inline constexpr uint32_t LaunchNotClean = 0x00000100;
-inline constexpr uint32_t EndAtNoiseFloor = 0x00000200;
-inline constexpr uint32_t EndNoNoiseFloor = 0x00000400;
-inline constexpr uint32_t Questionable = EndAtNoiseFloor | EndNoNoiseFloor;
-inline constexpr uint32_t ReflEndFound = 0x00004000;
-inline constexpr uint32_t FromTemplate = 0x00010000;
-inline constexpr uint32_t ReflClamped = 0x00040000;
-inline constexpr uint32_t FewPointsPerPulse = 0x00080000;
-inline constexpr uint32_t ReflLowerBound = ReflClamped | FewPointsPerPulse;
-inline constexpr uint32_t MarkedForDeletion = 0x00100000;
-inline constexpr uint32_t EndAtNthRefl = 0x01000000;
-inline constexpr uint32_t FromTemplate2 = 0x02000000;
-inline constexpr uint32_t LossUnknown = 0x04000000;
-inline constexpr uint32_t ReflUnknown = 0x08000000;
-} // namespace EventFlag
 
 } // namespace varnel

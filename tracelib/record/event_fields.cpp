@@ -22,7 +22,7 @@ template <typename T> bool store(Element* e, T Element::*field, T value) {
 }
 
 bool isQuestionable(const Element& e) {
-    return (e.Flags & EventFlag::Questionable) != 0;
+    return (e.Flags & T6_EVFLAG_QUESTIONABLE) != 0;
 }
 
 int sideIndex(int32_t side) {
@@ -40,7 +40,7 @@ const CT6::EVElement* CT6::eventAt(int32_t i) const {
 }
 
 void CT6::markEventsModified() {
-    SetModFlag(kModEvents);
+    SetModFlag(T6_MOD_EVENTS);
 }
 
 int32_t CT6::EVGetStartDP(int32_t i) const {
@@ -143,7 +143,7 @@ char16_t* CT6::EVGetEnd(int32_t i, char16_t* buf, int32_t units) const {
 // The launch carries no loss of its own, and an unmeasurable loss counts as 0.
 double CT6::EVGetLoss(int32_t i) const {
     const Element* e = eventAt(i);
-    if (!e || i == 0 || (e->Flags & EventFlag::LossUnknown)) return 0.0;
+    if (!e || i == 0 || (e->Flags & T6_EVFLAG_LOSS_UNKNOWN)) return 0.0;
     return T6DBFromScaled(e->Loss);
 }
 
@@ -183,10 +183,10 @@ int32_t CT6::EVGetType(int32_t i) const {
 void CT6::EVSetType(int32_t i, int32_t type) {
     Element* e = eventAt(i);
     if (!e) return;
-    if (type == EventType::End) e->Flags &= ~EventFlag::Questionable;
-    if (type == EventType::QuestionableEnd) {
-        e->Flags |= EventFlag::EndAtNoiseFloor;
-        type = EventType::End;
+    if (type == T6_EVENT_END) e->Flags &= ~T6_EVFLAG_QUESTIONABLE;
+    if (type == T6_EVENT_QUESTIONABLE_END) {
+        e->Flags |= T6_EVFLAG_END_AT_NOISE_FLOOR;
+        type = T6_EVENT_END;
     }
     e->Type = type;
     markEventsModified();
@@ -194,7 +194,7 @@ void CT6::EVSetType(int32_t i, int32_t type) {
 
 int32_t CT6::EVQtEnd(int32_t i) const {
     const Element* e = eventAt(i);
-    return e && e->Type == EventType::End && isQuestionable(*e) ? 1 : 0;
+    return e && e->Type == T6_EVENT_END && isQuestionable(*e) ? 1 : 0;
 }
 
 int32_t CT6::EVIsQuestionable(int32_t i) const {

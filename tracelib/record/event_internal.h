@@ -7,7 +7,6 @@
 namespace varnel {
 
 // Modification-flag bit of every event-table edit.
-inline constexpr uint32_t kModEvents = 32;
 
 // Mean of the values after dropping one largest and one smallest. Fewer than
 // three values cannot be trimmed and give their plain mean; none give

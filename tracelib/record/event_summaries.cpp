@@ -26,10 +26,10 @@ constexpr int32_t kMinLaunchCablePoints = 5;
 constexpr double kReflSearchSlackKM = 0.1;
 
 bool isQuestionable(const Element& e) {
-    return (e.Flags & EventFlag::Questionable) != 0;
+    return (e.Flags & T6_EVFLAG_QUESTIONABLE) != 0;
 }
 bool lossUnknown(const Element& e) {
-    return (e.Flags & EventFlag::LossUnknown) != 0;
+    return (e.Flags & T6_EVFLAG_LOSS_UNKNOWN) != 0;
 }
 
 // Truncates toward zero; levels far outside the 16-bit data range saturate.
@@ -97,8 +97,8 @@ char16_t* CT6::EVGetCumLoss(int32_t i, char16_t* buf, int32_t units) const {
 double CT6::EVGetStartAvgDB(int32_t i) const {
     const Element* e = eventAt(i);
     if (!e) return T6_NO_VALUE;
-    if (e->Type == EventType::Launch) return GetLaunchIntercept();
-    if (i <= 0 || (e->Type == EventType::End && isQuestionable(*e))) return T6_NO_VALUE;
+    if (e->Type == T6_EVENT_LAUNCH) return GetLaunchIntercept();
+    if (i <= 0 || (e->Type == T6_EVENT_END && isQuestionable(*e))) return T6_NO_VALUE;
     const Element& previous = m_events[static_cast<size_t>(i - 1)];
     int64_t backscatterStart = previous.EndDP;
     // A reflection's recorded end lies far down its tail; the span is

@@ -107,7 +107,7 @@ int32_t CT6::EVDelete(int32_t i) {
 int32_t CT6::EVDeleteFlagged() {
     int32_t i = 0;
     while (i < m_eventCount) {
-        if (m_events[static_cast<size_t>(i)].Flags & EventFlag::MarkedForDeletion)
+        if (m_events[static_cast<size_t>(i)].Flags & T6_EVFLAG_MARKED_FOR_DELETION)
             EVDelete(i); // the next event has moved into i: look at it again
         else
             ++i;

@@ -13,11 +13,11 @@ namespace {
 using Element = CT6::EVElement;
 
 bool isQuestionable(const Element& e) {
-    return (e.Flags & EventFlag::Questionable) != 0;
+    return (e.Flags & T6_EVFLAG_QUESTIONABLE) != 0;
 }
 
 bool isQuestionableEnd(const Element& e) {
-    return e.Type == EventType::End && isQuestionable(e);
+    return e.Type == T6_EVENT_END && isQuestionable(e);
 }
 
 char16_t* writeEmpty(char16_t* buf) {
@@ -27,10 +27,9 @@ char16_t* writeEmpty(char16_t* buf) {
 // The character of a type from the settable type-character string; a string
 // set shorter than the table gives no character.
 std::u16string typeChar(int32_t type) {
-    if (type < EventType::Junk || type > EventType::QuestionableEnd)
-        type = EventType::QuestionableEnd;
+    if (type < T6_EVENT_JUNK || type > T6_EVENT_QUESTIONABLE_END) type = T6_EVENT_QUESTIONABLE_END;
     const std::u16string_view chars = settings().eventTypeChars.view();
-    const size_t at = static_cast<size_t>(type - EventType::Junk);
+    const size_t at = static_cast<size_t>(type - T6_EVENT_JUNK);
     return at < chars.size() ? std::u16string(1, chars[at]) : std::u16string();
 }
 
@@ -43,7 +42,7 @@ char16_t* withDBUnit(char16_t* buf, int32_t units) {
 char16_t* CT6::EVGetType(int32_t i, char16_t* buf) const {
     const Element* e = eventAt(i);
     if (!e) return writeEmpty(buf);
-    const int32_t type = isQuestionableEnd(*e) ? EventType::QuestionableEnd : e->Type;
+    const int32_t type = isQuestionableEnd(*e) ? T6_EVENT_QUESTIONABLE_END : e->Type;
     return T6GetStgEventType(type, buf);
 }
 
@@ -51,7 +50,7 @@ char16_t* CT6::EVGetTypeChar(int32_t i, char16_t* buf) const {
     const Element* e = eventAt(i);
     if (!e) return writeEmpty(buf);
     std::u16string text = typeChar(e->Type);
-    if (isQuestionableEnd(*e)) text += typeChar(EventType::QuestionableEnd);
+    if (isQuestionableEnd(*e)) text += typeChar(T6_EVENT_QUESTIONABLE_END);
     return writeFormatted(buf, text);
 }
 
@@ -65,10 +64,10 @@ char16_t* CT6::EVGetLoss2P(int32_t i, char16_t* buf) const {
 char16_t* CT6::EVGetLossFlagged(int32_t i, char16_t* buf, int32_t units) const {
     const Element* e = eventAt(i);
     if (!e) return writeEmpty(buf);
-    if (e->Type == EventType::End) {
-        if (e->Flags & EventFlag::EndAtNoiseFloor)
+    if (e->Type == T6_EVENT_END) {
+        if (e->Flags & T6_EVFLAG_END_AT_NOISE_FLOOR)
             return writeFormatted(buf, settings().outOfRange.view());
-        if (e->Flags & EventFlag::EndNoNoiseFloor)
+        if (e->Flags & T6_EVFLAG_END_NO_NOISE_FLOOR)
             return writeFormatted(buf, settings().outOfDist.view());
         // Without a measurable end reflection the break threshold bounds the loss.
         if (GetEndConnLoss() != 0)
@@ -77,21 +76,21 @@ char16_t* CT6::EVGetLossFlagged(int32_t i, char16_t* buf, int32_t units) const {
             writeFormatted(buf, formatDouble(u">%.2f", GetThresholdBreak()));
         return withDBUnit(buf, units);
     }
-    if (e->Flags & EventFlag::LossUnknown) return writeFormatted(buf, u"???.??");
+    if (e->Flags & T6_EVFLAG_LOSS_UNKNOWN) return writeFormatted(buf, u"???.??");
     return EVGetLoss(i, buf, units);
 }
 
 char16_t* CT6::EVGetReflFlagged(int32_t i, char16_t* buf, int32_t units) const {
     const Element* e = eventAt(i);
-    if (!e || e->Type == EventType::NonReflective) return writeEmpty(buf);
-    if (e->Flags & EventFlag::ReflUnknown) return writeFormatted(buf, u"??.?? ");
+    if (!e || e->Type == T6_EVENT_NON_REFLECTIVE) return writeEmpty(buf);
+    if (e->Flags & T6_EVFLAG_REFL_UNKNOWN) return writeFormatted(buf, u"??.?? ");
     if (e->Refl != 0) {
         std::u16string text;
         std::u16string_view suffix = u" ";
-        if (e->Flags & EventFlag::ReflSaturated) {
+        if (e->Flags & T6_EVFLAG_REFL_SATURATED) {
             text = u">";
             suffix = u"S";
-        } else if (e->Flags & EventFlag::ReflLowerBound) {
+        } else if (e->Flags & T6_EVFLAG_REFL_LOWER_BOUND) {
             text = u">";
         }
         text += formatDouble(u"%.2f", T6DBFromScaled(e->Refl));
@@ -100,7 +99,7 @@ char16_t* CT6::EVGetReflFlagged(int32_t i, char16_t* buf, int32_t units) const {
         return withDBUnit(buf, units);
     }
     const bool expectsRefl =
-        e->Type == EventType::Reflective || (e->Type == EventType::End && !isQuestionable(*e));
+        e->Type == T6_EVENT_REFLECTIVE || (e->Type == T6_EVENT_END && !isQuestionable(*e));
     if (!expectsRefl) return writeEmpty(buf);
     return writeFormatted(buf, std::u16string(settings().notAvailable.view()) + u"  ");
 }
@@ -109,15 +108,14 @@ char16_t* CT6::EVGetFlagsText(int32_t i, char16_t* buf) const {
     const Element* e = eventAt(i);
     if (!e) return writeEmpty(buf);
     std::u16string text;
-    if (e->Type == EventType::Group || e->Type == EventType::End) {
+    if (e->Type == T6_EVENT_GROUP || e->Type == T6_EVENT_END) {
         if (isQuestionableEnd(*e)) text += u"?";
-        if (e->Flags & EventFlag::TwoPointLoss) text += u"2";
+        if (e->Flags & T6_EVFLAG_TWO_POINT_LOSS) text += u"2";
     }
-    if (e->Type == EventType::Reflective || e->Type == EventType::Group ||
-        e->Type == EventType::End) {
-        if (e->Flags & EventFlag::ReflSaturated)
+    if (e->Type == T6_EVENT_REFLECTIVE || e->Type == T6_EVENT_GROUP || e->Type == T6_EVENT_END) {
+        if (e->Flags & T6_EVFLAG_REFL_SATURATED)
             text += u">S";
-        else if (e->Flags & EventFlag::ReflLowerBound)
+        else if (e->Flags & T6_EVFLAG_REFL_LOWER_BOUND)
             text += u">";
     }
     return writeFormatted(buf, text);

@@ -1,7 +1,6 @@
 // The record's header field array: capacity, count, field text, save slots.
 #include "record/header_fields.h"
 #include "record/header_template.h"
-#include "record/record_flags.h"
 #include "record/record_text.h"
 
 #include <varnel/varnel.h>
@@ -43,7 +42,7 @@ void CT6::HDRInit(int32_t count) {
     if (static_cast<size_t>(count) > m_hdrFields.size()) m_hdrFields.resize(count);
     std::fill(m_hdrFields.begin(), m_hdrFields.end(), HDRField{});
     m_hdrCount = 0;
-    SetModFlag(ModFlag::HeaderPages);
+    SetModFlag(T6_MOD_HEADER_PAGES);
 }
 
 void CT6::HDRRelease() {
@@ -69,7 +68,7 @@ int32_t CT6::HDRAppendFld(uint8_t page, uint8_t line, uint8_t column, uint8_t le
     f = {page, line, column, static_cast<uint8_t>(std::min<int32_t>(length, room)), kind, {}};
     setHeaderFieldText(f.text, f.length, text);
     ++m_hdrCount;
-    SetModFlag(ModFlag::HeaderPages);
+    SetModFlag(T6_MOD_HEADER_PAGES);
     return 0;
 }
 
@@ -127,7 +126,7 @@ void CT6::HDRSetFldStg(int32_t index, const char16_t* text) {
     if (!inFields(index, m_hdrCount)) return;
     HDRField& f = m_hdrFields[index];
     setHeaderFieldText(f.text, f.length, text);
-    SetModFlag(ModFlag::HeaderPages);
+    SetModFlag(T6_MOD_HEADER_PAGES);
 }
 
 void CT6::HDRSetAutoStg(int32_t kind, const char16_t* text) {

@@ -1,6 +1,5 @@
 // The ORL result with its cursors and instrument values, and the STFM fibre
 // module that may stand in for the start of the fibre.
-#include "record/record_flags.h"
 #include "record/record_text.h"
 #include "record/settings.h"
 
@@ -93,9 +92,9 @@ char16_t* CT6::GetORL(char16_t* out, int32_t units) const {
     if (!IsORLAvailable()) return writeFormatted(out, settings().notAvailable.view());
     const auto& s = settings();
     std::u16string_view format = u"%.2f";
-    if (m_traceFlags & varnel::TraceFlag::ORLSaturated)
+    if (m_traceFlags & T6_TRACE_ORL_SATURATED)
         format = s.formatORLSaturated.view();
-    else if (m_traceFlags & varnel::TraceFlag::ORLLessThan)
+    else if (m_traceFlags & T6_TRACE_ORL_LESS_THAN)
         format = s.formatORLLessThan.view();
     writeFormatted(out, varnel::formatDouble(format, GetORL()));
     if (units) T6AddUnitsDB(out);
@@ -107,7 +106,7 @@ char16_t* CT6::GetORL(char16_t* out, int32_t units) const {
 char16_t* CT6::GetORLRelTo(char16_t* out) const {
     if (!IsORLAvailable()) return writeFormatted(out, u"");
     const auto& s = settings();
-    bool relToA = (m_traceFlags & varnel::TraceFlag::ORLRelToA) != 0;
+    bool relToA = (m_traceFlags & T6_TRACE_ORL_REL_TO_A) != 0;
     return writeFormatted(out, relToA ? s.orlRelToA.view() : s.orlRelToOrigin.view());
 }
 
@@ -155,8 +154,8 @@ double CT6::GetORLAArea() const {
 // Only the available bit is cleared: the other ORL bits stay in the word but
 // read as 0 until a new result is available.
 void CT6::SetORLNotAvailable() {
-    if (IsORLAvailable()) SetModFlag(varnel::ModFlag::ORL);
-    m_traceFlags &= ~varnel::TraceFlag::ORLAvailable;
+    if (IsORLAvailable()) SetModFlag(T6_MOD_ORL);
+    m_traceFlags &= ~T6_TRACE_ORL_AVAILABLE;
     m_orl = 0;
     m_orlADP = m_orlBDP = 0;
     m_orlAFR = m_orlBFR = 0;

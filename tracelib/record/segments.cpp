@@ -1,7 +1,6 @@
 // Pulse-width, scale-factor and span arrays and the per-entry accessors.
 // Every accessor checks its index against the array: getters of a missing
 // entry give 0 (or "??" for its text), setters do nothing.
-#include "record/record_flags.h"
 #include "record/record_text.h"
 #include "record/segment_array.h"
 #include "record/settings.h"
@@ -248,7 +247,7 @@ void CT6::SpanSetIOR(int32_t i, double ior) {
     auto* e = entryAt(m_spans, i);
     if (!e) return;
     e->ior = scaledIOR(ior);
-    SetModFlag(varnel::ModFlag::SpanIOR);
+    SetModFlag(T6_MOD_SPAN_IOR);
     SpanCalculate();
     recalcShiftAndZKMDistances();
 }
@@ -271,13 +270,13 @@ void CT6::SpanSetBackScatter(int32_t i, double db) {
     int32_t oldValue = e->backScatter;
     int32_t newValue = T6ScaledFromDB(db);
     e->backScatter = newValue;
-    SetModFlag(varnel::ModFlag::SpanBackScatter);
+    SetModFlag(T6_MOD_SPAN_BACKSCATTER);
     if (IsORLAvailable() && oldValue < 0) {
         int64_t orl = int64_t{m_orl} + oldValue - newValue;
         m_orl = static_cast<int32_t>(orl > INT32_MAX   ? INT32_MAX
                                      : orl < INT32_MIN ? INT32_MIN
                                                        : orl);
-        SetModFlag(varnel::ModFlag::ORL);
+        SetModFlag(T6_MOD_ORL);
     }
 }
 

@@ -29,7 +29,7 @@ void setFormat(NumberFormat& target, const char16_t* format) {
 using varnel::settings;
 
 void T6SetCurDistUnits(int32_t index) {
-    if (varnel::inRange(index, 0, varnel::kUnitCount)) settings().curDistUnits = index;
+    if (varnel::inRange(index, 0, T6_UNIT_COUNT)) settings().curDistUnits = index;
 }
 int32_t T6GetCurDistUnits() {
     return settings().curDistUnits;
@@ -184,7 +184,7 @@ void T6SetStgORLRelToOrigin(const char16_t* text) {
 }
 
 void T6SetStgCurDist(int32_t index, const char16_t* text) {
-    if (varnel::inRange(index, 0, varnel::kUnitCount)) settings().curDist[index].set(text);
+    if (varnel::inRange(index, 0, T6_UNIT_COUNT)) settings().curDist[index].set(text);
 }
 
 void T6SetStgMonth(int32_t index, const char16_t* text) {
@@ -202,16 +202,16 @@ void T6SetStgDisplayFrom(int32_t index, const char16_t* text) {
 }
 
 void T6SetStgLossMode(int32_t index, const char16_t* text) {
-    if (varnel::inRange(index, 0, varnel::kLossModeCount)) settings().lossMode[index].set(text);
+    if (varnel::inRange(index, 0, T6_LOSS_MODE_COUNT)) settings().lossMode[index].set(text);
 }
 
 void T6SetFormatDist(int32_t unit, const char16_t* format) {
-    if (varnel::inRange(unit, 0, varnel::kUnitCount))
+    if (varnel::inRange(unit, 0, T6_UNIT_COUNT))
         varnel::setFormat(settings().formatDist[unit], format);
 }
 
 void T6SetFormatORLDist(int32_t unit, const char16_t* format) {
-    if (varnel::inRange(unit, 0, varnel::kUnitCount))
+    if (varnel::inRange(unit, 0, T6_UNIT_COUNT))
         varnel::setFormat(settings().formatORLDist[unit], format);
 }
 

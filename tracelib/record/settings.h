@@ -4,17 +4,16 @@
 
 #include "record/wide_text.h"
 
+#include <varnel/codes.h>
+
 #include <cstdint>
 
 namespace varnel {
 
-inline constexpr int32_t kUnitCount = 5;
-inline constexpr int32_t kUnitKM = 4;
 inline constexpr int32_t kMonthCount = 12;
-inline constexpr int32_t kEventTypeFirst = -1;
-inline constexpr int32_t kEventTypeCount = 7; // types -1 to 5
+inline constexpr int32_t kEventTypeFirst = T6_EVENT_JUNK;
+inline constexpr int32_t kEventTypeCount = T6_EVENT_QUESTIONABLE_END - T6_EVENT_JUNK + 1;
 inline constexpr int32_t kDisplayFromCount = 4;
-inline constexpr int32_t kLossModeCount = 7;
 
 using Label5 = FixedText<5>;
 using Label7 = FixedText<7>;
@@ -31,7 +30,7 @@ struct UnitRow {
 };
 
 struct Settings {
-    int32_t curDistUnits = kUnitKM;
+    int32_t curDistUnits = T6_UNIT_KM;
     double speedOfLight = 299792.5; // km/s
     int32_t endian = 1;
     int32_t endEndLossStartConn = 1;
@@ -48,7 +47,7 @@ struct Settings {
     Label5 nm{u"nm"};
     Label5 usec{u"us"};
     Label5 nsec{u"ns"};
-    Label5 curDist[kUnitCount] = {{u"mi"}, {u"ft"}, {u"kft"}, {u"m"}, {u"km"}};
+    Label5 curDist[T6_UNIT_COUNT] = {{u"mi"}, {u"ft"}, {u"kft"}, {u"m"}, {u"km"}};
     Label5 db{u"dB"};
     Label5 dbm{u"dBm"};
     Label5 month[kMonthCount] = {{u"Jan"}, {u"Feb"}, {u"Mar"}, {u"Apr"}, {u"May"}, {u"Jun"},
@@ -86,14 +85,15 @@ struct Settings {
     Label7 eventTypeChars{u"JLRNGE?"};
     Label31 displayFrom[kDisplayFromCount] = {
         {u"Display from Origin"}, {u"Display from A"}, {u"Display from B"}, {u"Display from Any"}};
-    Label31 lossMode[kLossModeCount] = {
+    Label31 lossMode[T6_LOSS_MODE_COUNT] = {
         {u"Splice Loss"},    {u"2-Point Loss"}, {u"2-Point Loss LLSA"}, {u"dB/km Loss"},
         {u"dB/km Loss LSA"}, {u"ORL"},          {u"2-Point Atn. Cor."}};
     Label7 orlRelToA{u"[A]"};
     Label7 orlRelToOrigin{u"[O]"};
 
-    NumberFormat formatDist[kUnitCount] = {{u"%.4f"}, {u"%.0f"}, {u"%.3f"}, {u"%.2f"}, {u"%.4f"}};
-    NumberFormat formatORLDist[kUnitCount] = {
+    NumberFormat formatDist[T6_UNIT_COUNT] = {
+        {u"%.4f"}, {u"%.0f"}, {u"%.3f"}, {u"%.2f"}, {u"%.4f"}};
+    NumberFormat formatORLDist[T6_UNIT_COUNT] = {
         {u"%.3f"}, {u"%.0f"}, {u"%.2f"}, {u"%.0f"}, {u"%.2f"}};
     NumberFormat formatReflSaturated{u">%5.1fS"};
     NumberFormat formatReflNotSaturated{u"%7.2f"};

@@ -1,13 +1,10 @@
 // The trace-flag word: one bit per condition, read and set by name, and the
 // condition texts built from them.
-#include "record/record_flags.h"
 #include "record/settings.h"
 
 #include <varnel/varnel.h>
 
 #include <string>
-
-namespace TraceFlag = varnel::TraceFlag;
 
 namespace {
 
@@ -18,40 +15,40 @@ uint32_t withBits(uint32_t word, uint32_t bits, int32_t set) {
 } // namespace
 
 int32_t CT6::IsTrace2WayAvg() const {
-    return (m_traceFlags & TraceFlag::TwoWayAvg) != 0;
+    return (m_traceFlags & T6_TRACE_2WAY_AVG) != 0;
 }
 int32_t CT6::IsABLocked() const {
-    return (m_traceFlags & TraceFlag::ABLocked) != 0;
+    return (m_traceFlags & T6_TRACE_AB_LOCKED) != 0;
 }
 int32_t CT6::IsTraceAborted() const {
-    return (m_traceFlags & TraceFlag::Aborted) != 0;
+    return (m_traceFlags & T6_TRACE_ABORTED) != 0;
 }
 int32_t CT6::IsTraceAttenuated() const {
-    return (m_traceFlags & TraceFlag::Attenuated) != 0;
+    return (m_traceFlags & T6_TRACE_ATTENUATED) != 0;
 }
 int32_t CT6::IsTraceAutoMode() const {
-    return (m_traceFlags & TraceFlag::AutoMode) != 0;
+    return (m_traceFlags & T6_TRACE_AUTO_MODE) != 0;
 }
 int32_t CT6::IsTraceClamped() const {
-    return (m_traceFlags & TraceFlag::Clamped) != 0;
+    return (m_traceFlags & T6_TRACE_CLAMPED) != 0;
 }
 int32_t CT6::IsTraceDeltaCompare() const {
-    return (m_traceFlags & TraceFlag::DeltaCompare) != 0;
+    return (m_traceFlags & T6_TRACE_DELTA_COMPARE) != 0;
 }
 int32_t CT6::IsTraceRecalled() const {
-    return (m_traceFlags & TraceFlag::Recalled) != 0;
+    return (m_traceFlags & T6_TRACE_RECALLED) != 0;
 }
 int32_t CT6::IsTraceUserSmoothed() const {
-    return (m_traceFlags & TraceFlag::UserSmoothed) != 0;
+    return (m_traceFlags & T6_TRACE_USER_SMOOTHED) != 0;
 }
 int32_t CT6::IsTraceTemplate() const {
-    return (m_traceFlags & TraceFlag::Template) != 0;
+    return (m_traceFlags & T6_TRACE_TEMPLATE) != 0;
 }
 int32_t CT6::IsTraceEverSmoothed() const {
-    return (m_traceFlags & TraceFlag::EverSmoothed) != 0;
+    return (m_traceFlags & T6_TRACE_EVER_SMOOTHED) != 0;
 }
 int32_t CT6::IsTraceFiberFill() const {
-    return (m_traceFlags & TraceFlag::FiberFill) != 0;
+    return (m_traceFlags & T6_TRACE_FIBER_FILL) != 0;
 }
 int32_t CT6::IsTraceAnalyzed() const {
     return EVCount() > 0;
@@ -62,66 +59,64 @@ int32_t CT6::OKToAnalyze() const {
 
 // The ORL detail bits mean something only while an ORL result is available.
 int32_t CT6::IsORLAvailable() const {
-    return (m_traceFlags & TraceFlag::ORLAvailable) != 0;
+    return (m_traceFlags & T6_TRACE_ORL_AVAILABLE) != 0;
 }
 int32_t CT6::IsORLLessThan() const {
-    return IsORLAvailable() && (m_traceFlags & TraceFlag::ORLLessThan) != 0;
+    return IsORLAvailable() && (m_traceFlags & T6_TRACE_ORL_LESS_THAN) != 0;
 }
 int32_t CT6::IsORLRelToA() const {
-    return IsORLAvailable() && (m_traceFlags & TraceFlag::ORLRelToA) != 0;
+    return IsORLAvailable() && (m_traceFlags & T6_TRACE_ORL_REL_TO_A) != 0;
 }
 int32_t CT6::IsORLSaturated() const {
-    return IsORLAvailable() && (m_traceFlags & TraceFlag::ORLSaturated) != 0;
+    return IsORLAvailable() && (m_traceFlags & T6_TRACE_ORL_SATURATED) != 0;
 }
 int32_t CT6::IsORLSTFM() const {
-    return IsORLAvailable() && (m_traceFlags & TraceFlag::ORLSTFM) != 0;
+    return IsORLAvailable() && (m_traceFlags & T6_TRACE_ORL_STFM) != 0;
 }
 int32_t CT6::IsORLCopied() const {
-    return IsORLAvailable() && (m_traceFlags & TraceFlag::ORLCopied) != 0;
+    return IsORLAvailable() && (m_traceFlags & T6_TRACE_ORL_COPIED) != 0;
 }
 
 void CT6::SetTrace2WayAvg(int32_t flag) {
-    m_traceFlags = withBits(m_traceFlags, TraceFlag::TwoWayAvg, flag);
+    m_traceFlags = withBits(m_traceFlags, T6_TRACE_2WAY_AVG, flag);
 }
 void CT6::SetABLocked(int32_t flag) {
-    m_traceFlags = withBits(m_traceFlags, TraceFlag::ABLocked, flag);
-    SetModFlag(varnel::ModFlag::Cursors);
+    m_traceFlags = withBits(m_traceFlags, T6_TRACE_AB_LOCKED, flag);
+    SetModFlag(T6_MOD_CURSORS);
 }
 void CT6::SetTraceAborted(int32_t flag) {
-    m_traceFlags = withBits(m_traceFlags, TraceFlag::Aborted, flag);
+    m_traceFlags = withBits(m_traceFlags, T6_TRACE_ABORTED, flag);
 }
 void CT6::SetTraceAttenuated(int32_t flag) {
-    m_traceFlags = withBits(m_traceFlags, TraceFlag::Attenuated, flag);
+    m_traceFlags = withBits(m_traceFlags, T6_TRACE_ATTENUATED, flag);
 }
 void CT6::SetTraceAutoMode(int32_t flag) {
-    m_traceFlags = withBits(m_traceFlags, TraceFlag::AutoMode, flag);
+    m_traceFlags = withBits(m_traceFlags, T6_TRACE_AUTO_MODE, flag);
 }
 void CT6::SetTraceClamped(int32_t flag) {
-    m_traceFlags = withBits(m_traceFlags, TraceFlag::Clamped, flag);
+    m_traceFlags = withBits(m_traceFlags, T6_TRACE_CLAMPED, flag);
 }
 void CT6::SetTraceDeltaCompare(int32_t flag) {
-    m_traceFlags = withBits(m_traceFlags, TraceFlag::DeltaCompare, flag);
+    m_traceFlags = withBits(m_traceFlags, T6_TRACE_DELTA_COMPARE, flag);
 }
 void CT6::SetTraceRecalled(int32_t flag) {
-    m_traceFlags = withBits(m_traceFlags, TraceFlag::Recalled, flag);
+    m_traceFlags = withBits(m_traceFlags, T6_TRACE_RECALLED, flag);
 }
 void CT6::SetTraceTemplate(int32_t flag) {
-    m_traceFlags = withBits(m_traceFlags, TraceFlag::Template, flag);
+    m_traceFlags = withBits(m_traceFlags, T6_TRACE_TEMPLATE, flag);
 }
 void CT6::SetTraceFiberFill(int32_t flag) {
-    m_traceFlags = withBits(m_traceFlags, TraceFlag::FiberFill, flag);
+    m_traceFlags = withBits(m_traceFlags, T6_TRACE_FIBER_FILL, flag);
 }
 
 // Smoothed by the user implies smoothed at some time; never smoothed implies
 // not smoothed by the user.
 void CT6::SetTraceUserSmoothed(int32_t flag) {
-    uint32_t bits =
-        flag ? TraceFlag::UserSmoothed | TraceFlag::EverSmoothed : TraceFlag::UserSmoothed;
+    uint32_t bits = flag ? T6_TRACE_USER_SMOOTHED | T6_TRACE_EVER_SMOOTHED : T6_TRACE_USER_SMOOTHED;
     m_traceFlags = withBits(m_traceFlags, bits, flag);
 }
 void CT6::SetTraceEverSmoothed(int32_t flag) {
-    uint32_t bits =
-        flag ? TraceFlag::EverSmoothed : TraceFlag::EverSmoothed | TraceFlag::UserSmoothed;
+    uint32_t bits = flag ? T6_TRACE_EVER_SMOOTHED : T6_TRACE_EVER_SMOOTHED | T6_TRACE_USER_SMOOTHED;
     m_traceFlags = withBits(m_traceFlags, bits, flag);
 }
 

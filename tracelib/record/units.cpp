@@ -11,7 +11,7 @@ namespace {
 constexpr int32_t kFeetRow = 1;
 constexpr int32_t kMetreRow = 3;
 
-constexpr UnitRow kUnits[kUnitCount] = {
+constexpr UnitRow kUnits[T6_UNIT_COUNT] = {
     {0.621371192, 3.280839895, kFeetRow}, // mi
     {3280.839895, 3.280839895, kFeetRow}, // ft
     {3.280839895, 3.280839895, kFeetRow}, // kft
@@ -30,7 +30,7 @@ const char16_t* unknownText() {
 } // namespace
 
 const UnitRow& unitRow(int32_t index) {
-    return kUnits[index >= 0 && index < kUnitCount ? index : kUnitKM];
+    return kUnits[index >= 0 && index < T6_UNIT_COUNT ? index : T6_UNIT_KM];
 }
 
 const UnitRow& currentUnit() {
@@ -55,11 +55,11 @@ const char16_t* eventTypeName(int32_t type) {
 using varnel::settings;
 
 int32_t T6GetCountCurDist() {
-    return varnel::kUnitCount;
+    return T6_UNIT_COUNT;
 }
 
 char16_t* T6GetInfoCurDist(int32_t index, char16_t* label, double& factor) {
-    if (index < 0 || index >= varnel::kUnitCount) index = varnel::kUnitKM;
+    if (index < 0 || index >= T6_UNIT_COUNT) index = T6_UNIT_KM;
     factor = varnel::unitRow(index).factor;
     return varnel::copyLabel(label, settings().curDist[index].c_str());
 }
@@ -86,11 +86,11 @@ char16_t* T6GetStgDisplayFrom(int32_t index, char16_t* out) {
 }
 
 int32_t T6GetCountLossMode() {
-    return varnel::kLossModeCount;
+    return T6_LOSS_MODE_COUNT;
 }
 
 char16_t* T6GetStgLossMode(int32_t index, char16_t* out) {
-    if (index < 0 || index >= varnel::kLossModeCount)
+    if (index < 0 || index >= T6_LOSS_MODE_COUNT)
         return varnel::copyLabel(out, varnel::unknownText());
     return varnel::copyLabel(out, settings().lossMode[index].c_str());
 }

@@ -1,6 +1,5 @@
 // Display state that travels with the trace: shifts, view windows, cursors
 // A and B, and the extent of the trace.
-#include "record/record_flags.h"
 #include "record/record_text.h"
 
 #include <varnel/varnel.h>
@@ -26,7 +25,7 @@ char16_t* CT6::GetHorzShift(char16_t* out, int32_t units) const {
 void CT6::SetHorzShiftKM(double km) {
     m_horzShiftDP = spanDPFRFromKM(km, m_horzShiftFR);
     m_horzShiftKM = spanKMFromDPFR(m_horzShiftDP, m_horzShiftFR);
-    SetModFlag(varnel::ModFlag::Shift);
+    SetModFlag(T6_MOD_SHIFT);
 }
 
 void CT6::SetHorzShift(double v) {
@@ -41,7 +40,7 @@ char16_t* CT6::GetVertShift(char16_t* out, int32_t units) const {
 }
 void CT6::SetVertShift(double db) {
     m_vertShift = T6ScaledFromDB(db);
-    SetModFlag(varnel::ModFlag::Shift);
+    SetModFlag(T6_MOD_SHIFT);
 }
 
 int32_t CT6::GetViewMode() const {
@@ -50,7 +49,7 @@ int32_t CT6::GetViewMode() const {
 
 void CT6::SetViewMode(int32_t mode) {
     m_viewMode = mode;
-    SetModFlag(varnel::ModFlag::ViewMode);
+    SetModFlag(T6_MOD_VIEW_MODE);
 }
 
 // A window exists when its index is below the view count and the array holds it.
@@ -68,7 +67,7 @@ void CT6::SetView(int32_t index, double startKM, double extentKM, double startDB
     view->endDP = DPFRFromKM(startKM + extentKM, view->endFR);
     view->startLevel = T6ScaledFromDB(startDB);
     view->endLevel = T6ScaledFromDB(startDB + extentDB);
-    SetModFlag(varnel::ModFlag::View);
+    SetModFlag(T6_MOD_VIEW);
 }
 
 void CT6::GetView(int32_t index, double& startKM, double& extentKM, double& startDB,
@@ -119,11 +118,11 @@ char16_t* CT6::GetBCursor(char16_t* out, int32_t units) const {
 }
 void CT6::SetACursorKM(double km) {
     m_cursorADP = DPFRFromKM(km, m_cursorAFR);
-    SetModFlag(varnel::ModFlag::Cursors);
+    SetModFlag(T6_MOD_CURSORS);
 }
 void CT6::SetBCursorKM(double km) {
     m_cursorBDP = DPFRFromKM(km, m_cursorBFR);
-    SetModFlag(varnel::ModFlag::Cursors);
+    SetModFlag(T6_MOD_CURSORS);
 }
 
 // The linear samples of a fresh acquisition, when present, set the extent.

@@ -58,7 +58,7 @@ TEST(StoredPoints, FlagBitsArePackedThirtyTwoToAWord) {
     uint32_t in[2] = {0x80000001u, 0x3u};
     trace.ClearAllModFlags();
     EXPECT_EQ(trace.DPOSetNLF(30, 34, in), 34);
-    EXPECT_EQ(trace.IsModFlagSet(16384), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_DATA_POINTS), 1);
     uint32_t all[4] = {};
     trace.DPOGetNLF(0, 128, all);
     EXPECT_EQ(all[0], 1u << 30);

@@ -12,8 +12,6 @@ using namespace varnel::test;
 
 namespace {
 
-constexpr int32_t kModEvents = 32;
-
 class EventFields : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -24,7 +22,7 @@ protected:
         trace.ClearAllModFlags();
     }
 
-    bool modified() const { return trace.IsModFlagSet(kModEvents) != 0; }
+    bool modified() const { return trace.IsModFlagSet(T6_MOD_EVENTS) != 0; }
 
     SettingsGuard guard;
     CT6 trace;
@@ -37,9 +35,9 @@ TEST_F(EventFields, LossIsZeroForTheLaunchAndForAnUnmeasurableLoss) {
     trace.EVSetLoss(1, 0.1234567);
     EXPECT_EQ(trace.EVGetLoss(0), 0.0);
     EXPECT_DOUBLE_EQ(trace.EVGetLoss(1), 0.123457); // stored in micro-dB
-    trace.EVSetFlags(1, EventFlag::LossUnknown);
+    trace.EVSetFlags(1, T6_EVFLAG_LOSS_UNKNOWN);
     EXPECT_EQ(trace.EVGetLoss(1), 0.0);
-    trace.EVClearFlags(1, EventFlag::LossUnknown);
+    trace.EVClearFlags(1, T6_EVFLAG_LOSS_UNKNOWN);
     char16_t buf[64];
     EXPECT_EQ(text(trace.EVGetLoss(1, buf, 1)), u"0.12 dB");
     EXPECT_EQ(text(trace.EVGetLoss(1, buf, 0)), u"0.12");
@@ -54,30 +52,30 @@ TEST_F(EventFields, ReflectanceTextIsEmptyWithoutAReflectance) {
 }
 
 TEST_F(EventFields, QuestionableEndIsStoredAsAnEndWithAFlag) {
-    trace.EVSetType(2, 5);
-    EXPECT_EQ(trace.EVGetType(2), 4);
+    trace.EVSetType(2, T6_EVENT_QUESTIONABLE_END);
+    EXPECT_EQ(trace.EVGetType(2), T6_EVENT_END);
     EXPECT_EQ(trace.EVQtEnd(2), 1);
-    EXPECT_EQ(trace.EVGetFlags(2), EventFlag::EndAtNoiseFloor);
+    EXPECT_EQ(trace.EVGetFlags(2), T6_EVFLAG_END_AT_NOISE_FLOOR);
     EXPECT_TRUE(modified());
-    trace.EVSetFlags(2, EventFlag::EndNoNoiseFloor);
-    trace.EVSetType(2, 4);
+    trace.EVSetFlags(2, T6_EVFLAG_END_NO_NOISE_FLOOR);
+    trace.EVSetType(2, T6_EVENT_END);
     EXPECT_EQ(trace.EVQtEnd(2), 0);
     EXPECT_EQ(trace.EVGetFlags(2), 0u);
 
     // Other types keep the questionable bits; only an end is a questionable end.
-    trace.EVPutFlags(1, EventFlag::EndNoNoiseFloor);
-    trace.EVSetType(1, 1);
+    trace.EVPutFlags(1, T6_EVFLAG_END_NO_NOISE_FLOOR);
+    trace.EVSetType(1, T6_EVENT_REFLECTIVE);
     EXPECT_EQ(trace.EVIsQuestionable(1), 1);
     EXPECT_EQ(trace.EVQtEnd(1), 0);
 }
 
 TEST_F(EventFields, FlagSettersMarkTheRecordButPutDoesNot) {
-    trace.EVPutFlags(1, 0x11);
+    trace.EVPutFlags(1, T6_EVFLAG_REFL_SATURATED | T6_EVFLAG_TWO_POINT_LOSS);
     EXPECT_FALSE(modified());
-    EXPECT_EQ(trace.EVSetFlags(1, 0x100), 0x111u);
+    EXPECT_EQ(trace.EVSetFlags(1, T6_EVFLAG_LAUNCH_NOT_CLEAN), 0x111u);
     EXPECT_TRUE(modified());
     trace.ClearAllModFlags();
-    EXPECT_EQ(trace.EVClearFlags(1, 0x10), 0x101u);
+    EXPECT_EQ(trace.EVClearFlags(1, T6_EVFLAG_TWO_POINT_LOSS), 0x101u);
     EXPECT_TRUE(modified());
 }
 
@@ -98,7 +96,7 @@ TEST_F(EventFields, EditsMarkTheRecordButEdgesOfAReflectionDoNot) {
         [&] { trace.EVSetRefl(1, -40.0); },
         [&] { trace.EVSetLossMode(1, 1); },
         [&] { trace.EVSetComment(1, u"x"); },
-        [&] { trace.EVSetType(1, 2); },
+        [&] { trace.EVSetType(1, T6_EVENT_NON_REFLECTIVE); },
         [&] { trace.EVSetLSAOffDPFR(1, 1, 1, 0, 2, 0); },
         [&] { trace.EVSetLSAOffKM(1, -0.2, -0.1, 0.1, 0.2); },
         [&] { trace.EVInsert(); },
@@ -164,11 +162,11 @@ TEST_F(EventFields, IndexesOutsideTheTableAreNeitherReadNorWritten) {
         trace.EVSetStartDP(bad, 7);
         trace.EVSetLoss(bad, 1.0);
         trace.EVSetComment(bad, u"nowhere");
-        trace.EVSetType(bad, 5);
+        trace.EVSetType(bad, T6_EVENT_QUESTIONABLE_END);
         trace.EVSetLSAOffKM(bad, 1, 1, 1, 1);
-        EXPECT_EQ(trace.EVSetFlags(bad, 1), 0u);
+        EXPECT_EQ(trace.EVSetFlags(bad, T6_EVFLAG_REFL_SATURATED), 0u);
         EXPECT_EQ(trace.EVGetStartDP(bad), 0);
-        EXPECT_EQ(trace.EVGetType(bad), 0);
+        EXPECT_EQ(trace.EVGetType(bad), T6_EVENT_LAUNCH);
         EXPECT_EQ(trace.EVGetLoss(bad), 0.0);
         char16_t buf[64];
         EXPECT_EQ(text(trace.EVGetComment(bad, buf)), u"");

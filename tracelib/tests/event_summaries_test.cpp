@@ -100,7 +100,7 @@ TEST_F(EventSpans, LevelBeforeAnEventNeedsMoreThanSixPointsOfFibre) {
 }
 
 TEST_F(EventSpans, LevelBeforeAQuestionableEndHasNoValue) {
-    trace.EVSetType(2, 5);
+    trace.EVSetType(2, T6_EVENT_QUESTIONABLE_END);
     EXPECT_EQ(trace.EVGetStartAvgDB(2), T6_NO_VALUE);
 }
 
@@ -128,13 +128,13 @@ TEST_F(EventSpans, SpanLossIsTheFibreLossBetweenEvents) {
 }
 
 TEST_F(EventSpans, SpanAfterAnUnmeasurableLossHasNoValueUnlessForcedAtTheLaunch) {
-    trace.EVPutFlags(0, EventFlag::LossUnknown);
+    trace.EVPutFlags(0, T6_EVFLAG_LOSS_UNKNOWN);
     EXPECT_EQ(trace.EVGetSpanLoss(1), T6_NO_VALUE);
     T6SetEndEndLossForced(1);
     EXPECT_NEAR(trace.EVGetSpanLoss(1), 2.49, kLevelTolDB);
 
     // Forcing only concerns the launch.
-    trace.EVPutFlags(1, EventFlag::LossUnknown);
+    trace.EVPutFlags(1, T6_EVFLAG_LOSS_UNKNOWN);
     EXPECT_EQ(trace.EVGetSpanLoss(2), T6_NO_VALUE);
 }
 
@@ -150,7 +150,7 @@ TEST_F(EventSpans, EndToEndLossFromTheLaunchLevel) {
     char16_t buf[64];
     EXPECT_EQ(text(trace.GetEndToEndLoss(buf, 1)), u"7.79 dB");
 
-    trace.EVPutFlags(0, EventFlag::LossUnknown);
+    trace.EVPutFlags(0, T6_EVFLAG_LOSS_UNKNOWN);
     EXPECT_EQ(trace.GetEndToEndLoss(), T6_NO_VALUE);
     EXPECT_NEAR(trace.GetEndToEndLossForced(), 7.79, kLevelTolDB);
     T6SetEndEndLossForced(1);
@@ -169,18 +169,18 @@ TEST_F(EventSpans, EndToEndLossAddsAnEndConnectorWhenAsked) {
     EXPECT_EQ(trace.IsEndConn(), 0);
     EXPECT_EQ(trace.GetEndConnLoss(), 0.0);
     trace.EVSetLoss(2, 0.5);
-    trace.EVSetFlags(2, EventFlag::LossUnknown);
+    trace.EVSetFlags(2, T6_EVFLAG_LOSS_UNKNOWN);
     EXPECT_EQ(trace.IsEndConn(), 0);
 }
 
 TEST_F(EventSpans, EndToEndLossNeedsADefiniteEnd) {
-    trace.EVSetType(2, 5);
+    trace.EVSetType(2, T6_EVENT_QUESTIONABLE_END);
     EXPECT_EQ(trace.GetEndToEndLoss(), T6_NO_VALUE);
     EXPECT_EQ(trace.GetEndToEndLossForced(), T6_NO_VALUE);
     char16_t buf[64];
     EXPECT_EQ(text(trace.GetEndToEndLoss(buf, 1)), u"??");
 
-    trace.EVSetType(2, 4);
+    trace.EVSetType(2, T6_EVENT_END);
     trace.EVDelete(2);
     trace.EVDelete(1);
     EXPECT_EQ(trace.GetEndToEndLoss(), T6_NO_VALUE);
@@ -215,7 +215,7 @@ TEST_F(EventLaunchCable, SpanLossNeedsTheEventWellAfterZeroKilometres) {
 }
 
 TEST_F(EventLaunchCable, EndToEndLossFromTheLevelAtZeroKilometres) {
-    trace.EVPutFlags(0, EventFlag::LossUnknown); // no launch check behind a cable
+    trace.EVPutFlags(0, T6_EVFLAG_LOSS_UNKNOWN); // no launch check behind a cable
     // Points 1496-1500 average 11.810 dB.
     EXPECT_NEAR(trace.GetEndToEndLoss(), 19.5 - 11.81, kLevelTolDB);
     EXPECT_DOUBLE_EQ(trace.GetStartConnLoss(), 0.4);
@@ -235,7 +235,7 @@ TEST_F(EventLaunchCable, StartConnectorMustLieWithinTheSearchLimit) {
     trace.EVSetStartDP(1, 115);
     EXPECT_EQ(trace.GetStartConnLoss(), 0.0);
     trace.EVSetStartDP(1, 110);
-    trace.EVSetFlags(1, EventFlag::LossUnknown);
+    trace.EVSetFlags(1, T6_EVFLAG_LOSS_UNKNOWN);
     EXPECT_EQ(trace.GetStartConnLoss(), 0.0);
 }
 

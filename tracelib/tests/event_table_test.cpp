@@ -12,8 +12,6 @@ using namespace varnel::test;
 
 namespace {
 
-constexpr int32_t kModEvents = 32;
-
 // Events whose start points are the given values, in table order.
 void fillStarts(CT6& trace, const std::vector<int32_t>& startDPs) {
     for (int32_t dp : startDPs)
@@ -89,9 +87,9 @@ TEST(EventTable, InsertKMPlacesTheEventAtThatDistance) {
 TEST(EventTable, DeleteFlaggedRemovesAdjacentFlaggedEvents) {
     CT6 trace;
     fillStarts(trace, {0, 10, 20, 30, 40});
-    trace.EVPutFlags(1, EventFlag::MarkedForDeletion);
-    trace.EVPutFlags(2, EventFlag::MarkedForDeletion | EventFlag::LossUnknown);
-    trace.EVPutFlags(4, EventFlag::MarkedForDeletion);
+    trace.EVPutFlags(1, T6_EVFLAG_MARKED_FOR_DELETION);
+    trace.EVPutFlags(2, T6_EVFLAG_MARKED_FOR_DELETION | T6_EVFLAG_LOSS_UNKNOWN);
+    trace.EVPutFlags(4, T6_EVFLAG_MARKED_FOR_DELETION);
     EXPECT_EQ(trace.EVDeleteFlagged(), 2);
     EXPECT_EQ(starts(trace), (std::vector<int32_t>{0, 30}));
 }
@@ -102,10 +100,10 @@ TEST(EventTable, DeleteOutsideTheTableChangesNothing) {
     trace.ClearAllModFlags();
     EXPECT_EQ(trace.EVDelete(2), 2);
     EXPECT_EQ(trace.EVDelete(-1), 2);
-    EXPECT_EQ(trace.IsModFlagSet(kModEvents), 0);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_EVENTS), 0);
     EXPECT_EQ(trace.EVDelete(0), 1);
     EXPECT_EQ(starts(trace), (std::vector<int32_t>{10}));
-    EXPECT_EQ(trace.IsModFlagSet(kModEvents), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_EVENTS), 1);
 }
 
 TEST(EventTable, SwapNeedsBothIndexesInTheTable) {
@@ -133,7 +131,7 @@ TEST(EventTable, SortOrdersByStartAndExchangesEqualStarts) {
     EXPECT_EQ(trace.EVGetStartFR(2), 7);
     trace.EVSwap(0, 3);
     trace.EVInitArray(0);
-    EXPECT_EQ(trace.IsModFlagSet(kModEvents), 0); // whole-table operations are not edits
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_EVENTS), 0); // whole-table operations are not edits
 
     CT6 pair;
     fillStarts(pair, {5, 5});
@@ -173,7 +171,7 @@ TEST(EventTable, CopyAndRestoreRoundTripWholeElements) {
     char16_t comment[62];
     EXPECT_EQ(text(other.EVGetComment(2, comment)), u"splice");
     EXPECT_EQ(other.EVMaxCount(), 64);
-    EXPECT_EQ(other.IsModFlagSet(kModEvents), 0);
+    EXPECT_EQ(other.IsModFlagSet(T6_MOD_EVENTS), 0);
 }
 
 TEST(EventTable, RestoreWithoutSnapshotGivesZeroedEvents) {

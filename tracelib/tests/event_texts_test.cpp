@@ -50,7 +50,7 @@ TEST_F(EventTexts, TypeNamesAndCharacters) {
     EXPECT_EQ(text(trace.EVGetType(end, buf)), u"End Event");
     EXPECT_EQ(text(trace.EVGetType(odd, buf)), u"??");
 
-    trace.EVSetType(end, 5);
+    trace.EVSetType(end, T6_EVENT_QUESTIONABLE_END);
     EXPECT_EQ(typeChar(end), u"E?");
     EXPECT_EQ(text(trace.EVGetType(end, buf)), u"Questionable End");
 
@@ -60,9 +60,9 @@ TEST_F(EventTexts, TypeNamesAndCharacters) {
 }
 
 TEST_F(EventTexts, EndLossReadsItsQuestionableReasonOrTheBreakThreshold) {
-    const int32_t end = addEvent(trace, 4, 1500, 1505, EventFlag::EndAtNoiseFloor);
+    const int32_t end = addEvent(trace, 4, 1500, 1505, T6_EVFLAG_END_AT_NOISE_FLOOR);
     EXPECT_EQ(lossFlagged(end), u"Out of Range");
-    trace.EVPutFlags(end, EventFlag::EndNoNoiseFloor);
+    trace.EVPutFlags(end, T6_EVFLAG_END_NO_NOISE_FLOOR);
     EXPECT_EQ(lossFlagged(end), u"Out of Dist.");
     trace.EVPutFlags(end, 0);
     EXPECT_EQ(lossFlagged(end), u">3.00 dB"); // no end connector: a break
@@ -70,7 +70,7 @@ TEST_F(EventTexts, EndLossReadsItsQuestionableReasonOrTheBreakThreshold) {
     EXPECT_EQ(lossFlagged(end), u"0.45 dB");
     EXPECT_EQ(lossFlagged(end, 0), u"0.45");
     T6SetStgOutOfRange(u"Beyond");
-    trace.EVPutFlags(end, EventFlag::EndAtNoiseFloor | EventFlag::EndNoNoiseFloor);
+    trace.EVPutFlags(end, T6_EVFLAG_END_AT_NOISE_FLOOR | T6_EVFLAG_END_NO_NOISE_FLOOR);
     EXPECT_EQ(lossFlagged(end), u"Beyond");
 }
 
@@ -78,7 +78,7 @@ TEST_F(EventTexts, LossOfOtherEventsOrItsUnknownMark) {
     const int32_t splice = addEvent(trace, 2, 500, 505);
     trace.EVSetLoss(splice, 0.126);
     EXPECT_EQ(lossFlagged(splice), u"0.13 dB");
-    trace.EVSetFlags(splice, EventFlag::LossUnknown);
+    trace.EVSetFlags(splice, T6_EVFLAG_LOSS_UNKNOWN);
     EXPECT_EQ(lossFlagged(splice), u"???.??");
     EXPECT_EQ(lossFlagged(0), u"0.00 dB");
 }
@@ -88,13 +88,13 @@ TEST_F(EventTexts, ReflectanceWithItsLowerBoundMarks) {
     trace.EVSetRefl(i, -45.0);
     EXPECT_EQ(reflFlagged(i), u"-45.00 ");
     EXPECT_EQ(reflFlagged(i, 1), u"-45.00  dB");
-    trace.EVPutFlags(i, EventFlag::ReflClamped);
+    trace.EVPutFlags(i, T6_EVFLAG_REFL_CLAMPED);
     EXPECT_EQ(reflFlagged(i), u">-45.00 ");
-    trace.EVPutFlags(i, EventFlag::FewPointsPerPulse);
+    trace.EVPutFlags(i, T6_EVFLAG_FEW_POINTS_PER_PULSE);
     EXPECT_EQ(reflFlagged(i), u">-45.00 ");
-    trace.EVPutFlags(i, EventFlag::ReflSaturated | EventFlag::ReflClamped);
+    trace.EVPutFlags(i, T6_EVFLAG_REFL_SATURATED | T6_EVFLAG_REFL_CLAMPED);
     EXPECT_EQ(reflFlagged(i), u">-45.00S");
-    trace.EVPutFlags(i, EventFlag::ReflUnknown | EventFlag::ReflSaturated);
+    trace.EVPutFlags(i, T6_EVFLAG_REFL_UNKNOWN | T6_EVFLAG_REFL_SATURATED);
     EXPECT_EQ(reflFlagged(i), u"??.?? ");
 }
 
@@ -108,26 +108,26 @@ TEST_F(EventTexts, MissingReflectanceIsNotAvailableOnlyWhereOneIsExpected) {
     EXPECT_EQ(reflFlagged(group), u"");
     EXPECT_EQ(reflFlagged(0), u"");
     trace.EVSetRefl(splice, -50.0);
-    trace.EVPutFlags(splice, EventFlag::ReflUnknown);
+    trace.EVPutFlags(splice, T6_EVFLAG_REFL_UNKNOWN);
     EXPECT_EQ(reflFlagged(splice), u""); // non-reflective: never a reflectance
-    trace.EVSetType(end, 5);
+    trace.EVSetType(end, T6_EVENT_QUESTIONABLE_END);
     EXPECT_EQ(reflFlagged(end), u"");
 }
 
 TEST_F(EventTexts, FlagsColumn) {
-    const uint32_t mark2P = EventFlag::TwoPointLoss;
-    const int32_t reflective = addEvent(trace, 1, 100, 105, mark2P | EventFlag::ReflSaturated);
-    const int32_t group = addEvent(trace, 3, 200, 205, mark2P | EventFlag::ReflSaturated);
-    const int32_t end = addEvent(trace, 4, 300, 305, mark2P | EventFlag::FewPointsPerPulse);
-    const int32_t splice = addEvent(trace, 2, 400, 405, mark2P | EventFlag::ReflSaturated);
+    const uint32_t mark2P = T6_EVFLAG_TWO_POINT_LOSS;
+    const int32_t reflective = addEvent(trace, 1, 100, 105, mark2P | T6_EVFLAG_REFL_SATURATED);
+    const int32_t group = addEvent(trace, 3, 200, 205, mark2P | T6_EVFLAG_REFL_SATURATED);
+    const int32_t end = addEvent(trace, 4, 300, 305, mark2P | T6_EVFLAG_FEW_POINTS_PER_PULSE);
+    const int32_t splice = addEvent(trace, 2, 400, 405, mark2P | T6_EVFLAG_REFL_SATURATED);
     EXPECT_EQ(flagsText(reflective), u">S");
     EXPECT_EQ(flagsText(group), u"2>S");
     EXPECT_EQ(flagsText(end), u"2>");
     EXPECT_EQ(flagsText(splice), u"");
     EXPECT_EQ(flagsText(0), u"");
-    trace.EVSetFlags(end, EventFlag::EndNoNoiseFloor);
+    trace.EVSetFlags(end, T6_EVFLAG_END_NO_NOISE_FLOOR);
     EXPECT_EQ(flagsText(end), u"?2>");
-    trace.EVPutFlags(group, EventFlag::EndNoNoiseFloor); // "?" marks only an end
+    trace.EVPutFlags(group, T6_EVFLAG_END_NO_NOISE_FLOOR); // "?" marks only an end
     EXPECT_EQ(flagsText(group), u"");
 }
 

@@ -1,7 +1,7 @@
 // Box-car smoothing of linear samples and of stored data points.
-#include "support/fibre_simulator.h"
 #include "support/record_peer.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>
@@ -60,7 +60,7 @@ TEST(FasBoxCar, StoredPointsAreSmoothedAndWorkingValuesRederived) {
     record.BoxCar();
     EXPECT_LT(scatterDB(3500, 4000), noiseBefore / 2);
     EXPECT_NEAR(record.DPWGetDB(1000), levelBefore, 0.02);
-    EXPECT_EQ(record.IsModFlagSet(0x4000), 1);
+    EXPECT_EQ(record.IsModFlagSet(T6_MOD_DATA_POINTS), 1);
     EXPECT_EQ(record.IsTraceEverSmoothed(), 1);
 }
 

@@ -1,8 +1,8 @@
 // Event analysis on simulated fibres whose events are known.
 #include "analysis/fas_settings.h"
 #include "record/event_element.h"
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>
@@ -12,16 +12,7 @@
 
 namespace {
 
-using varnel::EventFlag::ClosingEvent;
-using varnel::EventFlag::EndAtNoiseFloor;
-using varnel::EventFlag::EndAtNthRefl;
-using varnel::EventFlag::EndNoNoiseFloor;
-using varnel::EventFlag::LossOverThreshold;
-using varnel::EventFlag::ReflOverThreshold;
 namespace sim = varnel::sim;
-
-constexpr int32_t kLossModeSplice = 0;
-constexpr int32_t kLossModeShortSpan = 6;
 
 // Restores the analysis thresholds a test changes.
 class FasScenario : public ::testing::Test {
@@ -57,29 +48,30 @@ TEST_F(FasScenario, CleanFibreFindsEveryEventWhereItIs) {
     ASSERT_EQ(record.FAS(), 0);
 
     ASSERT_GE(record.EVCount(), 6);
-    EXPECT_EQ(record.EVGetType(0), varnel::EventType::Launch);
+    EXPECT_EQ(record.EVGetType(0), T6_EVENT_LAUNCH);
     for (const sim::TrueEvent& event : truth.events) {
-        if (event.type == sim::kTypeLaunch || event.type == sim::kTypeEnd) continue;
+        if (event.type == T6_EVENT_LAUNCH || event.type == T6_EVENT_END) continue;
         const int32_t i = eventNear(record, event.positionKM);
         ASSERT_GE(i, 0) << "no event near " << event.positionKM << " km";
         // Losses of isolated events over long clean fibre: least squares, 0.05 dB.
         EXPECT_NEAR(record.EVGetLoss(i), event.lossDB, 0.05) << event.positionKM;
-        EXPECT_EQ(record.EVGetLossMode(i), kLossModeSplice) << event.positionKM;
-        EXPECT_NE(record.EVGetFlags(i) & LossOverThreshold, 0u);
+        EXPECT_EQ(record.EVGetLossMode(i), T6_LOSS_SPLICE) << event.positionKM;
+        EXPECT_NE(record.EVGetFlags(i) & T6_EVFLAG_LOSS_OVER_THRESHOLD, 0u);
         if (event.reflectanceDB != 0.0) {
-            EXPECT_EQ(record.EVGetType(i), varnel::EventType::Reflective);
+            EXPECT_EQ(record.EVGetType(i), T6_EVENT_REFLECTIVE);
             EXPECT_NEAR(record.EVGetRefl(i), event.reflectanceDB, 1.0);
-            EXPECT_EQ(record.EVGetFlags(i) & ReflOverThreshold, 0u); // below -40 dB
+            EXPECT_EQ(record.EVGetFlags(i) & T6_EVFLAG_REFL_OVER_THRESHOLD, 0u); // below -40 dB
         } else {
-            EXPECT_EQ(record.EVGetType(i), varnel::EventType::NonReflective);
+            EXPECT_EQ(record.EVGetType(i), T6_EVENT_NON_REFLECTIVE);
             EXPECT_EQ(record.EVGetRefl(i), 0.0);
         }
     }
     const int32_t end = lastIndex(record);
-    EXPECT_EQ(record.EVGetType(end), varnel::EventType::End);
+    EXPECT_EQ(record.EVGetType(end), T6_EVENT_END);
     EXPECT_NEAR(record.EVGetStartKM(end), 10.0, 0.02);
-    EXPECT_NE(record.EVGetFlags(end) & ClosingEvent, 0u);
-    EXPECT_EQ(record.EVGetFlags(end) & (EndAtNoiseFloor | EndNoNoiseFloor), 0u);
+    EXPECT_NE(record.EVGetFlags(end) & T6_EVFLAG_CLOSING, 0u);
+    EXPECT_EQ(
+        record.EVGetFlags(end) & (T6_EVFLAG_END_AT_NOISE_FLOOR | T6_EVFLAG_END_NO_NOISE_FLOOR), 0u);
 }
 
 TEST_F(FasScenario, RunStoresAttenuationSettingsAndMarks) {
@@ -93,8 +85,8 @@ TEST_F(FasScenario, RunStoresAttenuationSettingsAndMarks) {
     EXPECT_NEAR(record.GetCalcAtn(), 0.33, 0.02);
     EXPECT_NEAR(record.GetLaunchIntercept(), 26.0, 0.1);
     EXPECT_EQ(record.IsTraceTemplate(), 0);
-    EXPECT_EQ(record.IsModFlagSet(4096), 1);
-    EXPECT_EQ(record.IsModFlagSet(1), 1);
+    EXPECT_EQ(record.IsModFlagSet(T6_MOD_ANALYSIS), 1);
+    EXPECT_EQ(record.IsModFlagSet(T6_MOD_ANALYSIS_SETTINGS), 1);
     EXPECT_DOUBLE_EQ(record.GetThresholdLoss(), 0.05);
     EXPECT_DOUBLE_EQ(record.GetThresholdRefl(), -45.0);
     EXPECT_DOUBLE_EQ(record.GetThresholdBreak(), 4.0);
@@ -123,11 +115,11 @@ TEST_F(FasScenario, FibreFadingIntoTheNoiseEndsThereAsQuestionable) {
     sim::simulateFibre(fibre, record);
     ASSERT_EQ(record.FAS(), 0);
     ASSERT_EQ(record.EVCount(), 2);
-    EXPECT_EQ(record.EVGetType(0), varnel::EventType::Launch);
-    EXPECT_EQ(record.EVGetType(1), varnel::EventType::End);
+    EXPECT_EQ(record.EVGetType(0), T6_EVENT_LAUNCH);
+    EXPECT_EQ(record.EVGetType(1), T6_EVENT_END);
     EXPECT_EQ(record.EVGetStartDP(1), std::abs(record.GetNoiseFloorDP()));
-    EXPECT_EQ(record.EVGetFlags(1) & (EndAtNoiseFloor | ClosingEvent),
-              EndAtNoiseFloor | ClosingEvent);
+    EXPECT_EQ(record.EVGetFlags(1) & (T6_EVFLAG_END_AT_NOISE_FLOOR | T6_EVFLAG_CLOSING),
+              T6_EVFLAG_END_AT_NOISE_FLOOR | T6_EVFLAG_CLOSING);
     EXPECT_EQ(record.EVQtEnd(1), 1);
 }
 
@@ -140,9 +132,9 @@ TEST_F(FasScenario, TraceThatNeverReachesTheNoiseEndsAtTheLastPoint) {
     ASSERT_EQ(record.FAS(), 0);
     ASSERT_LT(record.GetNoiseFloorDP(), 0);
     const int32_t end = lastIndex(record);
-    EXPECT_EQ(record.EVGetType(end), varnel::EventType::End);
+    EXPECT_EQ(record.EVGetType(end), T6_EVENT_END);
     EXPECT_EQ(record.EVGetStartDP(end), record.DPOCount() - 1);
-    EXPECT_NE(record.EVGetFlags(end) & EndNoNoiseFloor, 0u);
+    EXPECT_NE(record.EVGetFlags(end) & T6_EVFLAG_END_NO_NOISE_FLOOR, 0u);
     EXPECT_GE(eventNear(record, 5.0), 1);
 }
 
@@ -155,7 +147,7 @@ TEST_F(FasScenario, CloseNeighboursUseShortSpanLoss) {
     ASSERT_EQ(record.FAS(), 0);
     const int32_t i = eventNear(record, 3.0, 0.005);
     ASSERT_GE(i, 1);
-    EXPECT_EQ(record.EVGetLossMode(i), kLossModeShortSpan);
+    EXPECT_EQ(record.EVGetLossMode(i), T6_LOSS_2POINT_ATN_COR);
 }
 
 TEST_F(FasScenario, IsolatedSpliceStoresItsLeastSquaresSegments) {
@@ -166,7 +158,7 @@ TEST_F(FasScenario, IsolatedSpliceStoresItsLeastSquaresSegments) {
     ASSERT_EQ(record.FAS(), 0);
     const int32_t i = eventNear(record, 5.0);
     ASSERT_GE(i, 1);
-    EXPECT_EQ(record.EVGetLossMode(i), kLossModeSplice);
+    EXPECT_EQ(record.EVGetLossMode(i), T6_LOSS_SPLICE);
     EXPECT_LT(record.EVGetLSAStartOffKM(i, 1), record.EVGetLSAEndOffKM(i, 1));
     EXPECT_LT(record.EVGetLSAEndOffKM(i, 1), 0.0);
     EXPECT_GT(record.EVGetLSAStartOffKM(i, 0), 0.0);
@@ -187,7 +179,7 @@ TEST_F(FasScenario, LaunchCableConnectorIsFound) {
     ASSERT_EQ(record.FAS(), 0);
     const int32_t connector = eventNear(record, 1.0);
     ASSERT_GE(connector, 1);
-    EXPECT_EQ(record.EVGetType(connector), varnel::EventType::Reflective);
+    EXPECT_EQ(record.EVGetType(connector), T6_EVENT_REFLECTIVE);
     EXPECT_GE(eventNear(record, 4.0), 1);
 }
 
@@ -203,9 +195,10 @@ TEST_F(FasScenario, FirstBreakEndsTheFibreByDefault) {
     sim::simulateFibre(twoBreaks(), record);
     ASSERT_EQ(record.FAS(), 0);
     const int32_t end = lastIndex(record);
-    EXPECT_EQ(record.EVGetType(end), varnel::EventType::End);
+    EXPECT_EQ(record.EVGetType(end), T6_EVENT_END);
     EXPECT_NEAR(record.EVGetStartKM(end), 3.0, 0.02);
-    EXPECT_EQ(record.EVGetFlags(end) & (EndAtNoiseFloor | EndNoNoiseFloor), 0u);
+    EXPECT_EQ(
+        record.EVGetFlags(end) & (T6_EVFLAG_END_AT_NOISE_FLOOR | T6_EVFLAG_END_NO_NOISE_FLOOR), 0u);
 }
 
 TEST_F(FasScenario, SecondBreakEndsTheFibreWhenTwoAreAsked) {
@@ -215,10 +208,10 @@ TEST_F(FasScenario, SecondBreakEndsTheFibreWhenTwoAreAsked) {
     ASSERT_EQ(record.FAS(), 0);
     const int32_t first = eventNear(record, 3.0);
     ASSERT_GE(first, 1);
-    EXPECT_NE(record.EVGetType(first), varnel::EventType::End);
+    EXPECT_NE(record.EVGetType(first), T6_EVENT_END);
     EXPECT_GE(record.EVGetLoss(first), 3.0);
     const int32_t end = lastIndex(record);
-    EXPECT_EQ(record.EVGetType(end), varnel::EventType::End);
+    EXPECT_EQ(record.EVGetType(end), T6_EVENT_END);
     EXPECT_NEAR(record.EVGetStartKM(end), 8.0, 0.02);
 }
 
@@ -235,9 +228,9 @@ TEST_F(FasScenario, ThirdStrongReflectionEndsTheFibre) {
     ASSERT_EQ(record.FAS(), 0);
     const int32_t end = lastIndex(record);
     EXPECT_NEAR(record.EVGetStartKM(end), 8.0, 0.02);
-    EXPECT_EQ(record.EVGetType(end), varnel::EventType::End);
-    EXPECT_NE(record.EVGetFlags(end) & EndAtNthRefl, 0u);
-    EXPECT_NE(record.EVGetFlags(end) & ClosingEvent, 0u);
+    EXPECT_EQ(record.EVGetType(end), T6_EVENT_END);
+    EXPECT_NE(record.EVGetFlags(end) & T6_EVFLAG_END_AT_NTH_REFL, 0u);
+    EXPECT_NE(record.EVGetFlags(end) & T6_EVFLAG_CLOSING, 0u);
 }
 
 TEST_F(FasScenario, GainerKeepsItsNegativeLoss) {
@@ -249,7 +242,7 @@ TEST_F(FasScenario, GainerKeepsItsNegativeLoss) {
     const int32_t i = eventNear(record, 4.0);
     ASSERT_GE(i, 1);
     EXPECT_NEAR(record.EVGetLoss(i), -0.15, 0.05);
-    EXPECT_NE(record.EVGetFlags(i) & LossOverThreshold, 0u);
+    EXPECT_NE(record.EVGetFlags(i) & T6_EVFLAG_LOSS_OVER_THRESHOLD, 0u);
 }
 
 TEST_F(FasScenario, SpliceBelowTheLossThresholdIsNotKept) {
@@ -288,8 +281,8 @@ TEST_F(FasScenario, FlatTraceGivesLaunchAndEnd) {
     record.DPWSetup(0);
     ASSERT_EQ(record.FAS(), 0);
     ASSERT_GE(record.EVCount(), 2);
-    EXPECT_EQ(record.EVGetType(0), varnel::EventType::Launch);
-    EXPECT_EQ(record.EVGetType(lastIndex(record)), varnel::EventType::End);
+    EXPECT_EQ(record.EVGetType(0), T6_EVENT_LAUNCH);
+    EXPECT_EQ(record.EVGetType(lastIndex(record)), T6_EVENT_END);
 }
 
 TEST_F(FasScenario, EmptyRecordIsRefused) {

@@ -62,7 +62,7 @@ TEST(HeaderLoad, TemplateReplacesTheFields) {
     EXPECT_EQ(loadTemplate(record, u"<WAV>"), 0);
     EXPECT_EQ(record.HDRGetFldCount(), 1);
     EXPECT_EQ(fieldInfo(record, 0).text, u"     ");
-    EXPECT_EQ(record.IsModFlagSet(8192), 1);
+    EXPECT_EQ(record.IsModFlagSet(T6_MOD_HEADER_PAGES), 1);
 }
 
 TEST(HeaderLoad, CutTemplateIsStillUsed) {
@@ -85,7 +85,7 @@ TEST(HeaderLoad, EmptyTemplateLeavesTheRecordAsItWas) {
     EXPECT_EQ(record.HDRFromTemplate(nullptr, 100), T6_HDR_EMPTY_TEMPLATE);
     EXPECT_EQ(record.HDRGetFldCount(), 2);
     EXPECT_EQ(fieldInfo(record, 1, 1).text, u"kept");
-    EXPECT_EQ(record.IsModFlagSet(8192), 0);
+    EXPECT_EQ(record.IsModFlagSet(T6_MOD_HEADER_PAGES), 0);
 }
 
 TEST(HeaderLoad, StoppedTemplatesKeepWhatWasMade) {

@@ -2,10 +2,10 @@
 // written in the double's toy format and read back, and every path that
 // releases a T5 structure is checked against the double's buffer count.
 #include "support/converter_double.h"
-#include "support/fibre_simulator.h"
 #include "support/scratch_file.h"
 #include "support/settings_guard.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/t5_struct.h>
 #include <varnel/varnel.h>
 

@@ -1,6 +1,6 @@
 // Attenuation estimates against the simulated slope, and their defaults.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>

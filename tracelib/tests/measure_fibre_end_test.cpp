@@ -1,8 +1,8 @@
 // Time of flight, the end on its reflection, the reference fibre's noise and
 // the defaults of a freshly collected trace.
-#include "support/fibre_simulator.h"
 #include "support/narrow_text.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Loss modes measured on simulated fibres whose losses are known.
-#include "support/fibre_simulator.h"
 #include "support/narrow_text.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>

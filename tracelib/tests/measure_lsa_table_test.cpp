@@ -1,22 +1,19 @@
 // The record's loss mode and least-squares segment table.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>
 
 using namespace varnel::sim;
 
-namespace {
-constexpr uint32_t kModLossMode = 1024;
-constexpr uint32_t kModLSACursors = 2048;
-} // namespace
+namespace {} // namespace
 
 TEST(LossModeSetting, StoresAnyModeButReadsUserModesOnly) {
     CT6 trace;
     trace.SetLossMode(4);
     EXPECT_EQ(trace.GetLossMode(), 4);
-    EXPECT_TRUE(trace.IsModFlagSet(kModLossMode));
+    EXPECT_TRUE(trace.IsModFlagSet(T6_MOD_LOSS_MODE));
     trace.SetLossMode(9);
     EXPECT_EQ(trace.GetLossMode(), 0);
 }
@@ -27,7 +24,7 @@ TEST(LSACursorTable, SideSelectsTheSegment) {
     trace.SetLSACursorEndOffKM(2, 1, 0.125);
     trace.SetLSACursorStartOffKM(2, 0, 0.5);
     trace.SetLSACursorEndOffKM(2, 0, 0.75);
-    EXPECT_TRUE(trace.IsModFlagSet(kModLSACursors));
+    EXPECT_TRUE(trace.IsModFlagSet(T6_MOD_LSA_CURSORS));
     EXPECT_DOUBLE_EQ(trace.GetLSACursorStartOffKM(2, 1), -0.25);
     EXPECT_DOUBLE_EQ(trace.GetLSACursorEndOffKM(2, 1), 0.125);
     EXPECT_DOUBLE_EQ(trace.GetLSACursorStartOffKM(2, 0), 0.5);
@@ -43,7 +40,7 @@ TEST(LSACursorTable, ModesOutsideTheTableAnswerOneKmEitherSide) {
         trace.SetLSACursorStartOffKM(mode, 1, 0.3);
         trace.SetLSACursorEndOffKM(mode, 1, 0.3);
     }
-    EXPECT_FALSE(trace.IsModFlagSet(kModLSACursors));
+    EXPECT_FALSE(trace.IsModFlagSet(T6_MOD_LSA_CURSORS));
 }
 
 TEST(LSACursorTable, DefaultsFitBeforeAndAfterASplice) {
@@ -51,7 +48,7 @@ TEST(LSACursorTable, DefaultsFitBeforeAndAfterASplice) {
     simulateFibre(plainFibre(10.0, 0.33), trace);
     double interval = trace.GetDefaultSpliceLossIntervalKM();
     trace.SetLSACursorsToDefault(0);
-    EXPECT_TRUE(trace.IsModFlagSet(kModLSACursors));
+    EXPECT_TRUE(trace.IsModFlagSet(T6_MOD_LSA_CURSORS));
     EXPECT_DOUBLE_EQ(trace.GetLSACursorStartOffKM(0, 1), -0.4);
     EXPECT_DOUBLE_EQ(trace.GetLSACursorEndOffKM(0, 1), 0.0);
     EXPECT_NEAR(trace.GetLSACursorStartOffKM(0, 0), interval, 1e-6);
@@ -72,7 +69,7 @@ TEST(LSACursorTable, DefaultsKeepUserSegmentsUnlessForced) {
     trace.SetLSACursorsToDefault(0);
     EXPECT_DOUBLE_EQ(trace.GetLSACursorEndOffKM(2, 1), 0.9);
     EXPECT_DOUBLE_EQ(trace.GetLSACursorEndOffKM(4, 1), 0.4);
-    EXPECT_TRUE(trace.IsModFlagSet(kModLSACursors));
+    EXPECT_TRUE(trace.IsModFlagSet(T6_MOD_LSA_CURSORS));
     trace.SetLSACursorsToDefault(1);
     EXPECT_DOUBLE_EQ(trace.GetLSACursorEndOffKM(2, 1), 0.4);
 }

@@ -1,6 +1,6 @@
 // Noise floor position and noise level on simulated fibres.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Reflectance of simulated reflections against the reflectance they were given.
-#include "support/fibre_simulator.h"
 #include "support/narrow_text.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>
@@ -11,10 +11,6 @@
 using namespace varnel::sim;
 
 namespace {
-
-constexpr int32_t kSaturated = 0x1;
-constexpr int32_t kClamped = 0x40000;
-constexpr int32_t kFewPoints = 0x80000;
 
 // A reflection at km, measured from just before it.
 double reflAt(const CT6& trace, double km, int32_t& status) {
@@ -80,7 +76,7 @@ TEST(Reflectance, ReceiverLimitsFlagLowerBounds) {
     ASSERT_TRUE(saturated.events.back().saturated);
     int32_t status = 0;
     double refl = reflAt(trace, 10.0, status);
-    EXPECT_EQ(status, kSaturated);
+    EXPECT_EQ(status, T6_EVFLAG_REFL_SATURATED);
     EXPECT_GT(refl, -45.0); // only what fits under the ceiling: a lower bound
     char16_t buf[64];
     EXPECT_EQ(narrow(trace.CalcRefl(buf, 9.998, 10.0, 0, 1)), formatted(">%5.1fS dB", refl));
@@ -92,7 +88,7 @@ TEST(Reflectance, ReceiverLimitsFlagLowerBounds) {
     SimulatedFibre clamped = simulateFibre(high, trace);
     ASSERT_TRUE(clamped.events.back().clamped && !clamped.events.back().saturated);
     refl = reflAt(trace, 10.0, status);
-    EXPECT_EQ(status, kClamped);
+    EXPECT_EQ(status, T6_EVFLAG_REFL_CLAMPED);
     std::string plain = formatted("%7.2f", refl);
     EXPECT_EQ(narrow(trace.CalcRefl(buf, 9.998, 10.0, 0, 0)), ">" + plain.substr(1));
 }
@@ -105,7 +101,7 @@ TEST(Reflectance, FewPointsPerPulseIsFlagged) {
     simulateFibre(fibre, trace);
     int32_t status = 0;
     EXPECT_NEAR(reflAt(trace, 4.0, status), -45.0, 0.5);
-    EXPECT_EQ(status, kFewPoints);
+    EXPECT_EQ(status, T6_EVFLAG_FEW_POINTS_PER_PULSE);
 }
 
 TEST(Reflectance, ValuesOutsideTheBelievableWindowReadZero) {

@@ -1,4 +1,3 @@
-#include "formats/file_status.h"
 #include "formats/native_blocks.h"
 #include "formats/native_values.h"
 #include "support/native_file_builder.h"
@@ -12,8 +11,6 @@
 
 using namespace varnel::native;
 using namespace varnel::test;
-namespace status = varnel::file_status;
-
 namespace {
 
 struct Walk {
@@ -67,38 +64,38 @@ TEST(NativeMagic, T6IsT6) {
 }
 
 TEST(NativeBlocks, EndMarkerAndMissingEnd) {
-    EXPECT_EQ(walk(NativeFile({}, false)).status, status::kDamaged);
+    EXPECT_EQ(walk(NativeFile({}, false)).status, T6_FILE_DAMAGED);
     Walk onlyEnd = walk(NativeFile({}));
     EXPECT_EQ(onlyEnd.status, 0);
     EXPECT_TRUE(onlyEnd.reachedEnd);
     Bytes oneByte = NativeFile({}, false);
     oneByte.push_back(0xFF);
-    EXPECT_EQ(walk(oneByte).status, status::kDamaged);
+    EXPECT_EQ(walk(oneByte).status, T6_FILE_DAMAGED);
 }
 
 TEST(NativeBlocks, LengthLimits) {
     Bytes p(1, 0x42);
     EXPECT_EQ(walk(NativeFile({Block(p)})).payloads.at(0), p);
-    EXPECT_EQ(walk(NativeFile({Block({}, {})})).status, status::kDamaged); // L = 4
-    EXPECT_EQ(walk(NativeFile({Block(p, {.lengthDelta = -2})})).status, status::kDamaged);
+    EXPECT_EQ(walk(NativeFile({Block({}, {})})).status, T6_FILE_DAMAGED); // L = 4
+    EXPECT_EQ(walk(NativeFile({Block(p, {.lengthDelta = -2})})).status, T6_FILE_DAMAGED);
 
     Bytes largest(9994, 0);
     EXPECT_EQ(walk(NativeFile({Block(largest)})).payloads.at(0).size(), 9994u);
     Bytes tooLarge(9995, 0);
-    EXPECT_EQ(walk(NativeFile({Block(tooLarge)})).status, status::kDamaged);
+    EXPECT_EQ(walk(NativeFile({Block(tooLarge)})).status, T6_FILE_DAMAGED);
     // The payload claims more than the file holds.
-    EXPECT_EQ(walk(NativeFile({Block(p, {.lengthDelta = 3})}, false)).status, status::kDamaged);
+    EXPECT_EQ(walk(NativeFile({Block(p, {.lengthDelta = 3})}, false)).status, T6_FILE_DAMAGED);
     // The header itself is cut short.
     Bytes cut = NativeFile({Block(p)}, false);
     cut.resize(4 + 4);
-    EXPECT_EQ(walk(cut).status, status::kDamaged);
+    EXPECT_EQ(walk(cut).status, T6_FILE_DAMAGED);
 }
 
 TEST(NativeBlocks, ChecksumOnlyCountsWhenAskedAndMarked) {
     Bytes p = {1, 2, 3, 4, 5};
     Bytes wrong = NativeFile({Block(p, {.checked = true, .checksumDelta = 1})});
     EXPECT_EQ(walk(wrong, false).status, 0);
-    EXPECT_EQ(walk(wrong, true).status, status::kChecksumMismatch);
+    EXPECT_EQ(walk(wrong, true).status, T6_FILE_CHECKSUM_MISMATCH);
     EXPECT_EQ(walk(NativeFile({Block(p, {.checked = true})}), true).status, 0);
 
     Bytes unmarked = NativeFile({Block(p)});
@@ -118,13 +115,13 @@ TEST(NativeBlocks, CompressedPayloadsExpand) {
     EXPECT_LT(file.size(), 4 + 2 * items.size());
 
     Bytes tooBig(10001, 7);
-    EXPECT_EQ(walk(NativeFile({Block(tooBig, {.compress = true})})).status, status::kDamaged);
+    EXPECT_EQ(walk(NativeFile({Block(tooBig, {.compress = true})})).status, T6_FILE_DAMAGED);
     Bytes justFits(10000, 7);
     EXPECT_EQ(walk(NativeFile({Block(justFits, {.compress = true})})).status, 0);
 
     Bytes garbage = NativeFile({Block(items, {.compress = true})});
     garbage[4 + 6] = 9; // literal mode byte of the implode stream
-    EXPECT_EQ(walk(garbage).status, status::kDamaged);
+    EXPECT_EQ(walk(garbage).status, T6_FILE_DAMAGED);
 }
 
 TEST(NativeItems, FramingInsideOnePayload) {
@@ -141,7 +138,7 @@ TEST(NativeItems, FramingInsideOnePayload) {
 
     for (Bytes bad : {Bytes{5}, Bytes{0, 1}, Bytes{4, 1, 0, 0}}) {
         ItemReader broken(bad);
-        EXPECT_EQ(broken.next(item), status::kDamaged);
+        EXPECT_EQ(broken.next(item), T6_FILE_DAMAGED);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "formats/file_io.h"
-#include "formats/file_status.h"
+
+#include <varnel/codes.h>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-namespace status = varnel::file_status;
 using varnel::readWholeFile;
 using varnel::replaceFile;
 using varnel::systemPath;
@@ -73,31 +73,31 @@ TEST(NativeFileIO, ReadsWholeFilesAndReportsWhyNot) {
     Bytes data = {1, 2, 3, 0, 255};
     put(dir / "a.t6", data);
     Bytes got;
-    EXPECT_EQ(readWholeFile(wide(dir / "a.t6").c_str(), got), status::kSuccess);
+    EXPECT_EQ(readWholeFile(wide(dir / "a.t6").c_str(), got), T6_FILE_OK);
     EXPECT_EQ(got, data);
 
     std::u16string windowsStyle = wide(dir.path()) + u"\\a.t6";
-    EXPECT_EQ(readWholeFile(windowsStyle.c_str(), got), status::kSuccess);
+    EXPECT_EQ(readWholeFile(windowsStyle.c_str(), got), T6_FILE_OK);
 
     put(dir / "empty", {});
-    EXPECT_EQ(readWholeFile(wide(dir / "empty").c_str(), got), status::kSuccess);
+    EXPECT_EQ(readWholeFile(wide(dir / "empty").c_str(), got), T6_FILE_OK);
     EXPECT_TRUE(got.empty());
 
-    EXPECT_EQ(readWholeFile(wide(dir / "missing").c_str(), got), status::kCannotOpen);
-    EXPECT_EQ(readWholeFile(wide(dir.path()).c_str(), got), status::kCannotOpen);
-    EXPECT_EQ(readWholeFile(u"", got), status::kCannotOpen);
+    EXPECT_EQ(readWholeFile(wide(dir / "missing").c_str(), got), T6_FILE_CANNOT_OPEN);
+    EXPECT_EQ(readWholeFile(wide(dir.path()).c_str(), got), T6_FILE_CANNOT_OPEN);
+    EXPECT_EQ(readWholeFile(u"", got), T6_FILE_CANNOT_OPEN);
 }
 
 TEST(NativeFileIO, ReplaceCreatesAndReplacesKeepingTheMode) {
     ScratchFolder dir;
     fs::path target = dir / "trace.t6";
     Bytes first = {'o', 'l', 'd'};
-    ASSERT_EQ(replaceFile(wide(target).c_str(), first), status::kSuccess);
+    ASSERT_EQ(replaceFile(wide(target).c_str(), first), T6_FILE_OK);
     EXPECT_EQ(contents(target), first);
 
     ::chmod(target.c_str(), 0640);
     Bytes second(5000, 0x5A);
-    ASSERT_EQ(replaceFile(wide(target).c_str(), second), status::kSuccess);
+    ASSERT_EQ(replaceFile(wide(target).c_str(), second), T6_FILE_OK);
     EXPECT_EQ(contents(target), second);
     struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
@@ -107,8 +107,8 @@ TEST(NativeFileIO, ReplaceCreatesAndReplacesKeepingTheMode) {
 
 TEST(NativeFileIO, ReplaceIntoAMissingFolderFails) {
     ScratchFolder dir;
-    EXPECT_EQ(replaceFile(wide(dir / "no/such/x.t6").c_str(), Bytes{1}), status::kCannotOpen);
-    EXPECT_EQ(replaceFile(wide(dir.path() / "").c_str(), Bytes{1}), status::kCannotOpen);
+    EXPECT_EQ(replaceFile(wide(dir / "no/such/x.t6").c_str(), Bytes{1}), T6_FILE_CANNOT_OPEN);
+    EXPECT_EQ(replaceFile(wide(dir.path() / "").c_str(), Bytes{1}), T6_FILE_CANNOT_OPEN);
     EXPECT_EQ(dir.entries(), 0u);
 }
 
@@ -129,7 +129,7 @@ TEST(NativeFileIO, ShortWriteLeavesTheOldFileAndNoTemporary) {
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 
-    EXPECT_EQ(result, status::kShortWrite);
+    EXPECT_EQ(result, T6_FILE_SHORT_WRITE);
     EXPECT_EQ(contents(target), old);
     EXPECT_EQ(dir.entries(), 1u);
 }
@@ -141,6 +141,6 @@ TEST(NativeFileIO, UnwritableFolderLeavesTheOldFile) {
     Bytes old = {'k', 'e', 'e', 'p'};
     put(target, old);
     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(replaceFile(wide(target).c_str(), Bytes{1, 2}), status::kCannotOpen);
+    EXPECT_EQ(replaceFile(wide(target).c_str(), Bytes{1, 2}), T6_FILE_CANNOT_OPEN);
     EXPECT_EQ(contents(target), old);
 }

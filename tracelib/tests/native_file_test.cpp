@@ -1,4 +1,3 @@
-#include "formats/file_status.h"
 #include "support/native_sample.h"
 
 #include <varnel/varnel.h>
@@ -13,8 +12,6 @@
 
 using namespace varnel::test;
 namespace fs = std::filesystem;
-namespace status = varnel::file_status;
-
 namespace {
 
 class TraceFiles : public testing::Test {
@@ -52,8 +49,8 @@ std::u16string traceType(const CT6& r) {
 TEST_F(TraceFiles, OpenSetsTheFileSpecAndClearsModifications) {
     put("a.t6", EncodeItems(MakeNativeSample().items));
     CT6 r;
-    r.SetModFlag(0x20);
-    ASSERT_EQ(r.DecompFile(at("a.t6").c_str(), 1), status::kSuccess);
+    r.SetModFlag(T6_MOD_EVENTS);
+    ASSERT_EQ(r.DecompFile(at("a.t6").c_str(), 1), T6_FILE_OK);
     char16_t name[200];
     EXPECT_EQ(std::u16string(r.GetFilename(name)), u"a.t6");
     EXPECT_EQ(std::u16string(r.GetPath(name)), dir_.u16string() + u"/");
@@ -64,9 +61,9 @@ TEST_F(TraceFiles, OpenSetsTheFileSpecAndClearsModifications) {
 
 TEST_F(TraceFiles, OpenFailuresHaveTheirStatus) {
     CT6 r;
-    EXPECT_EQ(r.DecompFile(at("missing.t6").c_str(), 0), status::kCannotOpen);
+    EXPECT_EQ(r.DecompFile(at("missing.t6").c_str(), 0), T6_FILE_CANNOT_OPEN);
     put("end-only.t6", NativeFile({}));
-    EXPECT_EQ(r.DecompFile(at("end-only.t6").c_str(), 0), status::kInvalidContent);
+    EXPECT_EQ(r.DecompFile(at("end-only.t6").c_str(), 0), T6_FILE_INVALID_CONTENT);
     EXPECT_EQ(traceType(r), u"T6");
     char16_t name[200];
     EXPECT_EQ(std::u16string(r.GetFilename(name)), u"");
@@ -74,20 +71,20 @@ TEST_F(TraceFiles, OpenFailuresHaveTheirStatus) {
     // Neither native nor SR-4731: only the legacy converter, absent here, could say.
     EXPECT_EQ(r.DecompFile(at("other.bin").c_str(), 0), T6_ERR_NO_LEGACY_CONVERTER);
     put("empty", {});
-    EXPECT_EQ(r.DecompFile(at("empty").c_str(), 0), status::kDamaged);
+    EXPECT_EQ(r.DecompFile(at("empty").c_str(), 0), T6_FILE_DAMAGED);
 }
 
 TEST_F(TraceFiles, SaveAsNativeReadsBackAndKeepsTheTraceType) {
     CT6 r = DecodedNativeSample();
     ASSERT_EQ(traceType(r), u"SR4731");
     r.SetFilespec(u"");
-    ASSERT_EQ(r.FileSaveAs(at("out.t6").c_str(), u"T6", 0, 1), status::kSuccess);
+    ASSERT_EQ(r.FileSaveAs(at("out.t6").c_str(), u"T6", 0, 1), T6_FILE_OK);
     EXPECT_EQ(traceType(r), u"SR4731");
     char16_t name[200];
     EXPECT_EQ(std::u16string(r.GetFilename(name)), u"out.t6");
 
     CT6 back;
-    ASSERT_EQ(back.DecompFile(at("out.t6").c_str(), 1), status::kSuccess);
+    ASSERT_EQ(back.DecompFile(at("out.t6").c_str(), 1), T6_FILE_OK);
     EXPECT_EQ(back.DPOCount(), NativeSample::kPoints);
     auto items = ItemsOf(contents("out.t6"));
     auto type = std::find_if(items.begin(), items.end(), [](auto& i) { return i.tag == 78; });
@@ -97,7 +94,7 @@ TEST_F(TraceFiles, SaveAsNativeReadsBackAndKeepsTheTraceType) {
 
 TEST_F(TraceFiles, SaveFillsTheFilenameHeaderField) {
     CT6 r = DecodedNativeSample();
-    ASSERT_EQ(r.FileSaveAs(at("named.t6").c_str(), u"T6", 0, 0), status::kSuccess);
+    ASSERT_EQ(r.FileSaveAs(at("named.t6").c_str(), u"T6", 0, 0), T6_FILE_OK);
     uint8_t page = 0, line = 0, column = 0, length = 0, kind = 0;
     char16_t text[64];
     ASSERT_EQ(r.HDRGetFldInfo(1, 1, page, line, column, length, kind, text), 0);
@@ -108,8 +105,8 @@ TEST_F(TraceFiles, SaveFillsTheFilenameHeaderField) {
 TEST_F(TraceFiles, FormatNamesAreExact) {
     CT6 r;
     for (const char16_t* name : {u"t6", u"T6 ", u"", u"SOR"})
-        EXPECT_EQ(r.FileSaveAs(at("x").c_str(), name, 0, 0), status::kInvalidContent);
-    EXPECT_EQ(r.FileSaveAs(at("x").c_str(), nullptr, 0, 0), status::kInvalidContent);
+        EXPECT_EQ(r.FileSaveAs(at("x").c_str(), name, 0, 0), T6_FILE_INVALID_CONTENT);
+    EXPECT_EQ(r.FileSaveAs(at("x").c_str(), nullptr, 0, 0), T6_FILE_INVALID_CONTENT);
     EXPECT_FALSE(fs::exists(dir_ / "x"));
 }
 
@@ -118,16 +115,16 @@ TEST_F(TraceFiles, TracesLargerThanTheFirstBufferAreRetried) {
     r.DPOInitArray(120000);
     r.DPOSetCount(120000);
     ASSERT_GT(r.CompT6(nullptr, 0, 0, 0), 200000);
-    ASSERT_EQ(r.FileSaveAs(at("big.t6").c_str(), u"T6", 0, 0), status::kSuccess);
+    ASSERT_EQ(r.FileSaveAs(at("big.t6").c_str(), u"T6", 0, 0), T6_FILE_OK);
     CT6 back;
-    ASSERT_EQ(back.DecompFile(at("big.t6").c_str(), 0), status::kSuccess);
+    ASSERT_EQ(back.DecompFile(at("big.t6").c_str(), 0), T6_FILE_OK);
     EXPECT_EQ(back.DPOCount(), 120000);
 }
 
 TEST_F(TraceFiles, FailedSaveKeepsTheOldFile) {
     CT6 r = DecodedNativeSample();
     put("keep.t6", {'o', 'l', 'd'});
-    EXPECT_EQ(r.FileSaveAs(at("no/such/folder/x.t6").c_str(), u"T6", 0, 0), status::kCannotOpen);
+    EXPECT_EQ(r.FileSaveAs(at("no/such/folder/x.t6").c_str(), u"T6", 0, 0), T6_FILE_CANNOT_OPEN);
     EXPECT_EQ(contents("keep.t6"), Bytes({'o', 'l', 'd'}));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
 }
@@ -136,8 +133,8 @@ TEST_F(TraceFiles, SaveUsesTheRecordsOwnPathAndFormat) {
     CT6 r = DecodedNativeSample();
     r.SetFilespec(at("own.t6").c_str());
     r.SetTraceType(u"T6");
-    ASSERT_EQ(r.FileSave(0, 0), status::kSuccess);
+    ASSERT_EQ(r.FileSave(0, 0), T6_FILE_OK);
     EXPECT_TRUE(fs::exists(dir_ / "own.t6"));
     r.SetTraceType(u"Unknown");
-    EXPECT_EQ(r.FileSave(0, 0), status::kInvalidContent);
+    EXPECT_EQ(r.FileSave(0, 0), T6_FILE_INVALID_CONTENT);
 }

@@ -1,4 +1,3 @@
-#include "formats/file_status.h"
 #include "support/native_sample.h"
 
 #include <varnel/varnel.h>
@@ -8,8 +7,6 @@
 #include <string>
 
 using namespace varnel::test;
-namespace status = varnel::file_status;
-
 namespace {
 
 int32_t decode(CT6& r, const Bytes& file, int32_t crc = 0) {
@@ -54,21 +51,21 @@ uint16_t point(const CT6& r, int32_t i) {
 
 TEST(NativeReader, FramingEdges) {
     CT6 r;
-    EXPECT_EQ(decode(r, NativeFile({}, false)), status::kDamaged);
-    EXPECT_EQ(decode(r, NativeFile({})), status::kInvalidContent);
+    EXPECT_EQ(decode(r, NativeFile({}, false)), T6_FILE_DAMAGED);
+    EXPECT_EQ(decode(r, NativeFile({})), T6_FILE_INVALID_CONTENT);
     EXPECT_EQ(traceType(r), u"T6");
-    EXPECT_EQ(decode(r, EncodeItems(minimalItems())), status::kSuccess);
+    EXPECT_EQ(decode(r, EncodeItems(minimalItems())), T6_FILE_OK);
 
     Bytes tooLarge(9995, 0);
-    EXPECT_EQ(decode(r, NativeFile({Block(tooLarge)})), status::kDamaged);
+    EXPECT_EQ(decode(r, NativeFile({Block(tooLarge)})), T6_FILE_DAMAGED);
 }
 
 TEST(NativeReader, NotNativeLeavesTheRecordAlone) {
     CT6 r;
     r.SetSiteA(u"kept");
     const uint8_t sor[] = {'M', 'a', 'p', 0, 200, 0};
-    EXPECT_EQ(r.DecompT6(sor, 6, 0), status::kDamaged);
-    EXPECT_EQ(r.DecompT6(nullptr, 10, 0), status::kDamaged);
+    EXPECT_EQ(r.DecompT6(sor, 6, 0), T6_FILE_DAMAGED);
+    EXPECT_EQ(r.DecompT6(nullptr, 10, 0), T6_FILE_DAMAGED);
     char16_t site[40];
     EXPECT_EQ(std::u16string(r.GetSiteA(site)), u"kept");
 }
@@ -77,29 +74,29 @@ TEST(NativeReader, ChecksumMattersOnlyWhenAsked) {
     Bytes payload = Concat({TaggedItem(10, Ints({1000000})), TaggedItem(25, {1})});
     Bytes file = NativeFile({Block(payload, {.checked = true, .checksumDelta = 3})});
     CT6 r;
-    EXPECT_EQ(decode(r, file, 0), status::kInvalidContent);
-    EXPECT_EQ(decode(r, file, 1), status::kChecksumMismatch);
+    EXPECT_EQ(decode(r, file, 0), T6_FILE_INVALID_CONTENT);
+    EXPECT_EQ(decode(r, file, 1), T6_FILE_CHECKSUM_MISMATCH);
 }
 
 TEST(NativeReader, MissingEssentialsAreStatusFiveButTheTraceIsFinished) {
     CT6 r;
     auto items = minimalItems();
     items[0] = {10, Ints({0})}; // no resolution
-    EXPECT_EQ(decode(r, EncodeItems(items)), status::kInvalidContent);
+    EXPECT_EQ(decode(r, EncodeItems(items)), T6_FILE_INVALID_CONTENT);
     EXPECT_EQ(r.DPOCount(), 64);
     EXPECT_EQ(traceType(r), u"T6");
     EXPECT_EQ(r.IsModFlagSet(0xFFFFFFFF), 0);
 
     auto noSpans = minimalItems();
     noSpans[2] = {37, Ints({0})};
-    EXPECT_EQ(decode(r, EncodeItems(noSpans)), status::kInvalidContent);
-    EXPECT_EQ(decode(r, EncodeItems(minimalItems(0))), status::kInvalidContent);
+    EXPECT_EQ(decode(r, EncodeItems(noSpans)), T6_FILE_INVALID_CONTENT);
+    EXPECT_EQ(decode(r, EncodeItems(minimalItems(0))), T6_FILE_INVALID_CONTENT);
 }
 
 TEST(NativeReader, UnknownTagsAreSkipped) {
     CT6 r;
     auto items = with(minimalItems(), {{25, Ints({1, 2, 3})}, {255, {}}, {87, Str(u"x")}});
-    EXPECT_EQ(decode(r, EncodeItems(items)), status::kSuccess);
+    EXPECT_EQ(decode(r, EncodeItems(items)), T6_FILE_OK);
 }
 
 TEST(NativeReader, EntriesBeyondTheCountAndOrphanCurrentItemsAreIgnored) {
@@ -116,11 +113,11 @@ TEST(NativeReader, EntriesBeyondTheCountAndOrphanCurrentItemsAreIgnored) {
     items.push_back({42, Concat({Ints({3}), DPFRBytes(7, 0), DPFRBytes(8, 0)})});
     items.push_back({47, Str(u"second")});
     items.push_back({22, Concat({DPFRBytes(1, 0), DPFRBytes(2, 0), Ints({3, 4})})});
-    ASSERT_EQ(decode(r, EncodeItems(items)), status::kSuccess);
+    ASSERT_EQ(decode(r, EncodeItems(items)), T6_FILE_OK);
     EXPECT_EQ(r.SpanCount(), 1);
     EXPECT_EQ(r.SpanGetStartDP(0), 0);
     ASSERT_EQ(r.EVCount(), 1);
-    EXPECT_EQ(r.EVGetType(0), 2);
+    EXPECT_EQ(r.EVGetType(0), T6_EVENT_NON_REFLECTIVE);
     EXPECT_DOUBLE_EQ(r.EVGetLoss(0), 0.0);
     char16_t comment[64];
     EXPECT_EQ(std::u16string(r.EVGetComment(0, comment)), u"");
@@ -146,7 +143,7 @@ TEST(NativeReader, ShortValuesAreDamage) {
     for (const auto& [tag, value] : shortItems) {
         CT6 r;
         auto items = with(minimalItems(), {{41, Ints({1})}, {tag, value}});
-        EXPECT_EQ(decode(r, EncodeItems(items)), status::kDamaged) << "tag " << int{tag};
+        EXPECT_EQ(decode(r, EncodeItems(items)), T6_FILE_DAMAGED) << "tag " << int{tag};
     }
 }
 
@@ -159,7 +156,7 @@ TEST(NativeReader, ImplausibleCountsAreDamage) {
     for (const auto& [tag, count] : counts) {
         CT6 r;
         Bytes value = tag == 23 ? Ints({count, 0}) : Ints({count});
-        EXPECT_EQ(decode(r, EncodeItems(with(minimalItems(), {{tag, value}}))), status::kDamaged)
+        EXPECT_EQ(decode(r, EncodeItems(with(minimalItems(), {{tag, value}}))), T6_FILE_DAMAGED)
             << "tag " << int{tag} << " count " << count;
     }
 }
@@ -173,7 +170,7 @@ TEST(NativeReader, OverlongValuesAreCutToTheRecord) {
     auto items = with(
         minimalItems(),
         {{61, Str(longSite)}, {1, unterminated}, {40, sevenValues}, {12, Ints({1, 2, 3, 99})}});
-    ASSERT_EQ(decode(r, EncodeItems(items)), status::kSuccess);
+    ASSERT_EQ(decode(r, EncodeItems(items)), T6_FILE_OK);
     char16_t buffer[80];
     EXPECT_EQ(std::u16string(r.GetSiteA(buffer)), std::u16string(32, u's'));
     EXPECT_EQ(std::u16string(r.GetModel(buffer)), u"OTX-99");
@@ -188,7 +185,7 @@ TEST(NativeReader, DataPointsBeyondTheCountAreDropped) {
     Bytes overlong = Concat({Ints({0}), Bytes(100, 0x33)});        // 50 points in one item
     items.insert(items.begin() + 7, {58, overlong});
     items.erase(items.begin() + 8); // it replaces the first 32-point item
-    ASSERT_EQ(decode(r, EncodeItems(items)), status::kSuccess);
+    ASSERT_EQ(decode(r, EncodeItems(items)), T6_FILE_OK);
     EXPECT_EQ(r.DPOCount(), 40);
     EXPECT_EQ(point(r, 0), 0x3333);
     EXPECT_EQ(point(r, 31), 0x3333);
@@ -202,7 +199,7 @@ TEST(NativeReader, HeaderFieldsBeyondTheCountAreDropped) {
     auto items = with(minimalItems(), {{50, Ints({1})},
                                        {51, Concat({{0, 0, 0, 5, 1}, Str(u"one")})},
                                        {51, Concat({{0, 1, 0, 5, 1}, Str(u"two")})}});
-    ASSERT_EQ(decode(r, EncodeItems(items)), status::kSuccess);
+    ASSERT_EQ(decode(r, EncodeItems(items)), T6_FILE_OK);
     EXPECT_EQ(r.HDRGetFldCount(), 1);
 }
 
@@ -210,7 +207,7 @@ TEST(NativeReader, ZeroKMAndShiftAreFinishedAfterTheEnd) {
     CT6 r;
     auto items = with(minimalItems(), {{57, Concat({DPFRBytes(10, 32768), Bytes{0, 0}})},
                                        {18, Concat({DPFRBytes(-5, 0), Ints({0})})}});
-    ASSERT_EQ(decode(r, EncodeItems(items)), status::kSuccess);
+    ASSERT_EQ(decode(r, EncodeItems(items)), T6_FILE_OK);
     EXPECT_EQ(r.GetZKMDP(), 10);
     EXPECT_EQ(r.GetZKMFR(), 32768);
     EXPECT_EQ(r.GetOnAfterZKMDP(), 11);

@@ -100,7 +100,7 @@ TEST(NativeRoundTrip, ValuesLandInTheirFields) {
     EXPECT_EQ(r.SFGetMinLogValue(1), 45000);
 
     ASSERT_EQ(r.EVCount(), 3);
-    EXPECT_EQ(r.EVGetType(2), 4);
+    EXPECT_EQ(r.EVGetType(2), T6_EVENT_END);
     EXPECT_EQ(r.EVQtEnd(2), 1);
     EXPECT_EQ(r.EVGetStartDP(1), 15040);
     EXPECT_EQ(r.EVGetStartFR(1), 1000);
@@ -159,7 +159,7 @@ TEST(NativeRoundTrip, RecordBuiltThroughItsSettersSurvivesTwoPasses) {
     r.DPOSetNLF(0, 100, flags);
     r.EVInsertDPFR(10, 0);
     r.EVInsertDPFR(60, 1234);
-    r.EVSetType(1, 5);
+    r.EVSetType(1, T6_EVENT_QUESTIONABLE_END);
     r.EVSetComment(1, u"end");
     r.EVSetLoss(1, 0.125);
     r.HDRFromStdT6HDR();

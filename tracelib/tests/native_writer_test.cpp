@@ -1,4 +1,3 @@
-#include "formats/file_status.h"
 #include "formats/native_blocks.h"
 #include "support/native_sample.h"
 
@@ -10,8 +9,6 @@
 #include <string>
 
 using namespace varnel::test;
-namespace status = varnel::file_status;
-
 namespace {
 
 Bytes encode(CT6& r, int32_t crc = 0, int32_t shortForm = 0) {
@@ -53,7 +50,7 @@ TEST(NativeWriter, FreshRecordWritesExactlyTheDefaultItems) {
 
     CT6 back;
     EXPECT_EQ(back.DecompT6(file.data(), static_cast<int32_t>(file.size()), 1),
-              status::kInvalidContent);
+              T6_FILE_INVALID_CONTENT);
 }
 
 TEST(NativeWriter, PathAndFilenameAreCutToFitTheirItems) {

@@ -1,7 +1,7 @@
 // Saving the last ORL result into a record and copying it between records.
-#include "support/fibre_simulator.h"
 #include "support/narrow_text.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>
@@ -11,8 +11,6 @@
 using namespace varnel::sim;
 
 namespace {
-
-constexpr uint32_t kModORL = 4;
 
 class ORLInfo : public ::testing::Test {
 protected:
@@ -36,7 +34,7 @@ TEST_F(ORLInfo, SavingStoresTheLastResult) {
     ASSERT_NE(orl, T6_NO_VALUE);
     trace.ClearAllModFlags();
     trace.CalcORLInfoSave();
-    EXPECT_TRUE(trace.IsModFlagSet(kModORL));
+    EXPECT_TRUE(trace.IsModFlagSet(T6_MOD_ORL));
     EXPECT_TRUE(trace.IsORLAvailable());
     EXPECT_TRUE(trace.IsORLRelToA());
     EXPECT_FALSE(trace.IsORLSaturated());
@@ -69,7 +67,7 @@ TEST_F(ORLInfo, CopyingMarksTheCopy) {
     trace.CalcORLInfoSave();
     CT6 other;
     other.CalcORLCopy(&trace);
-    EXPECT_TRUE(other.IsModFlagSet(kModORL));
+    EXPECT_TRUE(other.IsModFlagSet(T6_MOD_ORL));
     EXPECT_TRUE(other.IsORLCopied());
     EXPECT_FALSE(other.IsORLRelToA());
     EXPECT_NEAR(other.GetORL(), orl, 1e-6);

@@ -1,9 +1,9 @@
 // Trace records (type 4) of print-information files: the record travels in
 // its native file form, growing the buffers when it is large.
-#include "support/fibre_simulator.h"
 #include "support/pif_bytes.h"
 #include "support/scratch_file.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>

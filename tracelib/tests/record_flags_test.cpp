@@ -15,29 +15,22 @@ namespace {
 
 char16_t buf[300];
 
-constexpr uint32_t kORLLessThan = 0x200;
-constexpr uint32_t kORLRelToA = 0x400;
-constexpr uint32_t kORLSaturated = 0x800;
-constexpr uint32_t kORLAvailable = 0x1000;
-constexpr uint32_t kORLSTFM = 0x10000;
-constexpr uint32_t kORLCopied = 0x20000;
-
 TEST(TraceFlags, EachSetterOwnsOneBit) {
     struct Flag {
         void (CT6::*set)(int32_t);
         int32_t (CT6::*is)() const;
         uint32_t bit;
     } flags[] = {
-        {&CT6::SetTrace2WayAvg, &CT6::IsTrace2WayAvg, 0x1},
-        {&CT6::SetABLocked, &CT6::IsABLocked, 0x2},
-        {&CT6::SetTraceAborted, &CT6::IsTraceAborted, 0x4},
-        {&CT6::SetTraceAttenuated, &CT6::IsTraceAttenuated, 0x8},
-        {&CT6::SetTraceAutoMode, &CT6::IsTraceAutoMode, 0x10},
-        {&CT6::SetTraceClamped, &CT6::IsTraceClamped, 0x20},
-        {&CT6::SetTraceDeltaCompare, &CT6::IsTraceDeltaCompare, 0x40},
-        {&CT6::SetTraceRecalled, &CT6::IsTraceRecalled, 0x2000},
-        {&CT6::SetTraceTemplate, &CT6::IsTraceTemplate, 0x8000},
-        {&CT6::SetTraceFiberFill, &CT6::IsTraceFiberFill, 0x80000},
+        {&CT6::SetTrace2WayAvg, &CT6::IsTrace2WayAvg, T6_TRACE_2WAY_AVG},
+        {&CT6::SetABLocked, &CT6::IsABLocked, T6_TRACE_AB_LOCKED},
+        {&CT6::SetTraceAborted, &CT6::IsTraceAborted, T6_TRACE_ABORTED},
+        {&CT6::SetTraceAttenuated, &CT6::IsTraceAttenuated, T6_TRACE_ATTENUATED},
+        {&CT6::SetTraceAutoMode, &CT6::IsTraceAutoMode, T6_TRACE_AUTO_MODE},
+        {&CT6::SetTraceClamped, &CT6::IsTraceClamped, T6_TRACE_CLAMPED},
+        {&CT6::SetTraceDeltaCompare, &CT6::IsTraceDeltaCompare, T6_TRACE_DELTA_COMPARE},
+        {&CT6::SetTraceRecalled, &CT6::IsTraceRecalled, T6_TRACE_RECALLED},
+        {&CT6::SetTraceTemplate, &CT6::IsTraceTemplate, T6_TRACE_TEMPLATE},
+        {&CT6::SetTraceFiberFill, &CT6::IsTraceFiberFill, T6_TRACE_FIBER_FILL},
     };
     for (const Flag& f : flags) {
         CT6 trace;
@@ -69,7 +62,7 @@ TEST(TraceFlags, UserSmoothedImpliesEverSmoothed) {
 TEST(TraceFlags, LockingTheCursorsCountsAsACursorChange) {
     CT6 trace;
     trace.SetABLocked(0);
-    EXPECT_EQ(trace.IsModFlagSet(512), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_CURSORS), 1);
 }
 
 TEST(TraceFlags, AnalysisNeedsAnOrdinaryTrace) {
@@ -124,7 +117,7 @@ class ORL : public ::testing::Test {
 protected:
     void SetUp() override {
         loadPoints(trace, ramp(2000, 30000, 5));
-        CT6TestPeer::traceFlags(trace) |= kORLAvailable;
+        CT6TestPeer::traceFlags(trace) |= T6_TRACE_ORL_AVAILABLE;
         CT6TestPeer::orl(trace) = 32500000;
         CT6TestPeer::setORLCursors(trace, 100, 1000);
     }
@@ -133,31 +126,32 @@ protected:
 };
 
 TEST_F(ORL, DetailBitsReadOnlyWhileAvailable) {
-    CT6TestPeer::traceFlags(trace) |=
-        kORLLessThan | kORLRelToA | kORLSaturated | kORLSTFM | kORLCopied;
+    CT6TestPeer::traceFlags(trace) |= T6_TRACE_ORL_LESS_THAN | T6_TRACE_ORL_REL_TO_A |
+                                      T6_TRACE_ORL_SATURATED | T6_TRACE_ORL_STFM |
+                                      T6_TRACE_ORL_COPIED;
     EXPECT_EQ(trace.IsORLLessThan() + trace.IsORLRelToA() + trace.IsORLSaturated() +
                   trace.IsORLSTFM() + trace.IsORLCopied(),
               5);
     trace.ClearAllModFlags();
     trace.SetORLNotAvailable();
-    EXPECT_EQ(trace.IsModFlagSet(4), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_ORL), 1);
     EXPECT_EQ(trace.IsORLAvailable(), 0);
     EXPECT_EQ(trace.IsORLSaturated(), 0);
     EXPECT_EQ(trace.IsORLLessThan() + trace.IsORLRelToA() + trace.IsORLSTFM() + trace.IsORLCopied(),
               0);
-    EXPECT_NE(CT6TestPeer::traceFlags(trace) & kORLSaturated, 0u);
+    EXPECT_NE(CT6TestPeer::traceFlags(trace) & T6_TRACE_ORL_SATURATED, 0u);
     EXPECT_EQ(CT6TestPeer::orl(trace), 0);
 
     trace.ClearAllModFlags();
     trace.SetORLNotAvailable();
-    EXPECT_EQ(trace.IsModFlagSet(4), 0);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_ORL), 0);
 }
 
 TEST_F(ORL, ValueAndCursorsReadZeroWhenNotAvailable) {
     EXPECT_DOUBLE_EQ(trace.GetORL(), 32.5);
     EXPECT_NEAR(trace.GetORLACursorKM(), 100 * varnel::test::kSpacingKM, 1e-12);
     EXPECT_NEAR(trace.GetORLBCursorKM(), 1000 * varnel::test::kSpacingKM, 1e-12);
-    CT6TestPeer::traceFlags(trace) &= ~kORLAvailable;
+    CT6TestPeer::traceFlags(trace) &= ~T6_TRACE_ORL_AVAILABLE;
     EXPECT_EQ(trace.GetORL(), 0.0);
     EXPECT_EQ(trace.GetORLACursorKM(), 0.0);
     EXPECT_EQ(trace.GetORLBCursorKM(), 0.0);
@@ -167,9 +161,9 @@ TEST_F(ORL, ValueAndCursorsReadZeroWhenNotAvailable) {
 
 TEST_F(ORL, TextUsesTheLessThanAndSaturatedFormats) {
     EXPECT_EQ(str(trace.GetORL(buf, 1)), u"32.50 dB [O]");
-    CT6TestPeer::traceFlags(trace) |= kORLLessThan | kORLRelToA;
+    CT6TestPeer::traceFlags(trace) |= T6_TRACE_ORL_LESS_THAN | T6_TRACE_ORL_REL_TO_A;
     EXPECT_EQ(str(trace.GetORL(buf, 0)), u"<32.50 [A]");
-    CT6TestPeer::traceFlags(trace) |= kORLSaturated;
+    CT6TestPeer::traceFlags(trace) |= T6_TRACE_ORL_SATURATED;
     EXPECT_EQ(str(trace.GetORL(buf, 0)), u"<32.5S [A]");
 }
 
@@ -185,8 +179,8 @@ TEST_F(ORL, NewBackscatterMovesTheResultWhenTheOldOneWasReal) {
     trace.ClearAllModFlags();
     trace.SpanSetBackScatter(0, -81.5);
     EXPECT_DOUBLE_EQ(trace.GetORL(), 34.0);
-    EXPECT_EQ(trace.IsModFlagSet(4 | 16), 1);
-    EXPECT_EQ(trace.IsModFlagSet(4), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_ORL | T6_MOD_SPAN_BACKSCATTER), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_ORL), 1);
 }
 
 } // namespace

@@ -131,13 +131,13 @@ TEST(FileSpec, LongPartsAreCutToTheirCapacities) {
 
 TEST(ModFlags, SettingAddsBitsAndClearingRemovesAll) {
     CT6 trace;
-    trace.SetModFlag(2);
-    trace.SetModFlag(512);
-    EXPECT_EQ(trace.IsModFlagSet(2), 1);
-    EXPECT_EQ(trace.IsModFlagSet(512 | 4), 1);
-    EXPECT_EQ(trace.IsModFlagSet(4), 0);
+    trace.SetModFlag(T6_MOD_SHIFT);
+    trace.SetModFlag(T6_MOD_CURSORS);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_SHIFT), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_CURSORS | T6_MOD_ORL), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_ORL), 0);
     trace.ClearAllModFlags();
-    EXPECT_EQ(trace.IsModFlagSet(2 | 512), 0);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_SHIFT | T6_MOD_CURSORS), 0);
 }
 
 TEST(ModFlags, EditsRaiseTheirAreaBits) {
@@ -145,22 +145,22 @@ TEST(ModFlags, EditsRaiseTheirAreaBits) {
     loadPoints(trace, ramp(100, 20000, 10));
     trace.ClearAllModFlags();
     trace.SetVertShift(1);
-    EXPECT_EQ(trace.IsModFlagSet(2), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_SHIFT), 1);
     trace.SetViewMode(1);
-    EXPECT_EQ(trace.IsModFlagSet(128), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_VIEW_MODE), 1);
     trace.SetView(1, 0, 1, 0, 1);
-    EXPECT_EQ(trace.IsModFlagSet(256), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_VIEW), 1);
     trace.SetACursorKM(0.01);
-    EXPECT_EQ(trace.IsModFlagSet(512), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_CURSORS), 1);
     trace.SpanSetIOR(0, 1.46);
-    EXPECT_EQ(trace.IsModFlagSet(8), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_SPAN_IOR), 1);
     trace.SpanSetBackScatter(0, -80);
-    EXPECT_EQ(trace.IsModFlagSet(16), 1);
-    EXPECT_EQ(trace.IsModFlagSet(4), 0);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_SPAN_BACKSCATTER), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_ORL), 0);
     trace.ClearAllModFlags();
     uint16_t v = 7;
     trace.DPOSetDPO(0, 1, &v);
-    EXPECT_EQ(trace.IsModFlagSet(16384), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_DATA_POINTS), 1);
 }
 
 } // namespace

@@ -52,7 +52,7 @@ TEST_F(Views, IndexesOutsideTheViewsAreIgnored) {
     trace.ClearAllModFlags();
     trace.SetView(4, 1, 1, 1, 1);
     trace.SetView(-1, 1, 1, 1, 1);
-    EXPECT_EQ(trace.IsModFlagSet(256), 0);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_VIEW), 0);
     for (int32_t i : {-1, 4, 1000}) {
         EXPECT_EQ(trace.GetViewStartKM(i), 0.0);
         EXPECT_EQ(trace.GetViewExtentKM(i), 10.0);
@@ -96,7 +96,7 @@ TEST_F(Views, HorizontalShiftIsRoundedToAPosition) {
     uint16_t fr = 0;
     EXPECT_EQ(trace.DPFRFromKM(trace.GetHorzShiftKM(), fr), 0);
     EXPECT_EQ(fr, 0);
-    EXPECT_EQ(trace.IsModFlagSet(2), 1);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_SHIFT), 1);
 
     T6SetCurDistUnits(3);
     trace.SetHorzShift(-500);

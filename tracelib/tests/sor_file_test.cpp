@@ -1,9 +1,9 @@
 #include "formats/sor_parse.h"
-#include "support/fibre_simulator.h"
 #include "support/sor_files.h"
 
 #include <gtest/gtest.h>
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <algorithm>

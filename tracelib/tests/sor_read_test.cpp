@@ -146,10 +146,10 @@ TEST(SorRead, KeyEventsFollowTheAnalysedLaunch) {
     ASSERT_EQ(openSor(r, writeSor(simulatedSorFile(2))), 0);
     // Propagation time 0 is the analysed launch; the two others are added.
     ASSERT_EQ(r.EVCount(), 3);
-    EXPECT_EQ(r.EVGetType(0), 0);
+    EXPECT_EQ(r.EVGetType(0), T6_EVENT_LAUNCH);
     EXPECT_EQ(r.EVGetLossMode(0), 6);
 
-    EXPECT_EQ(r.EVGetType(1), 2);
+    EXPECT_EQ(r.EVGetType(1), T6_EVENT_NON_REFLECTIVE);
     EXPECT_EQ(r.EVGetStartDP(1), (5000 + 1320) / 20);
     EXPECT_NEAR(r.EVGetLoss(1), 0.09, 1e-9);
     EXPECT_EQ(r.EVGetLossMode(1), 0); // "LS"
@@ -162,7 +162,7 @@ TEST(SorRead, KeyEventsFollowTheAnalysedLaunch) {
     EXPECT_NEAR(r.EVGetLSAEndOffKM(1, 0), (68 - 316) * kSpacingKM, 1e-9);
 
     // "1E" measured "2P": an end event with a reflectance.
-    EXPECT_EQ(r.EVGetType(2), 4);
+    EXPECT_EQ(r.EVGetType(2), T6_EVENT_END);
     EXPECT_EQ(r.EVGetStartDP(2), (10000 + 1320) / 20);
     EXPECT_NEAR(r.EVGetRefl(2), -45.0, 1e-9);
     EXPECT_TRUE(r.EVGetFlags(2) & 2);
@@ -177,12 +177,13 @@ TEST(SorRead, EventCodesSetTypesAndFlags) {
         uint32_t flags;
     };
     const Case cases[] = {
-        {"0F9999", 4, 0x2},     // the last event always closes the table
-        {"2F9999", 4, 0x3},     // saturated reflection
-        {"0A9999", 4, 0x10002}, // from a template
-        {"0M9999", 4, 0x20002}, // placed by hand
-        {"0D9999", 4, 0x20002}, // end placed by hand
-        {"0O9999", 4, 0x202},   // end out of range
+        // the last event always closes the table
+        {"0F9999", T6_EVENT_END, T6_EVFLAG_CLOSING},
+        {"2F9999", T6_EVENT_END, T6_EVFLAG_CLOSING | T6_EVFLAG_REFL_SATURATED},
+        {"0A9999", T6_EVENT_END, T6_EVFLAG_CLOSING | T6_EVFLAG_INSERTED}, // from a template
+        {"0M9999", T6_EVENT_END, T6_EVFLAG_CLOSING | T6_EVFLAG_EDITED},   // placed by hand
+        {"0D9999", T6_EVENT_END, T6_EVFLAG_CLOSING | T6_EVFLAG_EDITED},   // end placed by hand
+        {"0O9999", T6_EVENT_END, T6_EVFLAG_CLOSING | T6_EVFLAG_END_AT_NOISE_FLOOR}, // out of range
     };
     for (const auto& c : cases) {
         auto f = simulatedSorFile(2);

@@ -1,10 +1,10 @@
 #include "formats/sor_crc.h"
 #include "formats/sor_parse.h"
-#include "support/fibre_simulator.h"
 #include "support/sor_files.h"
 
 #include <gtest/gtest.h>
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <string>
@@ -141,7 +141,7 @@ TEST(SorWriteRecord, DateIsTheRecordsLocalTime) {
 TEST(SorWriteRecord, KeyEventsCodesTechniquesAndMarkers) {
     CT6 r = routeRecord();
     ASSERT_EQ(r.EVCount(), 4);
-    r.EVSetFlags(2, 0x1); // saturated reflection
+    r.EVSetFlags(2, T6_EVFLAG_REFL_SATURATED); // saturated reflection
     r.EVSetLossMode(2, 6);
     r.EVSetLossMode(3, 6);
     const auto f = parsed(saveSor(r, 2));
@@ -174,11 +174,11 @@ TEST(SorWriteRecord, EndEventsCarryBreakThresholdAndTheirCode) {
     const int32_t end = r.EVCount() - 1;
     r.EVSetLoss(end, 0);
     r.EVSetRefl(end, 0);
-    r.EVSetFlags(end, 0x20000);
+    r.EVSetFlags(end, T6_EVFLAG_EDITED);
     EXPECT_EQ(parsed(saveSor(r, 2)).keyEvents.events[size_t(end)].code, "0D9999");
     EXPECT_EQ(parsed(saveSor(r, 1)).keyEvents.events[size_t(end)].code, "0E9999");
     EXPECT_EQ(parsed(saveSor(r, 2)).keyEvents.events[size_t(end)].loss, 4000);
-    r.EVSetType(end, 5);
+    r.EVSetType(end, T6_EVENT_QUESTIONABLE_END);
     EXPECT_EQ(parsed(saveSor(r, 2)).keyEvents.events[size_t(end)].code, "0O9999");
 }
 

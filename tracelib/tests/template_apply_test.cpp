@@ -1,7 +1,7 @@
 // Splice templates on simulated fibres: a template of the route is applied to
 // another trace of it and the events land, match and measure as expected.
-#include "support/fibre_simulator.h"
 
+#include <varnel/fibre_simulator.h>
 #include <varnel/varnel.h>
 
 #include <gtest/gtest.h>
@@ -14,11 +14,8 @@ using namespace varnel::sim;
 
 namespace {
 
-constexpr uint32_t kFromTemplate = 0x02010000;
-constexpr uint32_t kLossUnknown = 0x04000000;
-constexpr uint32_t kClosing = 0x2;
-constexpr uint32_t kTemplateEnd = 0x02010402;
-constexpr uint32_t kEventsModified = 32;
+constexpr uint32_t kTemplateEnd =
+    T6_EVFLAG_TEMPLATE_EVENT | T6_EVFLAG_END_NO_NOISE_FLOOR | T6_EVFLAG_CLOSING;
 constexpr double kPositionKM = 0.002; // within two points of 1 m
 
 FibreDescription route(double lengthKM, std::vector<FibreEvent> events) {
@@ -48,14 +45,14 @@ void buildTrace(CT6& trace, const FibreDescription& fibre, const std::vector<dou
     double endKM = trace.EVGetStartKM(trace.EVCount() - 1);
     trace.EVInitArray(8);
     trace.EVInsert();
-    trace.EVSetType(0, 0);
+    trace.EVSetType(0, T6_EVENT_LAUNCH);
     for (double km : atKM) {
         int32_t i = trace.EVInsertKM(km);
-        trace.EVSetType(i, 2);
+        trace.EVSetType(i, T6_EVENT_NON_REFLECTIVE);
         trace.EVSetEndKM(i, km);
     }
     int32_t end = trace.EVInsertKM(endKM);
-    trace.EVSetType(end, 4);
+    trace.EVSetType(end, T6_EVENT_END);
     trace.ClearAllModFlags();
 }
 
@@ -84,7 +81,7 @@ TEST(TemplateBuild, MarksOnceAndNeedsEvents) {
     simulateFibre(plainFibre(5, 0.35), record);
     EXPECT_EQ(record.BuildFASTemplate(), 0);
     EXPECT_EQ(record.IsTraceTemplate(), 1);
-    EXPECT_EQ(record.IsModFlagSet(4096), 1);
+    EXPECT_EQ(record.IsModFlagSet(T6_MOD_ANALYSIS), 1);
     EXPECT_EQ(record.BuildFASTemplate(), 1);
 }
 
@@ -103,7 +100,7 @@ TEST(TemplateApply, RefusesWithoutChangingTheTrace) {
     EXPECT_EQ(emptyTemplate.ApplyTemplateTo(&trace, 0, 0, 1.0, 0.1, 0), 2);
 
     EXPECT_EQ(startsKM(trace), before);
-    EXPECT_EQ(trace.IsModFlagSet(kEventsModified), 0);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_EVENTS), 0);
     CT6 tmpl;
     buildTemplate(tmpl, fibre);
     EXPECT_EQ(tmpl.ApplyTemplateTo(nullptr, 0, 0, 1.0, 0.1, 0), 4);
@@ -118,26 +115,26 @@ TEST(TemplateApply, ReplaceGivesLaunchTemplateEventsAndEnd) {
 
     ASSERT_EQ(tmpl.ApplyTemplateTo(&trace, 0, 0, 1.0, 0.1, 0), 0);
     ASSERT_EQ(trace.EVCount(), 5);
-    EXPECT_EQ(trace.EVGetType(0), 0);
+    EXPECT_EQ(trace.EVGetType(0), T6_EVENT_LAUNCH);
     const double expectedKM[] = {2.0, 5.0, 8.0, 10.0};
     const double lossDB[] = {0.2, 0.3, 0.15};
     for (int32_t i = 1; i < 5; ++i) {
         EXPECT_NEAR(trace.EVGetStartKM(i), expectedKM[i - 1], kPositionKM) << i;
-        EXPECT_EQ(trace.EVGetFlags(i) & kFromTemplate, kFromTemplate) << i;
+        EXPECT_EQ(trace.EVGetFlags(i) & T6_EVFLAG_TEMPLATE_EVENT, T6_EVFLAG_TEMPLATE_EVENT) << i;
         EXPECT_EQ(comment(trace, i), comment(tmpl, i)) << i;
         if (i < 4) {
             EXPECT_NEAR(trace.EVGetLoss(i), lossDB[i - 1], 0.02) << i;
         }
     }
-    EXPECT_EQ(trace.EVGetType(2), 1);
+    EXPECT_EQ(trace.EVGetType(2), T6_EVENT_REFLECTIVE);
     int32_t status = 0;
     double reflDB = trace.CalcRefl(trace.EVGetStartKM(2), trace.EVGetEndKM(2), 0, status);
     ASSERT_LT(reflDB, -10.0);
     EXPECT_NEAR(trace.EVGetRefl(2), reflDB, 1e-6) << "measured on the trace";
-    EXPECT_EQ(trace.EVGetType(4), 4);
+    EXPECT_EQ(trace.EVGetType(4), T6_EVENT_END);
     EXPECT_EQ(trace.EVGetLoss(4), 0);
-    EXPECT_EQ(trace.EVGetFlags(4) & kClosing, kClosing);
-    EXPECT_EQ(trace.IsModFlagSet(kEventsModified), 1);
+    EXPECT_EQ(trace.EVGetFlags(4) & T6_EVFLAG_CLOSING, T6_EVFLAG_CLOSING);
+    EXPECT_EQ(trace.IsModFlagSet(T6_MOD_EVENTS), 1);
 }
 
 TEST(TemplateApply, KeepMatchedTakesTheCloserOfTwoCandidates) {
@@ -194,10 +191,11 @@ TEST(TemplateApply, ReplaceMatchedKeepsTheUnmatched) {
     ASSERT_EQ(km.size(), 5u) << "launch, 3.0, 5.0, 7.0, end";
     EXPECT_NEAR(km[1], 3.0, kPositionKM) << "the template's position replaced 3.02";
     EXPECT_NEAR(km[2], 5.0, kPositionKM) << "unmatched, kept";
-    EXPECT_EQ(trace.EVGetFlags(2) & kFromTemplate, 0u);
+    EXPECT_EQ(trace.EVGetFlags(2) & T6_EVFLAG_TEMPLATE_EVENT, 0u);
     EXPECT_NEAR(km[3], 7.0, kPositionKM);
     EXPECT_NEAR(km[4], 10.0, kPositionKM);
-    EXPECT_EQ(trace.EVGetFlags(4) & kFromTemplate, kFromTemplate) << "the template's end";
+    EXPECT_EQ(trace.EVGetFlags(4) & T6_EVFLAG_TEMPLATE_EVENT, T6_EVFLAG_TEMPLATE_EVENT)
+        << "the template's end";
 }
 
 TEST(TemplateApply, ScalingToTheTraceEnd) {
@@ -237,10 +235,11 @@ TEST(TemplateApply, UnmeasurableTemplateEndStillEndsTheTable) {
 
     ASSERT_EQ(tmpl.ApplyTemplateTo(&trace, 0, 0, 1.0, 0.1, 0), 0);
     int32_t last = trace.EVCount() - 1;
-    EXPECT_EQ(trace.EVGetType(last), 4);
+    EXPECT_EQ(trace.EVGetType(last), T6_EVENT_END);
     EXPECT_NEAR(trace.EVGetStartKM(last), 12.0, kPositionKM);
     EXPECT_EQ(trace.EVGetLoss(last), 0);
-    EXPECT_EQ(trace.EVGetFlags(last) & (kFromTemplate | kClosing), kFromTemplate | kClosing);
+    EXPECT_EQ(trace.EVGetFlags(last) & (T6_EVFLAG_TEMPLATE_EVENT | T6_EVFLAG_CLOSING),
+              T6_EVFLAG_TEMPLATE_EVENT | T6_EVFLAG_CLOSING);
 
     // A template end beyond the trace's data is not inserted; an end is added
     // at the last data point instead.
@@ -251,7 +250,7 @@ TEST(TemplateApply, UnmeasurableTemplateEndStillEndsTheTable) {
     buildTrace(shortTrace, traceFibre, {});
     ASSERT_EQ(farTemplate.ApplyTemplateTo(&shortTrace, 0, 0, 1.0, 0.1, 0), 0);
     last = shortTrace.EVCount() - 1;
-    EXPECT_EQ(shortTrace.EVGetType(last), 4);
+    EXPECT_EQ(shortTrace.EVGetType(last), T6_EVENT_END);
     EXPECT_EQ(shortTrace.EVGetStartDP(last), shortTrace.DPOCount() - 1);
     EXPECT_EQ(shortTrace.EVGetFlags(last), kTemplateEnd);
     EXPECT_EQ(shortTrace.EVGetLoss(last), 0);
@@ -267,7 +266,7 @@ TEST(TemplateApply, LossThatCannotBeMeasuredIsZeroAndFlagged) {
     int32_t i = eventNear(trace, 5.0);
     ASSERT_GE(i, 0);
     EXPECT_EQ(trace.EVGetLoss(i), 0);
-    EXPECT_EQ(trace.EVGetFlags(i) & kLossUnknown, kLossUnknown);
+    EXPECT_EQ(trace.EVGetFlags(i) & T6_EVFLAG_LOSS_UNKNOWN, T6_EVFLAG_LOSS_UNKNOWN);
 }
 
 } // namespace

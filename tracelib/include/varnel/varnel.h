@@ -7,6 +7,8 @@
 // references. Operations report through return values, never exceptions.
 #pragma once
 
+#include <varnel/codes.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -16,9 +18,6 @@
 #else
 #define VARNEL_API
 #endif
-
-// Returned by every level, loss and ORL read that has no value; compare exactly.
-inline constexpr double T6_NO_VALUE = -1.23456e31;
 
 // ---------------------------------------------------------------------------
 // Library-wide settings, display strings and conversions
@@ -256,8 +255,8 @@ public:
     char16_t* GetDynamicRange(char16_t* out, int32_t units) const;
     void SetDynamicRange(double db);
 
-    void GetTimeYMDHMS(int32_t& year, int32_t& month, int32_t& day, int32_t& hour,
-                       int32_t& minute, int32_t& second) const;
+    void GetTimeYMDHMS(int32_t& year, int32_t& month, int32_t& day, int32_t& hour, int32_t& minute,
+                       int32_t& second) const;
     void SetTimeYMDHMS(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute,
                        int32_t second);
     int32_t GetTimeUTC() const;
@@ -673,8 +672,8 @@ private:
         int32_t backScatter = 0; // scaled dB
         char16_t fiberType[32 + 1] = {};
         int32_t further[5] = {};
-        double startKM = 0;  // derived by SpanCalculate
-        double dxKM = 0;     // km per point, derived by SpanCalculate
+        double startKM = 0;        // derived by SpanCalculate
+        double dxKM = 0;           // km per point, derived by SpanCalculate
         int32_t scatterFactor = 0; // derived by SpanCalculate
     };
     struct PulseWidthEntry {
@@ -717,7 +716,7 @@ private:
     std::vector<uint32_t> m_nlf; // per-point flag bits, 32 to a word
     std::vector<uint16_t> m_dpw; // working points on the data-point scale factor
     int32_t m_dpwScaleFactor{};
-    int32_t m_lastDP{}; // last-point index
+    int32_t m_lastDP{};        // last-point index
     std::vector<double> m_dpl; // linear samples of an acquisition
     int32_t m_dplCount{};
     int32_t m_dplScaleFactor{};
@@ -747,7 +746,7 @@ public:
     int32_t EVInsertDPFR(int32_t dp, uint16_t fr);
     int32_t EVInsertKM(double km);
     int32_t EVDelete(int32_t i);
-    int32_t EVDeleteFlagged(); // every event marked for deletion (0x00100000)
+    int32_t EVDeleteFlagged(); // every event with T6_EVFLAG_MARKED_FOR_DELETION
     int32_t EVSwap(int32_t i, int32_t j);
     int32_t EVSort();
     int32_t EVFindNearKM(double km) const; // nearest event from index 1, or -1
@@ -799,7 +798,7 @@ public:
     int32_t EVGetType(int32_t i) const;
     char16_t* EVGetType(int32_t i, char16_t* buf) const;
     char16_t* EVGetTypeChar(int32_t i, char16_t* buf) const;
-    void EVSetType(int32_t i, int32_t type);   // 5 stores an end with the questionable bit 0x200
+    void EVSetType(int32_t i, int32_t type);   // T6_EVENT_QUESTIONABLE_END: see codes.h
     int32_t EVQtEnd(int32_t i) const;          // a questionable end
     int32_t EVIsQuestionable(int32_t i) const; // questionable, whatever the type
 
@@ -898,9 +897,9 @@ private:
     struct HDRField {
         uint8_t page;
         uint8_t line;
-        uint8_t column; // first column
-        uint8_t length; // columns, at most 50 - column
-        uint8_t kind;   // 0 label, 1 '$', 2 '@', 3-19 filled from the record
+        uint8_t column;        // first column
+        uint8_t length;        // columns, at most 50 - column
+        uint8_t kind;          // 0 label, 1 '$', 2 '@', 3-19 filled from the record
         char16_t text[50 + 1]; // padded with blanks to the length
     };
     static std::vector<HDRField>& HDRSlot(int32_t slot);
@@ -913,10 +912,7 @@ private:
 
     // @@native-files
 public:
-    // Statuses: 0 done, 1 short read, 2 no memory, 5 native file without
-    // spans, scale factors, data points or resolution (or, for a save, a
-    // format that cannot be written), 6 checksum mismatch, 7 encoder failure,
-    // 8 damaged or unrecognised, 9 cannot open or create, 10 short write.
+    // Statuses: T6_FILE_... (codes.h).
 
     // Reads a trace file of any known format; crcFlag non-zero verifies the
     // block checksums of native files.
@@ -963,8 +959,8 @@ private:
 
     // @@measurement
 public:
-    // Loss between two positions in one of the loss modes (0-6, and 100/101
-    // for one-sided fits); dB, dB/km for modes 3 and 4, or T6_NO_VALUE. The six
+    // Loss between two positions in one of the loss modes (T6_LOSS_...); dB,
+    // dB/km for the T6_LOSS_DBKM modes, or T6_NO_VALUE. The six
     // outputs give the fitted levels for drawing.
     double CalcLoss(int32_t mode, int32_t fromEnd, double aKM, double aStartOff, double aEndOff,
                     double bKM, double bStartOff, double bEndOff, double& aFit, double& aSegStart,
@@ -979,7 +975,7 @@ public:
                             double& segEnd) const;
 
     // Reflectance in dB, 0 when there is none; status gets the event flag bits
-    // 0x1 (saturated), 0x40000 (clamped), 0x80000 (few points per pulse).
+    // T6_EVFLAG_REFL_SATURATED, _REFL_CLAMPED and _FEW_POINTS_PER_PULSE.
     double CalcRefl(int32_t startDP, int32_t endDP, int32_t explicitPeak, int32_t& status) const;
     double CalcRefl(double startKM, double endKM, int32_t explicitPeak, int32_t& status) const;
     char16_t* CalcRefl(char16_t* buf, double startKM, double endKM, int32_t explicitPeak,
@@ -1013,8 +1009,8 @@ public:
 
     // Optical return loss in dB or T6_NO_VALUE; every calculation overwrites
     // the library's last-result store, which CalcORLInfoSave copies in.
-    double CalcORL(double aKM, double bKM, int32_t fromEnd, int32_t wholeTrace,
-                   int32_t relToOrigin, int32_t& status);
+    double CalcORL(double aKM, double bKM, int32_t fromEnd, int32_t wholeTrace, int32_t relToOrigin,
+                   int32_t& status);
     char16_t* CalcORL(char16_t* buf, double aKM, double bKM, int32_t fromEnd, int32_t wholeTrace,
                       int32_t relToOrigin, int32_t units);
     double CalcORLBasic(int32_t refDP, int32_t aDP, int32_t bDP, int32_t e0DP, int32_t e1DP,
@@ -1125,12 +1121,6 @@ VARNEL_API double T6KMFromDPFR(const CT6* trace, int32_t dp, uint16_t fr);
 // @@free:events
 
 // @@free:header-pages
-// Header template statuses: 1001 is a usable template with a field cut at
-// column 50; 1002 and 1003 are usable up to the page or field that stopped it.
-inline constexpr int32_t T6_HDR_FIELD_CUT = 1001;
-inline constexpr int32_t T6_HDR_TOO_MANY_PAGES = 1002;
-inline constexpr int32_t T6_HDR_TOO_MANY_FIELDS = 1003;
-inline constexpr int32_t T6_HDR_EMPTY_TEMPLATE = 1004;
 
 // @@free:native-files
 // 1 when the bytes begin with the native file magic "<T6>", else 0.
@@ -1185,10 +1175,6 @@ VARNEL_API void T6PIFInFinal();
 // (left at the noise floor, questionable, when no clean reflection is found).
 // Returns 0, 1 for missing arrays, 2 when the working memory runs out.
 VARNEL_API int32_t T6CalcCDTOFs(int32_t n, CT6** traces, double* tof, int32_t* status);
-
-// The legacy route's own status: the file or save format needs the outside
-// legacy converter (Ferrowin), which is not installed. Not a damaged file.
-inline constexpr int32_t T6_ERR_NO_LEGACY_CONVERTER = 40;
 
 // Inverts a symmetric 3x3 matrix in place and returns 1; returns 0 and leaves
 // it unchanged when it is not exactly symmetric or singular.

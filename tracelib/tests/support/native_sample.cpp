@@ -101,7 +101,9 @@ void addORLAndView(SampleBuilder& s) {
     s.add(83, Real(1.25e-3));
     s.add(84, Real(-6.5));
     s.add(18, {DPFRBytes(-100, 32768), Ints({-1500000})});
-    s.add(20, Ints({0x1000 | 0x0400 | 0x8000 | 0x2, static_cast<int32_t>(0xDEADBEEF)}));
+    s.add(20, Ints({T6_TRACE_ORL_AVAILABLE | T6_TRACE_ORL_REL_TO_A | T6_TRACE_TEMPLATE |
+                        T6_TRACE_AB_LOCKED,
+                    static_cast<int32_t>(0xDEADBEEF)}));
     s.add(71, Ints({4}));
     s.add(21, {Ints({2}), DPFRBytes(1000, 0), DPFRBytes(2500, 16384)});
     for (int i = 0; i < 4; ++i)
@@ -123,7 +125,11 @@ void addSegmentsAndEvents(SampleBuilder& s) {
     for (int i = 0; i < 3; ++i) {
         int32_t at = 40 + i * 15000;
         s.add(42, {Ints({types[i]}), DPFRBytes(at, 1000), DPFRBytes(at + 20, 2000)});
-        s.add(43, Ints({250000 * i, i == 1 ? -45000000 : 0, i == 2 ? 0x00000202 : 0x4, 77 + i, i}));
+        s.add(43,
+              Ints({250000 * i, i == 1 ? -45000000 : 0,
+                    static_cast<int32_t>(i == 2 ? T6_EVFLAG_END_AT_NOISE_FLOOR | T6_EVFLAG_CLOSING
+                                                : T6_EVFLAG_LOSS_OVER_THRESHOLD),
+                    77 + i, i}));
         s.add(44, {DPFRBytes(at + 5, 3), DPFRBytes(at + 6, 4)});
         s.add(45, {DPFRBytes(-300, 10), DPFRBytes(-10, 20)});
         s.add(46, {DPFRBytes(25, 30), DPFRBytes(400, 40)});

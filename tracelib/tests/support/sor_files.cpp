@@ -1,7 +1,7 @@
 #include "support/sor_files.h"
 
 #include "formats/sor_write.h"
-#include "support/fibre_simulator.h"
+#include <varnel/fibre_simulator.h>
 
 #include <cmath>
 

@@ -2,20 +2,13 @@
 // exit, with their defaults. The stored forms are in preferences_store.h.
 #pragma once
 
+#include <varnel/varnel.h>
+
 #include <array>
 #include <cstdint>
 #include <string>
 
 namespace orvane {
-
-// Distance units in the library's order.
-enum DistanceUnit : int32_t {
-    kUnitMiles = 0,
-    kUnitFeet = 1,
-    kUnitKilofeet = 2,
-    kUnitMeters = 3,
-    kUnitKilometers = 4,
-};
 
 // "TimeFormat": 12- or 24-hour clock, with or without seconds.
 inline constexpr int32_t kTime12 = 0;
@@ -60,7 +53,7 @@ struct Auto1BiSettings {
 };
 
 struct Preferences {
-    int32_t distanceUnits = kUnitKilometers;
+    int32_t distanceUnits = T6_UNIT_KM; // T6_UNIT_...
     bool saveTracePrompt = true;
     int32_t batchSize = kMaxBatchSize;
     bool batchKeepPrimary = false;

@@ -53,7 +53,9 @@ double readReal(const SettingsStore& store, const char* section, const char* nam
     const std::optional<std::string> text = store.readText(section, name);
     if (!text) return fallback;
     double value = 0;
-    return std::sscanf(text->c_str(), "%lf", &value) == 1 ? value : fallback;
+    // "nan" and "inf" scan as numbers but are no setting.
+    if (std::sscanf(text->c_str(), "%lf", &value) != 1 || !std::isfinite(value)) return fallback;
+    return value;
 }
 
 void writeReal(SettingsStore& store, const char* section, const char* name, double value) {
@@ -148,15 +150,15 @@ std::string realText(double value) {
 }
 
 const char* distanceUnitWord(int32_t unit) {
-    return kDistanceUnitWords[static_cast<size_t>(unit >= 0 && unit < 5 ? unit : kUnitKilometers)];
+    return kDistanceUnitWords[static_cast<size_t>(unit >= 0 && unit < 5 ? unit : T6_UNIT_KM)];
 }
 
 const char* distanceUnitLabel(int32_t unit) {
-    return kDistanceUnitLabels[static_cast<size_t>(unit >= 0 && unit < 5 ? unit : kUnitKilometers)];
+    return kDistanceUnitLabels[static_cast<size_t>(unit >= 0 && unit < 5 ? unit : T6_UNIT_KM)];
 }
 
 const char* shortDistanceLabel(int32_t unit) {
-    return unit == kUnitMeters || unit == kUnitKilometers ? "m" : "ft";
+    return unit == T6_UNIT_M || unit == T6_UNIT_KM ? "m" : "ft";
 }
 
 Preferences LoadPreferences(const SettingsStore& store) {

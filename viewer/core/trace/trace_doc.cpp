@@ -45,7 +45,7 @@ bool isR90Family(int32_t format) {
 
 bool CTraceDoc::load(const std::string& path) {
     const int32_t status = m_record.DecompFile(toUtf16(path).c_str(), 0);
-    if (status != trace_status::kDone) {
+    if (status != T6_FILE_OK) {
         tellFailure(path, traceReadFailureText(status));
         m_loadedFormat = kFormatUnknown;
         return false;
@@ -60,7 +60,7 @@ bool CTraceDoc::load(const std::string& path) {
 bool CTraceDoc::OnOpenDocument(const std::string& path) {
     if (!load(path)) return false;
     if (m_loadedFormat == kFormatUnknown) {
-        tellFailure(path, traceReadFailureText(trace_status::kInvalidFormat));
+        tellFailure(path, traceReadFailureText(T6_FILE_INVALID_CONTENT));
         return false;
     }
     return true;
@@ -68,15 +68,15 @@ bool CTraceDoc::OnOpenDocument(const std::string& path) {
 
 bool CTraceDoc::Store(const std::string& path) {
     if (!isWritableFormat(m_saveFormat)) {
-        tellFailure(path, traceWriteFailureText(trace_status::kInvalidFormat));
+        tellFailure(path, traceWriteFailureText(T6_FILE_INVALID_CONTENT));
         return false;
     }
     std::vector<uint8_t> buffer;
     size_t size = 0;
     int32_t status = encodeTrace(m_record, m_saveFormat, buffer, size);
-    if (status == trace_status::kDone)
+    if (status == T6_FILE_OK)
         status = replaceFileContents(path, std::span<const uint8_t>(buffer.data(), size));
-    if (status != trace_status::kDone) {
+    if (status != T6_FILE_OK) {
         tellFailure(path, traceWriteFailureText(status));
         return false;
     }
@@ -170,11 +170,11 @@ bool CTraceDoc::ExportTraceText() {
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
     const int32_t status =
         replaceFileContents(target, std::span<const uint8_t>(bytes, text.size()));
-    if (status == kWriteCannotOpen) {
+    if (status == T6_FILE_CANNOT_OPEN) {
         tellFailure("", kFileOpenErrorText + target, PromptIcon::Stop);
         return false;
     }
-    if (status != kWriteDone) {
+    if (status != T6_FILE_OK) {
         tellFailure("", kFileWriteErrorText, PromptIcon::Stop);
         return false;
     }
@@ -188,7 +188,7 @@ int16_t CTraceDoc::Analyze() {
         tellFailure("", std::string(kCannotAnalyzeText) + " : " + DocumentName(), PromptIcon::Stop);
         return kAnalyzeRefused;
     }
-    m_lastAnalysisStatus = m_record.FAS();
+    m_lastAnalysisStatus = m_record.FAS(); // T6_FAS_..., read by the callers
     m_record.CalcAtn();
     changed();
     return 0;
@@ -220,7 +220,7 @@ void CTraceDoc::ApplyCustomHeader() {
         fileChooser().chooseOpenFile({"", {kHeaderTemplateFilter, kAllFilesFilter}});
     if (!file) return;
     const int32_t status = m_record.HDRFromFile(toUtf16(*file).c_str());
-    const bool usable = status == 0 || status == T6_HDR_FIELD_CUT ||
+    const bool usable = status == T6_FILE_OK || status == T6_HDR_FIELD_CUT ||
                         status == T6_HDR_TOO_MANY_PAGES || status == T6_HDR_TOO_MANY_FIELDS;
     if (!usable) {
         tellFailure("", kHeaderTemplateErrorText);
@@ -271,137 +271,6 @@ std::string CTraceDoc::DocumentPathOrName() const {
 
 std::string CTraceDoc::DocumentName() const {
     return path().empty() ? title() : fileNameOf(path());
-}
-
-// --- Forwarding setters -----------------------------------------------------
-
-namespace {
-
-int32_t recordViewMode(int32_t mode) {
-    return mode == kViewerViewModeCompare ? kRecordViewModeCompare : mode;
-}
-
-} // namespace
-
-void CTraceDoc::SetViewMode(int32_t mode) {
-    m_record.SetViewMode(recordViewMode(mode));
-    changed();
-}
-
-int32_t CTraceDoc::GetViewMode() const {
-    const int32_t mode = m_record.GetViewMode();
-    return mode == kRecordViewModeCompare ? kViewerViewModeCompare : mode;
-}
-
-void CTraceDoc::SetView(int32_t mode, double startKM, double extentKM, double startDB,
-                        double extentDB) {
-    m_record.SetView(recordViewMode(mode), startKM, extentKM, startDB, extentDB);
-    changed();
-}
-
-void CTraceDoc::GetView(int32_t mode, double& startKM, double& extentKM, double& startDB,
-                        double& extentDB) const {
-    m_record.GetView(recordViewMode(mode), startKM, extentKM, startDB, extentDB);
-}
-
-void CTraceDoc::SetACursorKM(double km) {
-    m_record.SetACursorKM(km);
-    changed();
-}
-
-void CTraceDoc::SetBCursorKM(double km) {
-    m_record.SetBCursorKM(km);
-    changed();
-}
-
-void CTraceDoc::SetABLocked(bool locked) {
-    m_record.SetABLocked(locked ? 1 : 0);
-    changed();
-}
-
-void CTraceDoc::SetLSACursorStartOffKM(int32_t mode, int32_t side, double km) {
-    m_record.SetLSACursorStartOffKM(mode, side, km);
-    changed();
-}
-
-void CTraceDoc::SetLSACursorEndOffKM(int32_t mode, int32_t side, double km) {
-    m_record.SetLSACursorEndOffKM(mode, side, km);
-    changed();
-}
-
-void CTraceDoc::SetHorzShift(double v) {
-    m_record.SetHorzShift(v);
-    changed();
-}
-
-void CTraceDoc::SetVertShift(double db) {
-    m_record.SetVertShift(db);
-    changed();
-}
-
-void CTraceDoc::SpanSetIOR(int32_t span, double ior) {
-    m_record.SpanSetIOR(span, ior);
-    changed();
-}
-
-void CTraceDoc::EVSetType(int32_t i, int32_t type) {
-    m_record.EVSetType(i, type);
-    changed();
-}
-
-void CTraceDoc::EVSetStart(int32_t i, double v) {
-    m_record.EVSetStart(i, v);
-    changed();
-}
-
-void CTraceDoc::EVSetEnd(int32_t i, double v) {
-    m_record.EVSetEnd(i, v);
-    changed();
-}
-
-void CTraceDoc::EVSetRefl(int32_t i, double db) {
-    m_record.EVSetRefl(i, db);
-    changed();
-}
-
-void CTraceDoc::EVSetLoss(int32_t i, double db) {
-    m_record.EVSetLoss(i, db);
-    changed();
-}
-
-void CTraceDoc::EVSetFlags(int32_t i, uint32_t flags) {
-    m_record.EVSetFlags(i, flags);
-    changed();
-}
-
-void CTraceDoc::EVClearFlags(int32_t i, uint32_t flags) {
-    m_record.EVClearFlags(i, flags);
-    changed();
-}
-
-void CTraceDoc::EVPutFlags(int32_t i, uint32_t flags) {
-    m_record.EVPutFlags(i, flags);
-    changed();
-}
-
-void CTraceDoc::SetLossMode(int32_t mode) {
-    m_record.SetLossMode(mode);
-    changed();
-}
-
-void CTraceDoc::EVSetLossMode(int32_t i, int32_t mode) {
-    m_record.EVSetLossMode(i, mode);
-    changed();
-}
-
-void CTraceDoc::EVSetComment(int32_t i, const std::u16string& text) {
-    m_record.EVSetComment(i, text.c_str());
-    changed();
-}
-
-void CTraceDoc::EVDelete(int32_t i) {
-    m_record.EVDelete(i);
-    changed();
 }
 
 } // namespace orvane

@@ -23,11 +23,6 @@ inline constexpr int16_t kAnalyzeRefused = 7;
 inline constexpr int32_t kViewerViewModeCompare = 4;
 inline constexpr int32_t kRecordViewModeCompare = 3;
 
-// Event flag bit: the loss of the event was not measured and is not shown.
-inline constexpr uint32_t kEventFlagLossHidden = 1u << 26;
-// Event flag bit: the loss is a two-point loss.
-inline constexpr uint32_t kEventFlagTwoPoint = 1u << 4;
-
 class CTraceDoc : public Document {
 public:
     CTraceDoc() = default;

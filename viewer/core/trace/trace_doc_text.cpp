@@ -12,11 +12,9 @@ namespace {
 constexpr double kHiddenLossSortValue = 32767.0;
 constexpr char kNoMark[] = "    ";
 constexpr char kTwoPointMark[] = "(2P)";
-constexpr int32_t kUnitMetersIndex = 3;
-constexpr int32_t kUnitKilometersIndex = 4;
 
 int32_t flag(bool units) {
-    return units ? 1 : 0;
+    return units ? T6_WITH_UNITS : T6_NO_UNITS;
 }
 
 std::string dbLabel() {
@@ -28,13 +26,13 @@ std::string dbLabel() {
 // metres (feet) however long the fibre is measured.
 const char* shortDistanceLabel() {
     const int32_t unit = T6GetCurDistUnits();
-    return unit == kUnitMetersIndex || unit == kUnitKilometersIndex ? "m" : "ft";
+    return unit == T6_UNIT_M || unit == T6_UNIT_KM ? "m" : "ft";
 }
 
 } // namespace
 
 bool eventLossHidden(const CT6& r, int32_t i) {
-    return (r.EVGetFlags(i) & kEventFlagLossHidden) != 0;
+    return (r.EVGetFlags(i) & T6_EVFLAG_LOSS_UNKNOWN) != 0;
 }
 
 std::string eventLossText(const CT6& r, int32_t i, bool units) {
@@ -44,7 +42,8 @@ std::string eventLossText(const CT6& r, int32_t i, bool units) {
 
 std::string eventLossMark(const CT6& r, int32_t i) {
     const bool last = i == r.EVCount() - 1;
-    const bool twoPoint = (r.EVGetFlags(i) & kEventFlagTwoPoint) != 0 || r.EVGetLossMode(i) != 0;
+    const bool twoPoint =
+        (r.EVGetFlags(i) & T6_EVFLAG_TWO_POINT_LOSS) != 0 || r.EVGetLossMode(i) != T6_LOSS_SPLICE;
     return !last && twoPoint ? kTwoPointMark : kNoMark;
 }
 

@@ -51,21 +51,21 @@ size_t firstEncodingCapacity(const CT6& record) {
 
 int32_t encodeWithRetry(const TraceEncoder& encode, size_t firstCapacity,
                         std::vector<uint8_t>& buffer, size_t& size) {
-    if (!allocate(buffer, firstCapacity)) return trace_status::kNoMemory;
+    if (!allocate(buffer, firstCapacity)) return T6_FILE_NO_MEMORY;
     for (bool retry : {false, true}) {
         const int32_t needed = encode(buffer.data(), static_cast<int32_t>(buffer.size()));
-        if (needed <= 0) return trace_status::kEncoderFailed;
+        if (needed <= 0) return T6_FILE_ENCODER_FAILED;
         size = static_cast<size_t>(needed);
-        if (size <= buffer.size()) return trace_status::kDone;
+        if (size <= buffer.size()) return T6_FILE_OK;
         if (retry || !allocate(buffer, size + kRetryExtraBytes)) break;
     }
-    return trace_status::kNoMemory;
+    return T6_FILE_NO_MEMORY;
 }
 
 int32_t encodeTrace(CT6& record, int32_t format, std::vector<uint8_t>& buffer, size_t& size) {
     switch (traceFormatRow(format).writer) {
     case FormatWriter::None:
-        return trace_status::kInvalidFormat;
+        return T6_FILE_INVALID_CONTENT;
     case FormatWriter::Native:
         return encodeNative(record, buffer, size);
     case FormatWriter::SR4731:

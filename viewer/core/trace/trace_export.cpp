@@ -34,7 +34,7 @@ std::string unitLabel() {
 }
 
 std::string pulseWidthText(const CT6& r) {
-    return textOf([&](char16_t* b) { return r.PWGetPW(0, b, 0, 1); }) + " " +
+    return textOf([&](char16_t* b) { return r.PWGetPW(0, b, 0, T6_WITH_UNITS); }) + " " +
            textOf([&](char16_t* b) { return r.PWGetLabel(0, b); });
 }
 
@@ -60,15 +60,17 @@ std::string traceTextExport(const CT6& r, const std::string& name, const std::st
     out += keyLine("PN", pathOrName);
     out += keyLine("INST", text([&](char16_t* b) { return r.GetModel(b); }));
     out += keyLine("OPTC", text([&](char16_t* b) { return r.GetOpticsModule(b); }));
-    out += keyLine("WL", text([&](char16_t* b) { return r.GetWavelengthNominal(b, 1); }));
+    out +=
+        keyLine("WL", text([&](char16_t* b) { return r.GetWavelengthNominal(b, T6_WITH_UNITS); }));
     out += keyLine("PW", pulseWidthText(r));
     out += keyLine("FBR", text([&](char16_t* b) { return r.GetFiberMode(b); }));
     out += keyLine("AVG", text([&](char16_t* b) { return r.GetAvgComplete(b); }));
     out += keyLine("IOR", text([&](char16_t* b) { return r.SpanGetIOR(0, b); }));
-    out += keyLine("BSC", text([&](char16_t* b) { return r.SpanGetBackScatter(0, b, 0); }) + " dB");
+    out += keyLine(
+        "BSC", text([&](char16_t* b) { return r.SpanGetBackScatter(0, b, T6_NO_UNITS); }) + " dB");
     out += keyLine("DATE", "\"" + text([&](char16_t* b) { return r.GetDate(b); }) + "\"");
     out += keyLine("TIME", "\"" + text([&](char16_t* b) { return r.GetTime(b); }) + "\"");
-    out += keyLine("MXDB", text([&](char16_t* b) { return r.GetDynamicRange(b, 1); }));
+    out += keyLine("MXDB", text([&](char16_t* b) { return r.GetDynamicRange(b, T6_WITH_UNITS); }));
     out += keyLine("DX", distanceText(r.SpanGetDxKMAtDP(0)));
     out += keyLine("PT1", distanceText(r.KMFromDPFR(first, 0)));
     out += keyLine("NPTS", formatted("%d", count));

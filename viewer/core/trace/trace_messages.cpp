@@ -17,18 +17,16 @@ const char kCorrupted[] = "\nFile data corrupted.";
 const char kMemory[] = "Memory allocation error";
 
 constexpr StatusText kReadTexts[] = {
-    {trace_status::kChecksum, "\nCRC error."},
-    {trace_status::kCannotOpen, kFileOpenErrorText},
-    {trace_status::kInvalidFormat, "\nInvalid trace format."},
-    {trace_status::kNoMemory, kMemory},
+    {T6_FILE_CHECKSUM_MISMATCH, "\nCRC error."},          {T6_FILE_CANNOT_OPEN, kFileOpenErrorText},
+    {T6_FILE_INVALID_CONTENT, "\nInvalid trace format."}, {T6_FILE_NO_MEMORY, kMemory},
     {T6_ERR_NO_LEGACY_CONVERTER, kNoLegacyConverter},
 };
 
 constexpr StatusText kWriteTexts[] = {
-    {trace_status::kCannotOpen, kFileOpenErrorText},
-    {trace_status::kInvalidFormat,
+    {T6_FILE_CANNOT_OPEN, kFileOpenErrorText},
+    {T6_FILE_INVALID_CONTENT,
      "\nCan't save since format can not be written.\n\nUse a format which can be written."},
-    {trace_status::kNoMemory, kMemory},
+    {T6_FILE_NO_MEMORY, kMemory},
     {T6_ERR_NO_LEGACY_CONVERTER, kNoLegacyConverter},
 };
 

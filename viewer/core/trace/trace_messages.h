@@ -12,17 +12,6 @@ std::string traceReadFailureText(int32_t status);
 // Writing a trace file: the text for a non-zero status of a save.
 std::string traceWriteFailureText(int32_t status);
 
-// Statuses of the library's file operations that have texts of their own.
-namespace trace_status {
-inline constexpr int32_t kDone = 0;
-inline constexpr int32_t kNoMemory = 2;
-inline constexpr int32_t kInvalidFormat = 5;
-inline constexpr int32_t kChecksum = 6;
-inline constexpr int32_t kEncoderFailed = 7;
-inline constexpr int32_t kCannotOpen = 9;
-inline constexpr int32_t kShortWrite = 10;
-} // namespace trace_status
-
 extern const char kIllegalIORText[];
 extern const char kCannotAnalyzeText[];
 extern const char kBackscatterWarningText[];

@@ -132,6 +132,14 @@ void CMainFrame::createMenus() {
     QAction* exit = file->addAction(tr("E&xit"), this, &QWidget::close);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     exit->setShortcutContext(Qt::ApplicationShortcut);
+
+    QMenu* header = menuBar()->addMenu(tr("&Header"));
+    header->addAction(tr("&Standard"), this, [this] {
+        if (CTraceFrame* frame = activeTraceFrame(m_mdi)) frame->document()->ApplyStandardHeader();
+    });
+    header->addAction(tr("&Custom..."), this, [this] {
+        if (CTraceFrame* frame = activeTraceFrame(m_mdi)) frame->document()->ApplyCustomHeader();
+    });
 }
 
 void CMainFrame::openFiles() {

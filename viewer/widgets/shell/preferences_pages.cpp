@@ -218,7 +218,7 @@ UnitsPage::UnitsPage(const Preferences& p, QWidget* parent) : PreferencesPage(pa
     auto* layout = new QVBoxLayout(this);
     auto* box = new QGroupBox(tr("Distance units"), this);
     QStringList labels;
-    for (int32_t unit = kUnitMiles; unit <= kUnitKilometers; ++unit)
+    for (int32_t unit = T6_UNIT_MI; unit <= T6_UNIT_KM; ++unit)
         labels << tr(distanceUnitWord(unit));
     units = radios(labels, p.distanceUnits, box);
     layout->addWidget(box);

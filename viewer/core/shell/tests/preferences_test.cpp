@@ -16,14 +16,14 @@ TEST(Preferences, AnEmptyStoreGivesTheDefaults) {
     MemorySettingsStore store;
     EXPECT_EQ(LoadPreferences(store), Preferences());
     const Preferences p = LoadPreferences(store);
-    EXPECT_EQ(p.distanceUnits, kUnitKilometers);
+    EXPECT_EQ(p.distanceUnits, T6_UNIT_KM);
     EXPECT_EQ(p.fasTemplate.percentDis, 2.0);
     EXPECT_EQ(p.nv8fnFormat, (std::array<int32_t, 6>{1, 2, 3, 4, 0, 5}));
 }
 
 TEST(Preferences, RoundTripKeepsEveryValueInItsStoredForm) {
     Preferences p;
-    p.distanceUnits = kUnitFeet;
+    p.distanceUnits = T6_UNIT_FT;
     p.saveTracePrompt = false;
     p.batchSize = 3;
     p.batchKeepPrimary = true;
@@ -77,7 +77,7 @@ TEST(Preferences, UnreadableValuesFallBack) {
     const Preferences p = LoadPreferences(store);
     EXPECT_EQ(p.endNthReflThres, -45.0);
     EXPECT_EQ(p.endNthReflCnt, 1);
-    EXPECT_EQ(p.distanceUnits, kUnitMeters);
+    EXPECT_EQ(p.distanceUnits, T6_UNIT_M);
     EXPECT_EQ(p.timeFormat, kTime12);
     EXPECT_EQ(p.lossThreshold, 5);
     EXPECT_EQ(p.nv8fnFormat, Preferences().nv8fnFormat);
@@ -86,11 +86,11 @@ TEST(Preferences, UnreadableValuesFallBack) {
 
 TEST(Preferences, LibraryTakesTheDistanceUnit) {
     Preferences p;
-    p.distanceUnits = kUnitMeters;
+    p.distanceUnits = T6_UNIT_M;
     ApplyPreferencesToLibrary(p);
-    EXPECT_EQ(T6GetCurDistUnits(), kUnitMeters);
+    EXPECT_EQ(T6GetCurDistUnits(), T6_UNIT_M);
     ApplyPreferencesToLibrary(Preferences());
-    EXPECT_EQ(T6GetCurDistUnits(), kUnitKilometers);
+    EXPECT_EQ(T6GetCurDistUnits(), T6_UNIT_KM);
 }
 
 TEST(PreferencesDialogRules, SortMasksAndRanges) {
@@ -124,7 +124,7 @@ TEST(PreferencesDialogRules, AcceptedChangesSendTheirHintsToTheCurrentList) {
     EXPECT_EQ(application().preferences.pgmLanguage, "FRA");
 
     Preferences changed = languageOnly;
-    changed.distanceUnits = kUnitMeters;
+    changed.distanceUnits = T6_UNIT_M;
     changed.sortMaskExt = "21";
     changed.orlRelOrigin = 1;
     f = applyAcceptedPreferences(changed, {[&] { ++unitReloads; }, {}});
@@ -132,7 +132,7 @@ TEST(PreferencesDialogRules, AcceptedChangesSendTheirHintsToTheCurrentList) {
     EXPECT_FALSE(f.refreshPowerMeterViews);
     EXPECT_EQ(view.codes, (std::vector<HintCode>{HINT_LIST_RESORT, HINT_PREFERENCES,
                                                  HINT_MEASUREMENT_SETTINGS}));
-    EXPECT_EQ(T6GetCurDistUnits(), kUnitMeters);
+    EXPECT_EQ(T6GetCurDistUnits(), T6_UNIT_M);
 
     application().currentTraceList = nullptr;
     applyAcceptedPreferences(Preferences());

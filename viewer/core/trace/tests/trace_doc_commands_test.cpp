@@ -124,14 +124,14 @@ TEST_F(TraceDocTest, EventTextsHideUnmeasuredLossesAndMarkTwoPointLosses) {
     std::string mark;
     document.EVGetLossFlagged(1, false, mark);
     EXPECT_EQ(mark, "    ");
-    document.EVSetFlags(1, kEventFlagTwoPoint);
+    document.EVSetFlags(1, T6_EVFLAG_TWO_POINT_LOSS);
     document.EVGetLossFlagged(1, false, mark);
     EXPECT_EQ(mark, "(2P)");
     document.EVSetLossMode(last, 1);
     document.EVGetLossFlagged(last, false, mark);
     EXPECT_EQ(mark, "    "); // never on the last event
 
-    document.EVSetFlags(1, kEventFlagLossHidden);
+    document.EVSetFlags(1, T6_EVFLAG_LOSS_UNKNOWN);
     EXPECT_EQ(document.EVGetLoss(1, false), "");
     EXPECT_EQ(document.EVGetLoss(1, true), " dB");
     EXPECT_EQ(document.EVGetLossValue(1), T6_NO_VALUE);

@@ -208,17 +208,17 @@ TEST(TraceEncoding, RetriesOnceWithTheSizeTheEncoderAsksFor) {
             return bytes;
         };
     };
-    EXPECT_EQ(encodeWithRetry(needs(150), 100, buffer, size), trace_status::kDone);
+    EXPECT_EQ(encodeWithRetry(needs(150), 100, buffer, size), T6_FILE_OK);
     EXPECT_EQ(size, 150u);
     EXPECT_EQ(capacities, (std::vector<int32_t>{100, 1150}));
 
     capacities.clear();
     int calls = 0;
     auto growing = [&](uint8_t*, int32_t capacity) { return ++calls, capacity + 1; };
-    EXPECT_EQ(encodeWithRetry(growing, 100, buffer, size), trace_status::kNoMemory);
+    EXPECT_EQ(encodeWithRetry(growing, 100, buffer, size), T6_FILE_NO_MEMORY);
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(encodeWithRetry([](uint8_t*, int32_t) { return 0; }, 100, buffer, size),
-              trace_status::kEncoderFailed);
+              T6_FILE_ENCODER_FAILED);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "core/platform/scripted_prompts.h"
 #include "core/trace/trace_doc.h"
 
-#include <support/fibre_simulator.h>
+#include <varnel/fibre_simulator.h>
 
 #include <gtest/gtest.h>
 

@@ -61,7 +61,7 @@ TEST(OrvaneApp, OpensATraceIntoItsWindowAndWritesTheSettingsAtExit) {
         EXPECT_EQ(frame->list()->Primary()->useCount, 2);
         trace->close();
         EXPECT_EQ(frame->list()->Primary()->useCount, 1);
-        application().preferences.distanceUnits = kUnitMeters;
+        application().preferences.distanceUnits = T6_UNIT_M;
         app.ExitInstance();
         application().preferences = Preferences();
     }

@@ -28,17 +28,17 @@ TEST(PreferencesDialog, OnlyShownPagesAreCopiedBackInTheirStoredUnits) {
     analysis->reflThreshold->setValue(-52.3);
     analysis->fiberBreak->setValue(4.5);
     analysis->nthThreshold->setValue(-33.0);
-    units->units->button(kUnitMeters)->setChecked(true); // the page was never shown
+    units->units->button(T6_UNIT_M)->setChecked(true); // the page was never shown
 
     Preferences after = dialog.result();
     EXPECT_EQ(after.lossThreshold, 7);
     EXPECT_EQ(after.reflThreshold, 523);
     EXPECT_EQ(after.fiberBreak, 45);
     EXPECT_EQ(after.endNthReflThres, -33.0);
-    EXPECT_EQ(after.distanceUnits, kUnitKilometers);
+    EXPECT_EQ(after.distanceUnits, T6_UNIT_KM);
 
     dialog.tabs()->setCurrentIndex(2);
-    EXPECT_EQ(dialog.result().distanceUnits, kUnitMeters);
+    EXPECT_EQ(dialog.result().distanceUnits, T6_UNIT_M);
 }
 
 TEST(PreferencesDialog, ABadSortMaskKeepsItsPageAndRefusesOK) {

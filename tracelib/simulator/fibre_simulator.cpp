@@ -1,5 +1,4 @@
-#include "support/fibre_simulator.h"
-#include "support/record_peer.h"
+#include <varnel/fibre_simulator.h>
 
 #include <algorithm>
 #include <cmath>
@@ -126,14 +125,14 @@ std::vector<TrueEvent> trueEvents(const FibreDescription& fibre, const Geometry&
         e.saturated = reflDB != 0.0 && shown >= limits.saturationDB;
         events.push_back(e);
     };
-    add(kTypeLaunch, 0.0, 0.0, fibre.launchReflectanceDB);
+    add(T6_EVENT_LAUNCH, 0.0, 0.0, fibre.launchReflectanceDB);
     std::vector<FibreEvent> sorted = fibre.events;
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const auto& a, const auto& b) { return a.positionKM < b.positionKM; });
     for (const FibreEvent& e : sorted)
-        add(e.reflectanceDB != 0.0 ? kTypeReflective : kTypeNonReflective, e.positionKM, e.lossDB,
-            e.reflectanceDB);
-    add(kTypeEnd, fibreEndKM(fibre), 0.0, fibre.endReflectanceDB);
+        add(e.reflectanceDB != 0.0 ? T6_EVENT_REFLECTIVE : T6_EVENT_NON_REFLECTIVE, e.positionKM,
+            e.lossDB, e.reflectanceDB);
+    add(T6_EVENT_END, fibreEndKM(fibre), 0.0, fibre.endReflectanceDB);
     return events;
 }
 
@@ -240,18 +239,15 @@ void writeAcquisition(CT6& record, const FibreDescription& fibre) {
     record.SFSetScaleFactor(0, fibre.scaleFactor);
 }
 
-// Only the file readers fill several pulse segments; the simulator does as
-// they do and sets the count itself.
+// The record's interface holds one pulse segment; only file readers fill
+// more. The later segments shape the levels all the same and are listed in
+// the result for whoever may write them.
 void writePulses(CT6& record, const Geometry& g) {
-    int32_t count = static_cast<int32_t>(g.pulses.size());
-    record.PWInitArray(count);
+    record.PWInitArray(static_cast<int32_t>(g.pulses.size()));
     record.PWInsert();
-    CT6TestPeer::pulseWidthCount(record) = count;
-    for (int32_t k = 0; k < count; ++k) {
-        record.PWSetStartDP(k, g.pulses[k].startDP);
-        record.PWSetNanoSec(k, g.pulses[k].widthNS);
-        record.PWSetPreampType(k, g.pulses[k].preampType);
-    }
+    record.PWSetStartDP(0, g.pulses[0].startDP);
+    record.PWSetNanoSec(0, g.pulses[0].widthNS);
+    record.PWSetPreampType(0, g.pulses[0].preampType);
 }
 
 void writeDataPoints(CT6& record, const FibreDescription& fibre,
@@ -279,9 +275,9 @@ void writeEventTable(CT6& record, const std::vector<TrueEvent>& events, const Ge
     for (const TrueEvent& e : events) {
         double pulseKM = g.pulseAt(g.pointAtOrAfter(e.positionKM)).pointsPerPulse * g.dxKM;
         int32_t i = record.EVInsert();
-        double extentKM = e.type == kTypeNonReflective ? pulseKM : 2.0 * pulseKM;
-        if (e.type == kTypeLaunch) extentKM += 5.0 * recoveryKM;
-        if (e.type == kTypeEnd) extentKM = 0.0;
+        double extentKM = e.type == T6_EVENT_NON_REFLECTIVE ? pulseKM : 2.0 * pulseKM;
+        if (e.type == T6_EVENT_LAUNCH) extentKM += 5.0 * recoveryKM;
+        if (e.type == T6_EVENT_END) extentKM = 0.0;
         record.EVSetType(i, e.type);
         record.EVSetStartKM(i, e.positionKM);
         record.EVSetEndKM(i, e.positionKM + extentKM);
@@ -308,6 +304,8 @@ SimulatedFibre simulateFibre(const FibreDescription& fibre, CT6& record) {
     result.pointsPerPulse = g.pulses.front().pointsPerPulse;
     result.clampDB = g.pulses.front().limits.clampDB;
     result.saturationDB = g.pulses.front().limits.saturationDB;
+    for (const Pulse& p : g.pulses)
+        result.pulses.push_back({p.startDP, p.widthNS, p.preampType});
 
     std::vector<double> power = averageOverPulse(impulseBackscatter(fibre, g), g);
     addReflections(power, fibre, result.events, g);

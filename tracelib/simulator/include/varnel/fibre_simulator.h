@@ -54,7 +54,8 @@ struct FibreEvent {
 };
 
 // A stretch of the trace taken with another pulse width, from startKM to the
-// next segment's start.
+// next segment's start. The record gets the first segment only (its
+// interface holds one; file readers fill more): the result lists them all.
 struct PulseSegment {
     double startKM = 0.0;
     int32_t widthNS = 1000;
@@ -94,14 +95,8 @@ struct FibreDescription {
     bool eventTable = true;     // write launch, events and end into the event table
 };
 
-// Event type codes of the record's table.
-inline constexpr int32_t kTypeLaunch = 0;
-inline constexpr int32_t kTypeReflective = 1;
-inline constexpr int32_t kTypeNonReflective = 2;
-inline constexpr int32_t kTypeEnd = 4;
-
 struct TrueEvent {
-    int32_t type = kTypeNonReflective;
+    int32_t type = T6_EVENT_NON_REFLECTIVE;
     double positionKM = 0.0;
     double lossDB = 0.0;
     double reflectanceDB = 0.0; // 0: no reflection
@@ -111,6 +106,13 @@ struct TrueEvent {
     bool saturated = false;     // the peak reaches the saturation level
 };
 
+// One pulse segment as the record's pulse-width table holds it.
+struct PulseEntry {
+    int32_t startDP = 0;
+    int32_t widthNS = 0;
+    int32_t preampType = 0;
+};
+
 struct SimulatedFibre {
     std::vector<TrueEvent> events; // launch, the events by position, the end
     double endKM = 0.0;
@@ -118,7 +120,8 @@ struct SimulatedFibre {
     int32_t pointsPerPulse = 1;
     double clampDB = 0.0; // receiver limits
     double saturationDB = 0.0;
-    std::vector<double> levelDB; // the trace as simulated, before quantisation
+    std::vector<PulseEntry> pulses; // every pulse segment, the first at point 0
+    std::vector<double> levelDB;    // the trace as simulated, before quantisation
 };
 
 // Builds the trace into `record` (which is re-initialised first).
