@@ -5,6 +5,7 @@
 #include "diagnostics.h"
 
 #include "core/bidir/trace_sequence.h"
+#include "core/trace/trace_doc.h"
 
 #include <nlohmann/json.hpp>
 
@@ -22,6 +23,8 @@ public:
 
     std::size_t size() const override { return m_paths.size(); }
     CT6* acquire(std::size_t i) override;
+    // The document of the trace acquired last (none for the reference).
+    orvane::CTraceDoc* openDocument() const { return m_open.get(); }
     void release(std::size_t i) override;
     std::string name(std::size_t i) const override;
 
@@ -32,7 +35,7 @@ private:
     Diagnostics& m_diagnostics;
     std::string m_referencePath;
     CT6* m_reference;
-    std::unique_ptr<CT6> m_open;
+    std::unique_ptr<orvane::CTraceDoc> m_open;
 };
 
 // The template events of a record from event 1 on: start_km, end_km, type,
