@@ -118,6 +118,18 @@
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
+    <message>
+        <source>&amp;Header</source>
+        <translation>&amp;En-tête</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Personnalisé...</translation>
+    </message>
 </context>
 <context>
     <name>orvane::CPreferencesDialog</name>
