@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     addExportCommand(app, context);
     addSimulateCommand(app, context);
     addBatchCommand(app, context);
+    addListCommand(app, context);
     addTemplateCommand(app, context);
     try {
         app.parse(argc, argv);
