@@ -40,6 +40,17 @@ int32_t endWindow(const CT6::FASRun& run, int32_t fallStart) {
     return std::max(w, 2);
 }
 
+// The length of the fit that FindReflEnd makes at i when scanning from f: its
+// window widens for good once the trace has sunk well below level0.
+int32_t fitWindowAt(const CT6::FASRun& run, int32_t level0, int32_t f, int32_t i) {
+    const int32_t w = endWindow(run, f);
+    const int32_t widenBelow = level0 - run.dbToDV(kWidenBelowDB);
+    for (int32_t k = f; k <= i; ++k) {
+        if (run.dv[k] < widenBelow) return w * 3 / 2;
+    }
+    return w;
+}
+
 // The centre of the 7-bin window holding most slopes, when it holds at least
 // half of them; -1 otherwise.
 int32_t dominantSlopeBin(const std::array<int32_t, kSlopeBinsMax>& bins, int32_t binCount,
@@ -186,6 +197,13 @@ void CT6::FindReflectiveCandidates(FASRun& run) {
             }
             const int32_t level0 = launch ? 0 : dv[c.startDP];
             end = std::min(FindReflEnd(run, level0, c.fallStartDP, h), run.nf);
+            // A fibre fit behind the first fall that takes in the rise this pass
+            // absorbs rises with it and passes for fibre, ending the candidate
+            // wherever it starts, often at the peak. The fall then runs on to
+            // that rise, which becomes a candidate of its own.
+            if (!firstPass && end < u && end + fitWindowAt(run, level0, c.fallStartDP, end) > u) {
+                end = u - 1;
+            }
             if (end < h || h == run.last) break;
             if (launch) {
                 const int32_t fallHeight = std::max(dv[c.fallStartDP] - dv[end], 1);

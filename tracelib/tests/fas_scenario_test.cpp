@@ -183,6 +183,24 @@ TEST_F(FasScenario, LaunchCableConnectorIsFound) {
     EXPECT_GE(eventNear(record, 4.0), 1);
 }
 
+TEST_F(FasScenario, ReflectionCloselyFollowedByAStrongerOneKeepsBoth) {
+    // 25 points apart with a 10-point pulse: the second rise comes before the
+    // fibre behind the first can be fitted.
+    sim::FibreDescription fibre = sim::plainFibre(10.0, 0.33);
+    fibre.events = {{5.0, 0.3, -45.0}, {5.025, 0.3, -30.0}};
+    CT6 record;
+    sim::simulateFibre(fibre, record);
+    ASSERT_EQ(record.FAS(), 0);
+    for (const double km : {5.0, 5.025}) {
+        const int32_t i = eventNear(record, km, 0.005);
+        ASSERT_GE(i, 1) << km;
+        EXPECT_EQ(record.EVGetType(i), T6_EVENT_REFLECTIVE) << km;
+    }
+    for (int32_t i = 1; i < lastIndex(record); ++i) {
+        EXPECT_LT(std::fabs(record.EVGetLoss(i)), 1.0) << "event at " << record.EVGetStartKM(i);
+    }
+}
+
 sim::FibreDescription twoBreaks() {
     sim::FibreDescription fibre = sim::plainFibre(12.0, 0.25);
     fibre.launchLevelDB = 28.0;
