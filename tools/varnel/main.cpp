@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     addExportCommand(app, context);
     addSimulateCommand(app, context);
     addBatchCommand(app, context);
+    addListCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -1,10 +1,11 @@
 // orvane: the desktop viewer of OTDR traces.
-//   orvane [FILE...]                 opens the traces in windows
+//   orvane [FILE...]                 opens the traces into a new trace list, or a .TRL
 //   orvane --screenshot OUT.png [--size WxH] FILE...
 //                                    renders the window, writes the PNG, exits
 #include "widgets/platform/ini_settings_store.h"
 #include "widgets/shell/main_frame.h"
 #include "widgets/shell/orvane_app.h"
+#include "widgets/shell/splash.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -14,6 +15,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -78,9 +80,8 @@ int main(int argc, char** argv) {
 
     orvane::COrvaneApp app(std::make_unique<orvane::IniSettingsStore>());
     app.InitInstance(QCoreApplication::applicationDirPath(), !parser.isSet(screenshot));
-    bool allOpened = true;
-    for (const QString& file : parser.positionalArguments())
-        allOpened = app.OpenDocumentFile(file) && allOpened;
+    const QStringList files = parser.positionalArguments();
+    const bool allOpened = files.isEmpty() || app.OpenFiles(files);
 
     if (parser.isSet(screenshot)) {
         const int status = takeScreenshot(*app.mainFrame(), parser.value(screenshot), shotSize);
@@ -88,6 +89,9 @@ int main(int argc, char** argv) {
     }
 
     app.catchTerminationSignals();
+    // A plain start shows the splash while the window comes up.
+    std::unique_ptr<orvane::Splash> splash;
+    if (files.isEmpty()) splash = std::make_unique<orvane::Splash>(kVersion);
     if (app.mainFrame()->wantsMaximized())
         app.mainFrame()->showMaximized();
     else

@@ -1,5 +1,6 @@
 #include "widgets/platform/message_box_prompts.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace orvane {
@@ -38,11 +39,27 @@ QMessageBox::StandardButton buttonOf(PromptAnswer answer) {
     return QMessageBox::Ok;
 }
 
+// The core's messages in the user's language: the whole text, else its
+// first line (a message followed by paths).
+QString translated(const std::string& text) {
+    const QString whole = QCoreApplication::translate("Messages", text.c_str());
+    if (whole != QString::fromStdString(text)) return whole;
+    const size_t cut = text.find('\n');
+    if (cut == std::string::npos) return whole;
+    const std::string head = text.substr(0, cut + 1);
+    QString first = QCoreApplication::translate("Messages", head.c_str());
+    if (first == QString::fromStdString(head))
+        first = QCoreApplication::translate("Messages", text.substr(0, cut).c_str()) + '\n';
+    return first + QString::fromStdString(text.substr(cut + 1));
+}
+
 } // namespace
 
 PromptAnswer MessageBoxPrompts::ask(const Prompt& prompt) {
-    QMessageBox box(iconOf(prompt.icon), m_title, QString::fromStdString(prompt.fullText()),
-                    QMessageBox::NoButton, m_owner.data());
+    const QString subject = QString::fromStdString(prompt.subject);
+    const QString text =
+        subject.isEmpty() ? translated(prompt.text) : subject + '\n' + translated(prompt.text);
+    QMessageBox box(iconOf(prompt.icon), m_title, text, QMessageBox::NoButton, m_owner.data());
     const std::vector<PromptAnswer> answers = answersOf(prompt.buttons);
     for (PromptAnswer answer : answers)
         box.addButton(buttonOf(answer));

@@ -4,17 +4,27 @@
 #include "core/platform/text.h"
 #include "core/shell/application_state.h"
 #include "core/trace/trace_doc.h"
+#include "core/tracelist/trace_list_doc.h"
 #include "widgets/platform/file_dialogs.h"
+#include "widgets/shell/main_bars.h"
 #include "widgets/shell/preferences_dialog.h"
+#include "widgets/trace/graph/trace_graph_view.h"
 #include "widgets/trace/trace_frame.h"
+#include "widgets/tracelist/trace_list_frame.h"
+#include "widgets/tracelist/trace_list_menu.h"
+#include "widgets/tracelist/trace_list_view.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
+#include <QToolBar>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -24,7 +34,7 @@ namespace {
 
 constexpr char kTraceFilter[] =
     "Trace Files (*.sor *.SOR *.trc *.TRC *.t6 *.T6 *.wfm *.WFM *.dat *.DAT)|*.sor;*.SOR;*.trc;"
-    "*.TRC;*.t6;*.T6;*.wfm;*.WFM;*.dat;*.DAT|All Files (*.*)|*|";
+    "*.TRC;*.t6;*.T6;*.wfm;*.WFM;*.dat;*.DAT|Trace Lists (*.trl)|*.trl;*.TRL|All Files (*.*)|*|";
 
 CTraceFrame* activeTraceFrame(QMdiArea* mdi) {
     return qobject_cast<CTraceFrame*>(mdi->activeSubWindow());
@@ -40,8 +50,69 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), m_mdi(new QMdiAre
         const QString name = window ? window->windowTitle().remove("[*]") : QString();
         setWindowTitle(name.isEmpty() ? QStringLiteral("Orvane") : "Orvane - " + name);
     });
+    setAcceptDrops(true);
     createMenus();
     statusBar();
+    m_bars = new MainBars(*this, m_standardActions, [this]() -> graph::TraceGraph* {
+        CTraceListFrame* frame = activeListFrame();
+        return frame ? &frame->graphView()->Graph() : nullptr;
+    });
+    QMenu* trace = menuBar()->addMenu(tr("&Trace"));
+    m_traceMenu =
+        new TraceListMenu(trace, m_bars->traceListBar(), [this] { return activeListFrame(); });
+    connect(trace, &QMenu::aboutToShow, m_traceMenu, &TraceListMenu::refresh);
+    createViewMenu();
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::frameActivated);
+}
+
+// The document windows go with the area after this object's own part:
+// their activation must not reach it any more.
+CMainFrame::~CMainFrame() {
+    disconnect(m_mdi, nullptr, this, nullptr);
+}
+
+CTraceListFrame* CMainFrame::activeListFrame() const {
+    return qobject_cast<CTraceListFrame*>(m_mdi->activeSubWindow());
+}
+
+void CMainFrame::addListFrame(CTraceListFrame* frame) {
+    m_mdi->addSubWindow(frame);
+    connect(frame, &CTraceListFrame::commandStateChanged, m_traceMenu, &TraceListMenu::refresh);
+    connect(frame->graphView(), &graph::CTraceGraphView::cursorReadoutChanged, this,
+            &CMainFrame::SetCursorReadout);
+    frame->showMaximized();
+}
+
+void CMainFrame::SetCursorReadout(const QString& text) {
+    m_bars->SetCursorReadout(text);
+}
+
+void CMainFrame::frameActivated() {
+    m_bars->OnFrameActivated(activeListFrame() != nullptr);
+    m_traceMenu->refresh();
+}
+
+void CMainFrame::createViewMenu() {
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    for (QToolBar* bar : findChildren<QToolBar*>())
+        view->addAction(bar->toggleViewAction());
+    view->addAction(m_bars->eventWindow()->toggleViewAction());
+    view->addSeparator();
+    view->addAction(tr("Display On-Screen &Keyboard"), this, [this] {
+        if (m_keyboard) m_keyboard();
+    });
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    if (m_openMany) m_openMany(paths);
+    event->acceptProposedAction();
 }
 
 void CMainFrame::createMenus() {
@@ -50,6 +121,7 @@ void CMainFrame::createMenus() {
     open->setShortcut(QKeySequence::Open);
     QAction* save = file->addAction(tr("&Save"), this, [this] { saveActive(false); });
     save->setShortcut(QKeySequence::Save);
+    m_standardActions = {open, save};
     file->addAction(tr("Save &As..."), this, [this] { saveActive(true); });
     file->addAction(tr("&Export Trace Text"), this, [this] {
         if (CTraceFrame* frame = activeTraceFrame(m_mdi)) frame->document()->ExportTraceText();
@@ -71,11 +143,23 @@ void CMainFrame::createMenus() {
 }
 
 void CMainFrame::openFiles() {
-    for (const QString& path : askOpenFiles(this, tr("Open"), kTraceFilter))
+    const QStringList paths = askOpenFiles(this, tr("Open"), kTraceFilter);
+    if (m_openMany) {
+        if (!paths.isEmpty()) m_openMany(paths);
+        return;
+    }
+    for (const QString& path : paths)
         if (m_open) m_open(path);
 }
 
 void CMainFrame::saveActive(bool saveAs) {
+    if (CTraceListFrame* list = activeListFrame(); list && !application().busy) {
+        if (saveAs)
+            list->list()->DoSaveAs();
+        else
+            list->list()->DoFileSave();
+        return;
+    }
     CTraceFrame* frame = activeTraceFrame(m_mdi);
     if (!frame || application().busy) return;
     CTraceDoc* document = frame->document();
@@ -113,7 +197,10 @@ void CMainFrame::savePlacement(SettingsStore& store) const {
 void CMainFrame::closeWithoutQuestions() {
     m_questions = false;
     for (QMdiSubWindow* window : m_mdi->subWindowList())
-        if (auto* trace = qobject_cast<CTraceFrame*>(window)) trace->closeWithoutPrompt();
+        if (auto* trace = qobject_cast<CTraceFrame*>(window))
+            trace->closeWithoutPrompt();
+        else if (auto* list = qobject_cast<CTraceListFrame*>(window))
+            list->closeWithoutQuestions();
     close();
 }
 

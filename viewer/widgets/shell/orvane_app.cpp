@@ -3,16 +3,24 @@
 #include "core/platform/file_chooser.h"
 #include "core/platform/prompt.h"
 #include "core/shell/application_state.h"
+#include "core/shell/display_strings.h"
+#include "core/shell/instrument.h"
 #include "core/shell/preferences_store.h"
 #include "core/trace/trace_doc.h"
 #include "core/trace/trace_doc_type.h"
+#include "core/tracelist/trace_list_doc.h"
 #include "widgets/platform/repaint_scheduler.h"
 #include "widgets/platform/signal_exit.h"
 #include "widgets/platform/wait_cursor.h"
+#include "widgets/shell/main_bars.h"
 #include "widgets/shell/main_frame.h"
 #include "widgets/trace/trace_frame.h"
+#include "widgets/tracelist/trace_list_frame.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace orvane {
 
@@ -38,6 +46,11 @@ void COrvaneApp::InitInstance(const QString& programDirectory, bool interactive)
     }
 
     app.preferences = LoadPreferences(*m_settings);
+    m_languages.load(programDirectory, app.preferences);
+    PushDisplayStrings([](const char* english) {
+        return QCoreApplication::translate("DisplayStrings", english).toStdString();
+    });
+    app.onInstrument = detectInstrument(app.programDirectory);
     if (app.preferences.batchSize > kMaxBatchSize) app.preferences.batchSize = kMaxBatchSize;
     ApplyPreferencesToLibrary(app.preferences);
 
@@ -46,40 +59,75 @@ void COrvaneApp::InitInstance(const QString& programDirectory, bool interactive)
     m_fileChooser.setOwner(m_mainFrame.get());
     registerDocumentTypes();
     m_mainFrame->restorePlacement(*m_settings);
+    m_mainFrame->bars()->restore(*m_settings);
     m_mainFrame->setOpenHandler([this](const QString& path) { OpenDocumentFile(path); });
-    m_mainFrame->setExitHandler([this] { ExitInstance(); });
+    m_mainFrame->setOpenFilesHandler([this](const QStringList& paths) { OpenFiles(paths); });
+    m_mainFrame->setKeyboardHandler([this] { m_keyboard.show(); });
+    m_mainFrame->setExitHandler([this] {
+        m_keyboard.close();
+        ExitInstance();
+    });
 }
 
+CTraceListFrame* COrvaneApp::frameOf(const CTraceListDoc& list) const {
+    for (QMdiSubWindow* window : m_mainFrame->mdiArea()->subWindowList())
+        if (auto* frame = qobject_cast<CTraceListFrame*>(window); frame && frame->list() == &list)
+            return frame;
+    return nullptr;
+}
+
+// Trace lists get their windows; a list's trace windows (Trace / Properties)
+// let go of their entry when they close.
 void COrvaneApp::registerDocumentTypes() {
-    for (const char* strings :
-         {kTraceDocStrings, kTekTraceDocStrings, kAnritsuTraceDocStrings, kBellTraceDocStrings}) {
-        m_types.push_back(makeTraceDocType(strings));
-        m_types.back()->setWindowFactory([this](Document& document) {
-            auto* frame = new CTraceFrame(static_cast<CTraceDoc&>(document));
-            m_mainFrame->mdiArea()->addSubWindow(frame);
-            frame->show();
-        });
-    }
-}
-
-DocumentType* COrvaneApp::typeForPath(const std::string& path) const {
-    for (const auto& type : m_types)
-        if (type->matchesPath(path)) return type.get();
-    // Any other file is a trace of the plain trace type: the library decides
-    // its format by content.
-    return m_types.front().get();
+    m_types.type(DocKind::TraceList).setWindowFactory([this](Document& document) {
+        auto& list = static_cast<CTraceListDoc&>(document);
+        list.SetTraceWindowOpener(
+            [this](CTraceListDoc& owner, CTraceListEntry& entry, CTraceDoc& trace) {
+                auto* frame = new CTraceFrame(trace);
+                frame->setRelease([&owner, &entry] { return owner.ReleaseTrace(&entry); });
+                m_mainFrame->mdiArea()->addSubWindow(frame);
+                frame->show();
+            });
+        m_mainFrame->addListFrame(new CTraceListFrame(list));
+    });
+    m_types.setListShower([this](CTraceListDoc& list) {
+        CTraceListFrame* frame = frameOf(list);
+        if (!frame) return;
+        frame->selectAll();
+        frame->run([](TraceListCommands& commands) { commands.Display(); });
+    });
+    m_types.setListCloser([this](CTraceListDoc& list) {
+        if (CTraceListFrame* frame = frameOf(list)) frame->closeWithoutQuestions();
+    });
 }
 
 bool COrvaneApp::OpenDocumentFile(const QString& path) {
     WaitCursor wait;
-    const std::string file = path.toStdString();
-    return typeForPath(file)->openDocument(file) != nullptr;
+    return m_types.OpenDocumentFile(QFileInfo(path).absoluteFilePath().toStdString());
+}
+
+bool COrvaneApp::OpenFiles(const QStringList& paths) {
+    WaitCursor wait;
+    std::vector<std::string> traces;
+    bool opened = true;
+    for (const QString& path : paths) {
+        const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
+        if (DocumentTypes::isTraceKind(m_types.kindForPath(file)))
+            traces.push_back(file);
+        else
+            opened = m_types.OpenDocumentFile(file) && opened;
+    }
+    if (!traces.empty()) opened = m_types.OpenTraceFiles(traces) && opened;
+    return opened;
 }
 
 void COrvaneApp::ExitInstance() {
     if (m_exited) return;
     m_exited = true;
-    if (m_mainFrame) m_mainFrame->savePlacement(*m_settings);
+    if (m_mainFrame) {
+        m_mainFrame->savePlacement(*m_settings);
+        m_mainFrame->bars()->save(*m_settings);
+    }
     SavePreferences(*m_settings, application().preferences);
     m_settings->flush();
 }

@@ -5,8 +5,11 @@
 #include "core/platform/document_type.h"
 #include "core/platform/headless_prompts.h"
 #include "core/platform/settings_store.h"
+#include "core/shell/document_types.h"
 #include "widgets/platform/message_box_prompts.h"
 #include "widgets/platform/qt_file_chooser.h"
+#include "widgets/shell/language_files.h"
+#include "widgets/shell/on_screen_keyboard.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +20,8 @@
 namespace orvane {
 
 class CMainFrame;
+class CTraceListDoc;
+class CTraceListFrame;
 class SignalExit;
 
 class COrvaneApp {
@@ -30,9 +35,12 @@ public:
     // main window (not yet shown). Without interaction (a screenshot run)
     // messages go to stderr and questions take their default answer.
     void InitInstance(const QString& programDirectory, bool interactive = true);
-    // Opens a file into a window of its document type; false on failure
-    // (the document told why).
+    // Opens a file by its document type: a trace into a new trace list, a
+    // list file replacing the current list; false on failure (the document
+    // told why).
     bool OpenDocumentFile(const QString& path);
+    // Several files: the traces together into one new list, list files each.
+    bool OpenFiles(const QStringList& paths);
     // Writes every setting; runs once, at exit.
     void ExitInstance();
     // SIGINT/SIGTERM end the run like Exit, without questions.
@@ -40,18 +48,21 @@ public:
 
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
     SettingsStore& settings() { return *m_settings; }
-    const std::vector<std::unique_ptr<DocumentType>>& documentTypes() const { return m_types; }
+    DocumentTypes& documentTypes() { return m_types; }
+    const LanguageFiles& languages() const { return m_languages; }
 
 private:
-    DocumentType* typeForPath(const std::string& path) const;
     void registerDocumentTypes();
+    CTraceListFrame* frameOf(const CTraceListDoc& list) const;
 
     std::unique_ptr<SettingsStore> m_settings;
     MessageBoxPrompts m_prompts;
     HeadlessPrompts m_headlessPrompts;
     QtFileChooser m_fileChooser;
-    std::vector<std::unique_ptr<DocumentType>> m_types;
+    LanguageFiles m_languages;
+    OnScreenKeyboard m_keyboard;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    DocumentTypes m_types;
     std::unique_ptr<SignalExit> m_signals;
     bool m_exited = false;
 };

@@ -34,6 +34,20 @@ void CTraceFrame::closeWithoutPrompt() {
 }
 
 void CTraceFrame::closeEvent(QCloseEvent* event) {
+    if (m_release && m_document) {
+        // The release may delete the document: the window leaves it first.
+        CTraceDoc* document = m_document;
+        detach();
+        if (m_prompt && !m_release()) {
+            m_document = document;
+            m_view->attach(document);
+            document->setStateListener([this] { updateTitle(); });
+            event->ignore();
+            return;
+        }
+        QMdiSubWindow::closeEvent(event);
+        return;
+    }
     if (m_prompt && m_document && !m_document->SaveModified()) {
         event->ignore();
         return;

@@ -4,6 +4,8 @@
 
 #include <QMdiSubWindow>
 
+#include <functional>
+
 namespace orvane {
 
 class CTraceDoc;
@@ -19,6 +21,9 @@ public:
     TraceInfoView* infoView() const { return m_view; }
     // Closes without the save question (the program is ending on a signal).
     void closeWithoutPrompt();
+    // A trace list's trace window: closing lets go of the list's entry,
+    // which asks to save when it was the last use; false keeps it open.
+    void setRelease(std::function<bool()> release) { m_release = std::move(release); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -30,6 +35,7 @@ private:
     CTraceDoc* m_document;
     TraceInfoView* m_view;
     bool m_prompt = true;
+    std::function<bool()> m_release;
 };
 
 } // namespace orvane

@@ -1,13 +1,16 @@
-// The application offscreen: a trace opens into its window, Save As changes
-// its title mark, and exit writes the settings into the INI file.
+// The application offscreen: a trace opens into a new trace list, its own
+// window shows it, and exit writes the settings into the INI file.
 #include "core/platform/scripted_prompts.h"
 #include "core/shell/application_state.h"
 #include "core/trace/trace_doc.h"
+#include "core/tracelist/trace_list_doc.h"
 #include "widgets/platform/ini_settings_store.h"
 #include "widgets/shell/main_frame.h"
 #include "widgets/shell/orvane_app.h"
+#include "widgets/trace/graph/trace_graph_view.h"
 #include "widgets/trace/trace_frame.h"
 #include "widgets/trace/trace_info_view.h"
+#include "widgets/tracelist/trace_list_frame.h"
 
 #include <QMdiArea>
 #include <QSettings>
@@ -32,21 +35,32 @@ TEST(OrvaneApp, OpensATraceIntoItsWindowAndWritesTheSettingsAtExit) {
         app.InitInstance(dir.path(), false);
         ScriptedPrompts prompts;
         ScopedPrompts installed(prompts);
-        ASSERT_TRUE(app.OpenDocumentFile(QString::fromStdString(kSample)));
         EXPECT_FALSE(app.OpenDocumentFile(dir.filePath("none.sor")));
         EXPECT_EQ(prompts.texts().size(), 1u);
+        ASSERT_TRUE(app.OpenDocumentFile(QString::fromStdString(kSample)));
 
+        // The trace opens alone in a new trace list, displayed as its primary.
         const auto windows = app.mainFrame()->mdiArea()->subWindowList();
         ASSERT_EQ(windows.size(), 1);
-        auto* frame = qobject_cast<CTraceFrame*>(windows.front());
+        auto* frame = qobject_cast<CTraceListFrame*>(windows.front());
         ASSERT_NE(frame, nullptr);
-        EXPECT_EQ(frame->windowTitle(), "NORSOU13.001[*]");
-        const int32_t events = frame->document()->record().EVCount();
-        EXPECT_EQ(frame->infoView()->eventTable()->rowCount(), events - 1);
+        EXPECT_EQ(frame->windowTitle(), "Trace List2[*]"); // the first held the missing file
+        ASSERT_NE(frame->list()->Primary(), nullptr);
+        EXPECT_EQ(frame->graphView()->Graph().CurveCount(), 1);
 
-        // A change marks the window; the views repaint once the queue runs.
-        frame->document()->SetACursorKM(1.0);
-        EXPECT_TRUE(frame->isWindowModified());
+        // Trace / Properties opens the trace's window; closing it lets go.
+        frame->commands().Properties();
+        auto* trace =
+            qobject_cast<CTraceFrame*>(app.mainFrame()->mdiArea()->subWindowList().back());
+        ASSERT_NE(trace, nullptr);
+        EXPECT_EQ(trace->windowTitle(), "NORSOU13.001[*]");
+        const int32_t events = trace->document()->record().EVCount();
+        EXPECT_EQ(trace->infoView()->eventTable()->rowCount(), events - 1);
+        trace->document()->SetACursorKM(1.0);
+        EXPECT_TRUE(trace->isWindowModified());
+        EXPECT_EQ(frame->list()->Primary()->useCount, 2);
+        trace->close();
+        EXPECT_EQ(frame->list()->Primary()->useCount, 1);
         application().preferences.distanceUnits = T6_UNIT_M;
         app.ExitInstance();
         application().preferences = Preferences();
@@ -56,6 +70,9 @@ TEST(OrvaneApp, OpensATraceIntoItsWindowAndWritesTheSettingsAtExit) {
     EXPECT_EQ(written.value("Preferences/Batch Size").toString(), "8");
     EXPECT_EQ(written.value("FASTemplate/PercentDis").toString(), "200");
     EXPECT_TRUE(written.contains("Main Frame/Position"));
+    EXPECT_EQ(written.value("Main Frame/Event Window").toString(), "Off");
+    EXPECT_EQ(written.value("Main Frame/TraceList Bar").toString(), "On");
+    EXPECT_EQ(written.value("Toolbars-Summary/Bars").toString(), "9");
 }
 
 } // namespace
