@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     addSimulateCommand(app, context);
     addBatchCommand(app, context);
     addListCommand(app, context);
+    addTemplateCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
