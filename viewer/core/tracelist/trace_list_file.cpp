@@ -71,7 +71,7 @@ bool CTraceListDoc::OnSaveDocument(const std::string& path) {
         tellFailure(path, kTooManyTraces);
         return false;
     }
-    if (replaceFileContents(path, written.bytes) != kWriteDone) {
+    if (replaceFileContents(path, written.bytes) != T6_FILE_OK) {
         tellFailure(path, kFailedToSave);
         return false;
     }
