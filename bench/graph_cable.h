@@ -4,7 +4,7 @@
 
 #include "core/trace/graph/trace_graph.h"
 
-#include "support/fibre_simulator.h"
+#include <varnel/fibre_simulator.h>
 
 #include <array>
 #include <memory>

@@ -7,7 +7,7 @@
 #include "core/tracelist/trace_list_doc.h"
 #include "core/tracelist/trace_list_rows.h"
 
-#include "support/fibre_simulator.h"
+#include <varnel/fibre_simulator.h>
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 
 #include "core/trace/graph/trace_graph.h"
 
-#include "support/fibre_simulator.h"
+#include <varnel/fibre_simulator.h>
 
 #include <memory>
 #include <vector>

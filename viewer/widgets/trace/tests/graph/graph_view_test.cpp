@@ -7,7 +7,7 @@
 #include "widgets/trace/graph/trace_graph_widget.h"
 #include "widgets/trace/graph/trace_info_bar.h"
 
-#include "support/fibre_simulator.h"
+#include <varnel/fibre_simulator.h>
 
 #include <QFileInfo>
 #include <QPixmap>
