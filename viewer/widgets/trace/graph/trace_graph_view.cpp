@@ -155,6 +155,7 @@ void CTraceGraphView::Apply(const ViewRefresh& r) {
     if (r.forwardToList) emit forwardToList(*r.forwardToList);
     if (r.repaint) invalidate();
     m_cursorBar->Thumbnail()->update();
+    emit graphChanged();
 }
 
 void CTraceGraphView::repaint() {

@@ -53,6 +53,8 @@ signals:
     void modeChanged();
     // Event editing hints to pass on to the trace list for these documents.
     void forwardToList(HintCode code);
+    // The graph changed (selection, cursors, curves): the event window refills.
+    void graphChanged();
 
 protected:
     void repaint() override;
