@@ -16,7 +16,7 @@ namespace {
 
 void BM_RepaintGraph8x256K(benchmark::State& state) {
     orvane::graph::TraceGraph& graph = orvane::bench::fullGraph();
-    graph.SetLossMode(orvane::graph::kLossSplice);
+    graph.SetLossMode(T6_LOSS_SPLICE);
     QFont font;
     QMargins margins = orvane::graph::GraphMargins(QFontMetrics(font));
     QSize size(orvane::bench::kPlot.width + margins.left() + margins.right(),

@@ -62,8 +62,8 @@ int runBuild(const BuildOptions& options, const Globals& globals) {
     orvane::ScopedPrompts scope(*service);
     Diagnostics diagnostics;
     orvane::CTraceDoc referenceDocument;
-    if (!openTrace(options.reference, referenceDocument, diagnostics)) return kExitFileFailed;
     CT6& reference = referenceDocument.record();
+    if (!openTrace(options.reference, referenceDocument, diagnostics)) return kExitFileFailed;
     TraceFiles traces(options.files, diagnostics, options.reference, &reference);
     SmartTemplateSettings settings = options.settings;
     settings.printReport = false;
@@ -108,15 +108,15 @@ int runApply(const ApplyOptions& options, const Globals& globals) {
     orvane::ScopedPrompts scope(*service);
     Diagnostics diagnostics;
     orvane::CTraceDoc templateDocument;
-    if (!openTrace(options.templatePath, templateDocument, diagnostics)) return kExitFileFailed;
     CT6& splicesTemplate = templateDocument.record();
+    if (!openTrace(options.templatePath, templateDocument, diagnostics)) return kExitFileFailed;
     TraceFiles traces(options.files, diagnostics);
     nlohmann::ordered_json results = nlohmann::ordered_json::array();
     std::string text;
     auto applied = [&](std::size_t i, CT6& trace) {
         const std::string& path = traces.path(i);
         bool written = false;
-        if (options.write && traces.openDocument())
+        if (options.write && traces.openDocument() != nullptr)
             written = saveTraceInPlace(*traces.openDocument(), diagnostics);
         results.push_back(
             {{"path", path}, {"written", written}, {"events", templateEventsJson(trace)}});

@@ -5,6 +5,8 @@
 
 #include "core/platform/update_hints.h"
 
+#include <varnel/codes.h>
+
 #include <cstdint>
 
 namespace orvane::graph {
@@ -51,15 +53,6 @@ inline constexpr int kDisplayModeSlots = 5;
 enum class EventMarks : int32_t { None = 0, Primary = 1, All = 2 };
 
 enum class BoxState : int32_t { Idle = 0, Pressed = 1, Dragging = 2 };
-
-// Record loss modes that the cursor bar offers.
-inline constexpr int32_t kLossSplice = 0;
-inline constexpr int32_t kLossTwoPoint = 1;
-inline constexpr int32_t kLossTwoPointLsa = 2;
-inline constexpr int32_t kLossDBKM = 3;
-inline constexpr int32_t kLossDBKMLsa = 4;
-inline constexpr int32_t kLossORL = 5;
-inline constexpr int32_t kLossTwoPointAtnCor = 6;
 
 // Bounds of windows, cursors and scrolling.
 inline constexpr double kMaxKM = 400.0;

@@ -35,7 +35,7 @@ ViewRefresh RebuildAll(TraceGraph& graph) {
 }
 
 void RerunORL(TraceGraph& graph, const GraphHintInput& payload, ViewRefresh& r) {
-    if (graph.LossMode() != kLossORL) return;
+    if (graph.LossMode() != T6_LOSS_ORL) return;
     r.orlMessage = graph.RunORL(payload.orlRelToOrigin);
 }
 
@@ -72,7 +72,7 @@ ViewRefresh ReactToHint(TraceGraph& graph, HintCode hint, const GraphHintInput& 
         r.repaint = r.thumbnail = r.readouts = r.infoBar = r.scrollBars = true;
         return r;
     case HINT_TRACES_ANALYZED:
-        if (graph.LossMode() == kLossTwoPointAtnCor) graph.RecomputeMeasurement();
+        if (graph.LossMode() == T6_LOSS_2POINT_ATN_COR) graph.RecomputeMeasurement();
         r = RebuildConcerned(graph, payload);
         r.infoBar = true;
         return r;

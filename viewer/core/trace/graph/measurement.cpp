@@ -7,7 +7,6 @@
 namespace orvane::graph {
 namespace {
 
-constexpr int32_t kWithUnits = 1;
 constexpr double kNoisePercent = 98.0;
 constexpr uint16_t kNoNoiseLevel = 0xFFFF;
 constexpr const char* kNotAvailable = "N/A";
@@ -29,7 +28,7 @@ TraceLoss MeasureTrace(const TraceCurve& curve, const MeasurementInputs& in) {
     int32_t fromEnd = curve.IsFlipped() ? 1 : 0;
     double aFit = 0, aS = 0, aE = 0, bFit = 0, bS = 0, bE = 0;
     CT6& record = curve.MeasuredRecord();
-    if (in.lossMode == kLossORL) {
+    if (in.lossMode == T6_LOSS_ORL) {
         out.text = kNotAvailable;
         return out;
     }
@@ -39,10 +38,10 @@ TraceLoss MeasureTrace(const TraceCurve& curve, const MeasurementInputs& in) {
     char16_t buffer[kTextRoom] = {};
     out.text = toUtf8(record.CalcLoss(buffer, in.lossMode, fromEnd, in.cursorA, o.aStart, o.aEnd,
                                       in.cursorB, o.bStart, o.bEnd, aFit, aS, aE, bFit, bS, bE,
-                                      kWithUnits));
+                                      T6_WITH_UNITS));
     // The attenuation-corrected loss also shows what was measured before the correction.
-    if (in.lossMode == kLossTwoPointAtnCor && out.value) {
-        double measured = record.CalcLoss(kLossTwoPoint, fromEnd, in.cursorA, 0, 0, in.cursorB, 0,
+    if (in.lossMode == T6_LOSS_2POINT_ATN_COR && out.value) {
+        double measured = record.CalcLoss(T6_LOSS_2POINT, fromEnd, in.cursorA, 0, 0, in.cursorB, 0,
                                           0, aFit, aS, aE, bFit, bS, bE);
         if (measured != T6_NO_VALUE) out.text += FormatText(" (%.3f)", measured);
     }
@@ -54,9 +53,9 @@ TraceLoss MeasureTrace(const TraceCurve& curve, const MeasurementInputs& in) {
 std::array<double, 4> HandleKM(const MeasurementInputs& in, bool flipped) {
     const LsaOffsets& o = in.lsa;
     double a = in.cursorA;
-    double b = in.lossMode == kLossSplice ? in.cursorA : in.cursorB;
+    double b = in.lossMode == T6_LOSS_SPLICE ? in.cursorA : in.cursorB;
     if (!flipped) return {a + o.aStart, a + o.aEnd, b + o.bStart, b + o.bEnd};
-    double left = in.lossMode == kLossSplice ? in.cursorA : in.cursorB;
+    double left = in.lossMode == T6_LOSS_SPLICE ? in.cursorA : in.cursorB;
     double right = in.cursorA;
     return {left - o.aStart, left - o.aEnd, right - o.bStart, right - o.bEnd};
 }
@@ -81,14 +80,14 @@ int ListPositionOfLossMode(int32_t recordMode) {
 }
 
 bool LossModeUsesLsa(int32_t recordMode) {
-    return recordMode == kLossSplice || recordMode == kLossTwoPointLsa ||
-           recordMode == kLossDBKMLsa;
+    return recordMode == T6_LOSS_SPLICE || recordMode == T6_LOSS_2POINT_LSA ||
+           recordMode == T6_LOSS_DBKM_LSA;
 }
 
 std::string CursorDistanceText(double km) {
     if (km == -1) return kNotAvailable;
     char16_t buffer[kTextRoom] = {};
-    return toUtf8(T6CurDistFromKM(km, buffer, kWithUnits));
+    return toUtf8(T6CurDistFromKM(km, buffer, T6_WITH_UNITS));
 }
 
 MeasurementReadout ComputeMeasurement(const MeasurementInputs& in) {
@@ -107,7 +106,7 @@ MeasurementReadout ComputeMeasurement(const MeasurementInputs& in) {
     double a = in.primary->RecordKM(in.cursorA);
     double b = in.primary->RecordKM(in.cursorB);
     out.reflectanceText = toUtf8(
-        in.primary->Record().CalcRefl(buffer, std::min(a, b), std::max(a, b), 0, kWithUnits));
+        in.primary->Record().CalcRefl(buffer, std::min(a, b), std::max(a, b), 0, T6_WITH_UNITS));
 
     if (!in.second) return out;
     TraceLoss second = MeasureTrace(*in.second, in);

@@ -3,9 +3,8 @@
 namespace orvane::graph {
 namespace {
 
-constexpr std::array<int32_t, 3> kLsaLossModes = {kLossSplice, kLossTwoPointLsa, kLossDBKMLsa};
-constexpr int32_t kSideA = 1;
-constexpr int32_t kSideB = 0;
+constexpr std::array<int32_t, 3> kLsaLossModes = {T6_LOSS_SPLICE, T6_LOSS_2POINT_LSA,
+                                                  T6_LOSS_DBKM_LSA};
 
 ViewWindow ReadWindow(const CT6& record, DisplayMode mode) {
     ViewWindow w;
@@ -15,13 +14,13 @@ ViewWindow ReadWindow(const CT6& record, DisplayMode mode) {
 }
 
 LsaOffsets ReadLsa(const CT6& record, int32_t lossMode) {
-    LsaOffsets o{record.GetLSACursorStartOffKM(lossMode, kSideA),
-                 record.GetLSACursorEndOffKM(lossMode, kSideA),
-                 record.GetLSACursorStartOffKM(lossMode, kSideB),
-                 record.GetLSACursorEndOffKM(lossMode, kSideB)};
+    LsaOffsets o{record.GetLSACursorStartOffKM(lossMode, T6_SIDE_A),
+                 record.GetLSACursorEndOffKM(lossMode, T6_SIDE_A),
+                 record.GetLSACursorStartOffKM(lossMode, T6_SIDE_B),
+                 record.GetLSACursorEndOffKM(lossMode, T6_SIDE_B)};
     if (o.aStart != o.aEnd || o.bStart != o.bEnd) return o;
     double length = record.GetDefaultLSACursorLengthKM();
-    if (lossMode == kLossSplice) {
+    if (lossMode == T6_LOSS_SPLICE) {
         double interval = record.GetDefaultSpliceLossIntervalKM();
         return {-length, 0, interval, interval + length};
     }

@@ -17,11 +17,11 @@ namespace {
 // Loss modes 0, 2 and 4 each keep their own LSA set; the others use none.
 int LsaSetOf(int32_t lossMode) {
     switch (lossMode) {
-    case kLossSplice:
+    case T6_LOSS_SPLICE:
         return 0;
-    case kLossTwoPointLsa:
+    case T6_LOSS_2POINT_LSA:
         return 1;
-    case kLossDBKMLsa:
+    case T6_LOSS_DBKM_LSA:
         return 2;
     default:
         return -1;

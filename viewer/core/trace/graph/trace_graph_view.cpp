@@ -159,7 +159,7 @@ void TraceGraph::ScaleDistances(double ratio) {
 
 std::optional<std::string> TraceGraph::RunORL(bool relToOrigin) {
     const TraceCurve* primary = PrimaryCurve();
-    if (m_lossMode != kLossORL || !primary || !CursorsSet()) return std::nullopt;
+    if (m_lossMode != T6_LOSS_ORL || !primary || !CursorsSet()) return std::nullopt;
     int32_t status = 0;
     primary->MeasuredRecord().CalcORL(m_cursorA, m_cursorB, primary->IsFlipped() ? 1 : 0, 0,
                                       relToOrigin ? 1 : 0, status);

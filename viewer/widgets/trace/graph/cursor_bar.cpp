@@ -75,7 +75,7 @@ void CursorBar::RefreshMeasurement() {
         QSignalBlocker block(m_lossModes);
         m_lossModes->setCurrentIndex(ListPositionOfLossMode(m_graph.LossMode()));
     }
-    m_orl->setEnabled(m_graph.LossMode() == kLossORL);
+    m_orl->setEnabled(m_graph.LossMode() == T6_LOSS_ORL);
     m_primaryLoss->setText(Text(r.primaryText));
     m_secondLoss->setText(Text(r.secondText));
     m_compare->setText(r.compareLabel.empty() ? QString()

@@ -2,6 +2,8 @@
 
 #include "core/trace/graph/trace_curve.h"
 
+#include <varnel/codes.h>
+
 #include <QHash>
 #include <QPainter>
 #include <QPolygon>
@@ -9,34 +11,28 @@
 namespace orvane::graph {
 namespace {
 
-// The record's event types.
-constexpr int kJunk = -1;
-constexpr int kReflective = 1;
-constexpr int kNonReflective = 2;
-constexpr int kGroup = 3;
-constexpr int kEnd = 4;
-constexpr int kHeadRows = 8;
+constexpr int kHeadRows = 8; // the head above the stem
 constexpr int kCentre = kMarkWidth / 2;
 
 void DrawHead(QPainter& p, int type) {
     switch (type) {
-    case kReflective: // a spike
+    case T6_EVENT_REFLECTIVE: // a spike
         p.drawPolygon(QPolygon(
             {QPoint(kCentre, 0), QPoint(kMarkWidth - 1, kHeadRows - 1), QPoint(0, kHeadRows - 1)}));
         break;
-    case kNonReflective: // a step down
+    case T6_EVENT_NON_REFLECTIVE: // a step down
         p.drawLine(0, 1, kCentre, 1);
         p.drawLine(kCentre, 1, kCentre, kHeadRows - 2);
         p.drawLine(kCentre, kHeadRows - 2, kMarkWidth - 1, kHeadRows - 2);
         break;
-    case kGroup: // two bars
+    case T6_EVENT_GROUP: // two bars
         p.drawRect(0, 0, 2, kHeadRows - 1);
         p.drawRect(kMarkWidth - 3, 0, 2, kHeadRows - 1);
         break;
-    case kEnd: // a block
+    case T6_EVENT_END: // a block
         p.drawRect(0, 0, kMarkWidth - 1, kHeadRows - 1);
         break;
-    case kJunk:
+    case T6_EVENT_JUNK:
     default: // a cross
         p.drawLine(0, 0, kMarkWidth - 1, kHeadRows - 1);
         p.drawLine(kMarkWidth - 1, 0, 0, kHeadRows - 1);

@@ -10,7 +10,6 @@
 namespace orvane::graph {
 namespace {
 
-constexpr int32_t kWithUnits = 1;
 constexpr int32_t kNanoSecondsOnly = 0;
 
 const std::array<const char*, TraceInfoBar::kFieldCount> kFieldNames = {
@@ -21,15 +20,15 @@ std::array<std::string, TraceInfoBar::kFieldCount> FieldsOf(const CT6& r) {
     bool hasPulse = r.PWCount() > 0;
     bool hasSpan = r.SpanCount() > 0;
     return {
-        textOf([&](char16_t* b) { return r.GetRangeNominal(b, kWithUnits); }),
-        textOf([&](char16_t* b) { return r.GetResoNominal(b, kWithUnits); }),
+        textOf([&](char16_t* b) { return r.GetRangeNominal(b, T6_WITH_UNITS); }),
+        textOf([&](char16_t* b) { return r.GetResoNominal(b, T6_WITH_UNITS); }),
         hasPulse
-            ? textOf([&](char16_t* b) { return r.PWGetPW(0, b, kNanoSecondsOnly, kWithUnits); })
+            ? textOf([&](char16_t* b) { return r.PWGetPW(0, b, kNanoSecondsOnly, T6_WITH_UNITS); })
             : std::string("TBD"),
-        textOf([&](char16_t* b) { return r.GetHorzShift(b, kWithUnits); }),
-        textOf([&](char16_t* b) { return r.GetVertShift(b, kWithUnits); }),
+        textOf([&](char16_t* b) { return r.GetHorzShift(b, T6_WITH_UNITS); }),
+        textOf([&](char16_t* b) { return r.GetVertShift(b, T6_WITH_UNITS); }),
         hasSpan ? textOf([&](char16_t* b) { return r.SpanGetIOR(0, b); }) : std::string("TBD"),
-        textOf([&](char16_t* b) { return r.GetWavelengthNominal(b, kWithUnits); }),
+        textOf([&](char16_t* b) { return r.GetWavelengthNominal(b, T6_WITH_UNITS); }),
         textOf([&](char16_t* b) { return r.GetAvgComplete(b); }),
         textOf([&](char16_t* b) { return r.GetTraceFlags(b); }),
     };

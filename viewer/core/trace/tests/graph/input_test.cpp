@@ -12,7 +12,7 @@ protected:
         StandardWindow();
         graph.SetCursorA(2); // column 100
         graph.SetCursorB(6); // column 300
-        graph.SetLossMode(kLossTwoPoint);
+        graph.SetLossMode(T6_LOSS_2POINT);
         hints.clear();
     }
     CT6* record = nullptr;
@@ -41,8 +41,8 @@ TEST_F(Input, DraggingAInDisplayFromAWarpsThePointerToTheCentre) {
 }
 
 TEST_F(Input, LsaHandlesComeBeforeTheCursors) {
-    graph.SetLossMode(kLossTwoPointLsa);
-    graph.SetLsa(kLossTwoPointLsa, {0, 1, -1, 0}); // A .. A + 1, B - 1 .. B
+    graph.SetLossMode(T6_LOSS_2POINT_LSA);
+    graph.SetLsa(T6_LOSS_2POINT_LSA, {0, 1, -1, 0}); // A .. A + 1, B - 1 .. B
     ASSERT_TRUE(graph.LsaShown());
     auto points = graph.LsaHandlePixels();
     EXPECT_EQ(points[0].x, 100);
@@ -57,12 +57,12 @@ TEST_F(Input, LsaHandlesComeBeforeTheCursors) {
 }
 
 TEST_F(Input, AnLsaCommandMovesItsHandleAtTheNextClick) {
-    graph.SetLossMode(kLossTwoPointLsa);
-    graph.SetLsa(kLossTwoPointLsa, {0, 1, -1, 0});
+    graph.SetLossMode(T6_LOSS_2POINT_LSA);
+    graph.SetLsa(T6_LOSS_2POINT_LSA, {0, 1, -1, 0});
     graph.ChooseLsaCommand(InteractionMode::LsaLeftEnd);
     EXPECT_EQ(graph.PendingClick(), PointTarget::LsaLeftEnd);
     graph.MousePress(175, 50); // 3.5 km
-    EXPECT_NEAR(graph.Lsa(kLossTwoPointLsa).aEnd, 1.5, 1e-9);
+    EXPECT_NEAR(graph.Lsa(T6_LOSS_2POINT_LSA).aEnd, 1.5, 1e-9);
     EXPECT_EQ(graph.Interaction(), InteractionMode::None);
     EXPECT_EQ(LastHint(), HINT_MODE);
 }

@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_F(Readout, TwoPointLossOfBothTracesAndTheirDifference) {
-    graph.SetLossMode(kLossTwoPoint);
+    graph.SetLossMode(T6_LOSS_2POINT);
     const MeasurementReadout& r = graph.Readout();
     ASSERT_TRUE(r.primaryValue && r.secondValue);
     EXPECT_NEAR(*r.primaryValue, 4 * 0.35, 0.01);
@@ -43,7 +43,7 @@ TEST_F(Readout, TwoPointLossOfBothTracesAndTheirDifference) {
 }
 
 TEST_F(Readout, FlippedTracesAreComparedByTheirMean) {
-    graph.SetLossMode(kLossTwoPoint);
+    graph.SetLossMode(T6_LOSS_2POINT);
     graph.SetFlipTraces(true);
     const MeasurementReadout& r = graph.Readout();
     ASSERT_TRUE(r.primaryValue && r.secondValue);
@@ -52,23 +52,23 @@ TEST_F(Readout, FlippedTracesAreComparedByTheirMean) {
 }
 
 TEST_F(Readout, OrlModeShowsNoLossAndTheCorrectedModeShowsWhatItMeasured) {
-    graph.SetLossMode(kLossORL);
+    graph.SetLossMode(T6_LOSS_ORL);
     EXPECT_EQ(graph.Readout().primaryText, "N/A");
     EXPECT_TRUE(graph.Readout().compareLabel.empty());
-    graph.SetLossMode(kLossTwoPointAtnCor);
+    graph.SetLossMode(T6_LOSS_2POINT_ATN_COR);
     EXPECT_NE(graph.Readout().primaryText.find(" (1.400)"), std::string::npos)
         << graph.Readout().primaryText;
 }
 
 TEST_F(Readout, TheLossModeListMapsPositionsToRecordModes) {
-    EXPECT_EQ(kLossModeList[3].recordMode, kLossTwoPointAtnCor);
-    EXPECT_EQ(ListPositionOfLossMode(kLossORL), 6);
-    EXPECT_EQ(ListPositionOfLossMode(kLossDBKM), 4);
+    EXPECT_EQ(kLossModeList[3].recordMode, T6_LOSS_2POINT_ATN_COR);
+    EXPECT_EQ(ListPositionOfLossMode(T6_LOSS_ORL), 6);
+    EXPECT_EQ(ListPositionOfLossMode(T6_LOSS_DBKM), 4);
 }
 
 TEST_F(Readout, SavedViewLoadsBackWithTheFreeModeStoredAsThree) {
     graph.ToggleLock();
-    graph.SetLossMode(kLossDBKM);
+    graph.SetLossMode(T6_LOSS_DBKM);
     graph.SetDisplayMode(DisplayMode::FromB);
     RecordViewWriter writer(*primary);
     graph.SaveView(writer);
@@ -81,7 +81,7 @@ TEST_F(Readout, SavedViewLoadsBackWithTheFreeModeStoredAsThree) {
     EXPECT_NEAR(other.graph.CursorA(), 2, 1e-6);
     EXPECT_NEAR(other.graph.CursorB(), 6, 1e-6);
     EXPECT_TRUE(other.graph.IsLocked());
-    EXPECT_EQ(other.graph.LossMode(), kLossDBKM);
+    EXPECT_EQ(other.graph.LossMode(), T6_LOSS_DBKM);
     EXPECT_EQ(other.graph.Display(), DisplayMode::FromB);
     EXPECT_NEAR(other.graph.Window().x0, 1, 1e-3);
     EXPECT_NEAR(other.graph.ModeWindow(DisplayMode::Free).width, 10, 1e-3);

@@ -28,8 +28,8 @@ protected:
         graph.ZoomFull();
         graph.SetCursorA(8);
         graph.SetCursorB(18);
-        graph.SetLossMode(kLossSplice);
-        graph.SetLsa(kLossSplice, {-1.5, -0.2, 0.3, 1.8});
+        graph.SetLossMode(T6_LOSS_SPLICE);
+        graph.SetLsa(T6_LOSS_SPLICE, {-1.5, -0.2, 0.3, 1.8});
         image = widget.Render();
         plot = widget.PlotRect();
         image.save(QStringLiteral("graph_render_NORSOU13.007.png"));

@@ -82,7 +82,7 @@ TEST_F(GraphView, ThreeSampleFibresCompareInTheCursorBar) {
     view.Graph().ZoomFull();
     view.Graph().SetCursorA(12.0);
     view.Graph().SetCursorB(13.6);
-    view.Graph().SetLossMode(kLossTwoPoint);
+    view.Graph().SetLossMode(T6_LOSS_2POINT);
     view.GraphWindow()->update();
     QPixmap shot = view.grab();
     shot.save(QStringLiteral("graph_view_three_fibres.png"));
