@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real orvane under a virtual X server: a screenshot, a window that
 # Ctrl+Q closes, and one that SIGTERM ends; each run must leave the INI
-# written at exit.
+# written at exit. Last, the sample's folder opens as one trace list.
 #   xvfb_end_to_end.sh ORVANE SAMPLE [SCREENSHOT_OUT]
 set -euo pipefail
 
@@ -43,7 +43,7 @@ check_settings() {
 }
 
 start_and_wait_for_window() {
-    "$orvane" "$sample" &
+    "$orvane" "${1:-$sample}" &
     pid=$!
     wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvane' | head -1) ||
         fail "no orvane window"
@@ -77,4 +77,16 @@ kill -TERM "$pid"
 wait_for_exit "SIGTERM"
 check_settings "SIGTERM"
 
-echo "orvane end-to-end: screenshot, Ctrl+Q and SIGTERM all wrote their settings"
+# 4. A folder of traces opens as one trace list with its bars.
+seed_settings
+start_and_wait_for_window "$(dirname "$sample")"
+timeout 20 xdotool search --sync --onlyvisible --name 'Trace List1' >/dev/null ||
+    fail "folder: no trace list window"
+xdotool windowfocus --sync "$wid" 2>/dev/null || true
+xdotool key --clearmodifiers ctrl+q
+wait_for_exit "folder"
+check_settings "folder"
+grep -q '^TraceList%20Bar=On$' "$ini" || fail "folder: TraceList Bar not written"
+grep -q '^\[Toolbars-Summary\]$' "$ini" || fail "folder: no Toolbars layout"
+
+echo "orvane end-to-end: screenshot, Ctrl+Q, SIGTERM and a folder's trace list all wrote their settings"

@@ -19,6 +19,7 @@
 #include "widgets/tracelist/trace_list_frame.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -115,7 +116,17 @@ bool COrvaneApp::OpenFiles(const QStringList& paths) {
     WaitCursor wait;
     std::vector<std::string> traces;
     bool opened = true;
+    QStringList files;
     for (const QString& path : paths) {
+        // A folder stands for the files in it, in name order.
+        if (QFileInfo(path).isDir()) {
+            for (const QFileInfo& file : QDir(path).entryInfoList(QDir::Files, QDir::Name))
+                files << file.absoluteFilePath();
+        } else {
+            files << path;
+        }
+    }
+    for (const QString& path : files) {
         const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
         if (DocumentTypes::isTraceKind(m_types.kindForPath(file)))
             traces.push_back(file);

@@ -39,7 +39,8 @@ public:
     // list file replacing the current list; false on failure (the document
     // told why).
     bool OpenDocumentFile(const QString& path);
-    // Several files: the traces together into one new list, list files each.
+    // Several files (a folder stands for its files): the traces together
+    // into one new list, list files each.
     bool OpenFiles(const QStringList& paths);
     // Writes every setting; runs once, at exit.
     void ExitInstance();
