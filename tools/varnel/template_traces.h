@@ -23,8 +23,6 @@ public:
 
     std::size_t size() const override { return m_paths.size(); }
     CT6* acquire(std::size_t i) override;
-    // The document of the trace acquired last (none for the reference).
-    orvane::CTraceDoc* openDocument() const { return m_open.get(); }
     void release(std::size_t i) override;
     std::string name(std::size_t i) const override;
 

@@ -56,14 +56,8 @@ EventWindow::EventWindow(QWidget* parent)
     connect(m_edit, &QPushButton::clicked, this, &EventWindow::Edit);
     connect(m_insert, &QPushButton::clicked, this, &EventWindow::Insert);
     connect(m_delete, &QPushButton::clicked, this, &EventWindow::Delete);
-    connect(m_previous, &QPushButton::clicked, this, [this] {
-        if (m_commands) m_commands->Step(-1);
-        Refill();
-    });
-    connect(m_next, &QPushButton::clicked, this, [this] {
-        if (m_commands) m_commands->Step(+1);
-        Refill();
-    });
+    connect(m_previous, &QPushButton::clicked, this, [this] { step(-1); });
+    connect(m_next, &QPushButton::clicked, this, [this] { step(+1); });
     Refill();
 }
 
@@ -112,6 +106,11 @@ void EventWindow::run(bool (EventCommands::*command)()) {
     Refill();
 }
 
+void EventWindow::step(int direction) {
+    if (m_frame && m_commands) m_commands->Step(direction);
+    Refill();
+}
+
 void EventWindow::Edit() {
     run(static_cast<bool (EventCommands::*)()>(&EventCommands::Edit));
 }
@@ -133,10 +132,10 @@ void EventWindow::Refill() {
     m_loss->setText(QString::fromStdString(text.loss));
     m_refl->setText(QString::fromStdString(text.refl));
     m_comment->setText(QString::fromStdString(text.comment));
-    for (QWidget* w : std::initializer_list<QWidget*>{m_edit, m_delete, m_comment})
+    // Without a selection the keys still step to the primary's first event.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_edit, m_insert, m_delete, m_previous, m_next, m_comment})
         w->setEnabled(text.selected);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_insert, m_previous, m_next})
-        w->setEnabled(m_commands != nullptr);
     update();
 }
 
@@ -165,13 +164,13 @@ void EventWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Up:
     case Qt::Key_Home:
     case Qt::Key_PageUp:
-        m_previous->click();
+        step(-1);
         return;
     case Qt::Key_Right:
     case Qt::Key_Down:
     case Qt::Key_End:
     case Qt::Key_PageDown:
-        m_next->click();
+        step(+1);
         return;
     case Qt::Key_Escape:
         return;

@@ -44,6 +44,7 @@ protected:
 
 private:
     void run(bool (EventCommands::*command)());
+    void step(int direction);
     void announce(HintCode code, graph::GraphEntry entry);
     QColor selectedColour() const;
 
