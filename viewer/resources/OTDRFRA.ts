@@ -118,6 +118,34 @@
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
+    <message>
+        <source>&amp;Header</source>
+        <translation>&amp;En-tête</translation>
+    </message>
+    <message>
+        <source>&amp;Event</source>
+        <translation>É&amp;vénement</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Insert...</source>
+        <translation>&amp;Insérer...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Personnalisé...</translation>
+    </message>
 </context>
 <context>
     <name>orvane::CPreferencesDialog</name>
