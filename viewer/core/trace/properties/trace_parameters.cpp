@@ -19,6 +19,8 @@ int decimalsOf(const std::string& text) {
     return static_cast<int>(digits);
 }
 
+} // namespace
+
 std::optional<double> readIOR(const std::string& text) {
     const std::optional<double> ior = readNumber(text);
     if (!ior) {
@@ -45,8 +47,6 @@ std::optional<double> readBackscatter(const std::string& text) {
     }
     return bs;
 }
-
-} // namespace
 
 std::vector<std::pair<std::string, std::string>> parameterFields(const CTraceDoc& doc) {
     const CT6& r = doc.record();

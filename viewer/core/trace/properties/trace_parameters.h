@@ -5,6 +5,7 @@
 #include "core/trace/trace_doc.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +16,10 @@ namespace orvane {
 std::vector<std::pair<std::string, std::string>> parameterFields(const CTraceDoc& doc);
 std::string iorText(const CTraceDoc& doc);
 std::string backscatterText(const CTraceDoc& doc);
+
+// The fields read and checked; nothing (after telling why) when refused.
+std::optional<double> readIOR(const std::string& text);
+std::optional<double> readBackscatter(const std::string& text);
 
 // Apply: checks both fields (telling the first failure; nothing changes
 // then) and applies them; notify passes HINT_IOR_CHANGED when the index of
