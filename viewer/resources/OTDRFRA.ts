@@ -123,6 +123,22 @@
         <translation>&amp;En-tête</translation>
     </message>
     <message>
+        <source>&amp;Event</source>
+        <translation>É&amp;vénement</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Insert...</source>
+        <translation>&amp;Insérer...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
         <source>&amp;Standard</source>
         <translation>&amp;Standard</translation>
     </message>

@@ -99,6 +99,11 @@ public:
     void EVSetLossMode(int32_t i, int32_t mode);
     void EVSetComment(int32_t i, const std::u16string& text);
     void EVDelete(int32_t i);
+    // Event editing: a new zeroed event at the end (its index), the table
+    // put in start order, and an event's least-squares offsets.
+    int32_t EVInsert();
+    void EVSort();
+    void EVSetLSAOffKM(int32_t i, double aStartKM, double aEndKM, double bStartKM, double bEndKM);
 
     // --- Formatted getters (trimmed UTF-8; units adds the unit label) -------
     std::string GetWavelengthNominal(bool units) const;

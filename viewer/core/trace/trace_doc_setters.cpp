@@ -133,4 +133,21 @@ void CTraceDoc::EVDelete(int32_t i) {
     changed();
 }
 
+int32_t CTraceDoc::EVInsert() {
+    const int32_t index = m_record.EVInsert();
+    changed();
+    return index;
+}
+
+void CTraceDoc::EVSort() {
+    m_record.EVSort();
+    changed();
+}
+
+void CTraceDoc::EVSetLSAOffKM(int32_t i, double aStartKM, double aEndKM, double bStartKM,
+                              double bEndKM) {
+    m_record.EVSetLSAOffKM(i, aStartKM, aEndKM, bStartKM, bEndKM);
+    changed();
+}
+
 } // namespace orvane

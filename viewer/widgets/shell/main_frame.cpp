@@ -8,6 +8,7 @@
 #include "widgets/platform/file_dialogs.h"
 #include "widgets/shell/main_bars.h"
 #include "widgets/shell/preferences_dialog.h"
+#include "widgets/trace/events/event_window.h"
 #include "widgets/trace/graph/trace_graph_view.h"
 #include "widgets/trace/trace_frame.h"
 #include "widgets/tracelist/trace_list_frame.h"
@@ -57,6 +58,12 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), m_mdi(new QMdiAre
         CTraceListFrame* frame = activeListFrame();
         return frame ? &frame->graphView()->Graph() : nullptr;
     });
+    m_eventWindow = new EventWindow(m_bars->eventWindow());
+    m_bars->eventWindow()->setWidget(m_eventWindow);
+    QMenu* event = menuBar()->addMenu(tr("&Event"));
+    event->addAction(tr("&Edit..."), m_eventWindow, &EventWindow::Edit);
+    event->addAction(tr("&Insert..."), m_eventWindow, &EventWindow::Insert);
+    event->addAction(tr("&Delete"), m_eventWindow, &EventWindow::Delete);
     QMenu* trace = menuBar()->addMenu(tr("&Trace"));
     m_traceMenu =
         new TraceListMenu(trace, m_bars->traceListBar(), [this] { return activeListFrame(); });
@@ -89,6 +96,7 @@ void CMainFrame::SetCursorReadout(const QString& text) {
 
 void CMainFrame::frameActivated() {
     m_bars->OnFrameActivated(activeListFrame() != nullptr);
+    m_eventWindow->SetFrame(activeListFrame());
     m_traceMenu->refresh();
 }
 

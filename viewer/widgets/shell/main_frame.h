@@ -12,6 +12,7 @@ class QMdiArea;
 namespace orvane {
 
 class CTraceListFrame;
+class EventWindow;
 class MainBars;
 class SettingsStore;
 class TraceListMenu;
@@ -46,6 +47,7 @@ public:
     bool wantsMaximized() const { return m_maximized; }
 
     MainBars* bars() const { return m_bars; }
+    EventWindow* eventWindow() const { return m_eventWindow; }
     TraceListMenu* traceListMenu() const { return m_traceMenu; }
     CTraceListFrame* activeListFrame() const;
     // A new trace list window: its graph's readout reaches the status line
@@ -76,6 +78,7 @@ private:
     std::function<void(const QStringList&)> m_openMany;
     std::function<void()> m_keyboard;
     MainBars* m_bars = nullptr;
+    EventWindow* m_eventWindow = nullptr;
     TraceListMenu* m_traceMenu = nullptr;
     QList<QAction*> m_standardActions;
     bool m_maximized = true;

@@ -14,6 +14,7 @@
 #include "widgets/platform/wait_cursor.h"
 #include "widgets/shell/main_bars.h"
 #include "widgets/shell/main_frame.h"
+#include "widgets/trace/properties/trace_properties_view.h"
 #include "widgets/trace/trace_frame.h"
 #include "widgets/tracelist/trace_list_frame.h"
 
@@ -86,6 +87,10 @@ void COrvaneApp::registerDocumentTypes() {
             [this](CTraceListDoc& owner, CTraceListEntry& entry, CTraceDoc& trace) {
                 auto* frame = new CTraceFrame(trace);
                 frame->setRelease([&owner, &entry] { return owner.ReleaseTrace(&entry); });
+                frame->infoView()->SetNotifier(
+                    [&owner, &entry](HintCode code) { owner.Notify(code, TraceEntries{&entry}); });
+                frame->infoView()->SetAnalyzer(
+                    [&owner, &entry] { owner.AnalyzeTraces(TraceEntries{&entry}); });
                 m_mainFrame->mdiArea()->addSubWindow(frame);
                 frame->show();
             });

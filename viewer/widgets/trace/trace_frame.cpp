@@ -2,14 +2,14 @@
 
 #include "core/platform/document_type.h"
 #include "core/trace/trace_doc.h"
-#include "widgets/trace/trace_info_view.h"
+#include "widgets/trace/properties/trace_properties_view.h"
 
 #include <QCloseEvent>
 
 namespace orvane {
 
 CTraceFrame::CTraceFrame(CTraceDoc& document, QWidget* parent)
-    : QMdiSubWindow(parent), m_document(&document), m_view(new TraceInfoView(this)) {
+    : QMdiSubWindow(parent), m_document(&document), m_view(new COrvane(this)) {
     setWidget(m_view);
     setAttribute(Qt::WA_DeleteOnClose);
     m_view->attach(&document);

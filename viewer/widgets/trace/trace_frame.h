@@ -9,7 +9,7 @@
 namespace orvane {
 
 class CTraceDoc;
-class TraceInfoView;
+class COrvane;
 
 class CTraceFrame : public QMdiSubWindow {
     Q_OBJECT
@@ -18,7 +18,7 @@ public:
     ~CTraceFrame() override;
 
     CTraceDoc* document() const { return m_document; }
-    TraceInfoView* infoView() const { return m_view; }
+    COrvane* infoView() const { return m_view; }
     // Closes without the save question (the program is ending on a signal).
     void closeWithoutPrompt();
     // A trace list's trace window: closing lets go of the list's entry,
@@ -33,7 +33,7 @@ private:
     void detach();
 
     CTraceDoc* m_document;
-    TraceInfoView* m_view;
+    COrvane* m_view;
     bool m_prompt = true;
     std::function<bool()> m_release;
 };

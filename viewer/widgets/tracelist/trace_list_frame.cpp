@@ -47,6 +47,11 @@ CTraceListFrame::CTraceListFrame(CTraceListDoc& list, QWidget* parent)
     setWidget(m_splitter);
 
     m_graphView->SetEntryResolver(recordOf);
+    m_graphView->SetIorRatioResolver([](const void* entry) {
+        const auto* e = static_cast<const CTraceListEntry*>(entry);
+        const double ior = e && e->document ? e->document->record().SpanGetIOR(0) : 0;
+        return ior > 0 && e->document->SavedIOR() > 0 ? e->document->SavedIOR() / ior : 1.0;
+    });
     m_graphView->attach(&list);
     m_listView->attach(&list);
     list.setStateListener([this] { updateTitle(); });

@@ -354,4 +354,10 @@ void TraceGraph::RecomputeMeasurement() {
     m_readout = ComputeMeasurement(in);
 }
 
+void TraceGraph::SelectMarker(GraphEntry entry, int eventIndex) {
+    m_selectedMarkerEntry = entry;
+    m_selectedMarker = entry ? eventIndex : -1;
+    Send(HINT_GRID);
+}
+
 } // namespace orvane::graph

@@ -86,6 +86,8 @@ public:
     EventMarks Marks() const { return m_marks; }
     int SelectedMarker() const { return m_selectedMarker; }
     GraphEntry SelectedMarkerEntry() const { return m_selectedMarkerEntry; }
+    // Selects the mark of an event (none with a null entry); sends HINT_GRID.
+    void SelectMarker(GraphEntry entry, int eventIndex);
 
     // --- Cursors
     void SetCursorA(double km);

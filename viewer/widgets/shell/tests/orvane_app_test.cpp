@@ -9,12 +9,12 @@
 #include "widgets/shell/orvane_app.h"
 #include "widgets/trace/graph/trace_graph_view.h"
 #include "widgets/trace/trace_frame.h"
-#include "widgets/trace/trace_info_view.h"
+#include "widgets/trace/properties/trace_properties_view.h"
 #include "widgets/tracelist/trace_list_frame.h"
 
 #include <QMdiArea>
 #include <QSettings>
-#include <QTableWidget>
+#include <QListWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -55,7 +55,7 @@ TEST(OrvaneApp, OpensATraceIntoItsWindowAndWritesTheSettingsAtExit) {
         ASSERT_NE(trace, nullptr);
         EXPECT_EQ(trace->windowTitle(), "NORSOU13.001[*]");
         const int32_t events = trace->document()->record().EVCount();
-        EXPECT_EQ(trace->infoView()->eventTable()->rowCount(), events - 1);
+        EXPECT_EQ(trace->infoView()->eventTable()->count(), events - 1);
         trace->document()->SetACursorKM(1.0);
         EXPECT_TRUE(trace->isWindowModified());
         EXPECT_EQ(frame->list()->Primary()->useCount, 2);

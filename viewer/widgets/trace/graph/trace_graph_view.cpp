@@ -8,6 +8,8 @@
 #include "widgets/trace/graph/trace_graph_widget.h"
 #include "widgets/trace/graph/trace_info_bar.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -123,6 +125,11 @@ void CTraceGraphView::onUpdate(View*, const Hint& hint) {
     if (const HintEntries* entries = hint.entries()) {
         for (const void* entry : *entries)
             input.traces.push_back({entry, m_resolve ? m_resolve(entry) : nullptr});
+        // Only the primary's new index of refraction stretches the graph.
+        const bool primary =
+            std::find(entries->begin(), entries->end(), m_graph.Primary()) != entries->end();
+        if (hint.code == HINT_IOR_CHANGED && primary && m_iorRatio)
+            input.iorRatio = m_iorRatio(m_graph.Primary());
     }
     React(hint.code, input);
 }
@@ -155,6 +162,7 @@ void CTraceGraphView::Apply(const ViewRefresh& r) {
     if (r.forwardToList) emit forwardToList(*r.forwardToList);
     if (r.repaint) invalidate();
     m_cursorBar->Thumbnail()->update();
+    emit graphChanged();
 }
 
 void CTraceGraphView::repaint() {

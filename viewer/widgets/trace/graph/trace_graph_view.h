@@ -35,6 +35,11 @@ public:
 
     // How the view finds the record of a list entry named by a hint.
     void SetEntryResolver(std::function<CT6*(const void* entry)> resolver);
+    // Remembered / new index of refraction of an entry's trace, for the
+    // rescale on HINT_IOR_CHANGED.
+    void SetIorRatioResolver(std::function<double(const void* entry)> resolver) {
+        m_iorRatio = std::move(resolver);
+    }
     void SetPalette(const GraphPalette& palette);
     void SetOrlRelToOrigin(bool relToOrigin) { m_orlRelToOrigin = relToOrigin; }
 
@@ -53,6 +58,8 @@ signals:
     void modeChanged();
     // Event editing hints to pass on to the trace list for these documents.
     void forwardToList(HintCode code);
+    // The graph changed (selection, cursors, curves): the event window refills.
+    void graphChanged();
 
 protected:
     void repaint() override;
@@ -75,6 +82,7 @@ private:
     CursorBar* m_cursorBar = nullptr;
     TraceInfoBar* m_infoBar = nullptr;
     std::function<CT6*(const void*)> m_resolve;
+    std::function<double(const void*)> m_iorRatio;
     bool m_orlRelToOrigin = false;
     bool m_reacting = false;
 };
