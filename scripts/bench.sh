@@ -6,3 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh release -DVARNEL_BENCH=ON >/dev/null
 build/release/bench/varnel_bench --benchmark_counters_tabular=true "$@"
+build/release/bench/orvane_bench "$@"

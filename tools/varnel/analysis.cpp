@@ -1,6 +1,7 @@
 #include "analysis.h"
 
 #include "text.h"
+#include "trace_io.h"
 
 #include <cmath>
 
@@ -50,18 +51,14 @@ void AnalysisOptions::apply() const {
                   endAtReflection, -std::fabs(nthThresholdDB));
 }
 
-bool analyzeTrace(CT6& record, const std::string& path, Diagnostics& diagnostics) {
-    if (!record.OKToAnalyze()) {
-        diagnostics.error(path, "Can't analyze trace (2-Way Average, Delta Compare) : " +
-                                    fileNameOf(path));
+bool analyzeTrace(orvane::CTraceDoc& document, Diagnostics& diagnostics) {
+    DiagnosticsPrompts prompts(diagnostics, document.path());
+    orvane::ScopedPrompts installed(prompts);
+    if (document.Analyze() != 0) return false;
+    if (document.LastAnalysisStatus() != T6_FAS_DONE) {
+        diagnostics.error(document.path(), fasFailureText(document.LastAnalysisStatus()));
         return false;
     }
-    int32_t status = record.FAS();
-    if (status != T6_FAS_DONE) {
-        diagnostics.error(path, fasFailureText(status));
-        return false;
-    }
-    record.CalcAtn();
     return true;
 }
 

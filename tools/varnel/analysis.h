@@ -4,6 +4,8 @@
 
 #include "diagnostics.h"
 
+#include "core/trace/trace_doc.h"
+
 #include <varnel/varnel.h>
 
 #include <CLI/CLI.hpp>
@@ -28,8 +30,9 @@ struct AnalysisOptions {
     void apply() const;
 };
 
-// FAS, then the attenuation, unless the trace is a calculated one (two-way
-// average or delta compare), which is refused with the viewer's message.
-bool analyzeTrace(CT6& record, const std::string& path, Diagnostics& diagnostics);
+// The document's Analyze: FAS, then the attenuation, unless the trace is a
+// calculated one (two-way average or delta compare), which is refused with
+// the viewer's message. A failed analysis is reported with its reason.
+bool analyzeTrace(orvane::CTraceDoc& document, Diagnostics& diagnostics);
 
 } // namespace varnel::cli

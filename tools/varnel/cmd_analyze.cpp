@@ -20,13 +20,12 @@ struct AnalyzeOptions {
 
 // Analyses one trace and saves it when asked. False when there is no new
 // table to show; written tells whether the file was saved.
-bool analyzeFile(const std::string& path, const AnalyzeOptions& options, CT6& record,
-                 Diagnostics& diagnostics, bool& written) {
+bool analyzeFile(const std::string& path, const AnalyzeOptions& options,
+                 orvane::CTraceDoc& document, Diagnostics& diagnostics, bool& written) {
     written = false;
-    if (!openTrace(path, record, diagnostics)) return false;
-    if (!analyzeTrace(record, path, diagnostics)) return false;
-    if (options.write)
-        written = saveTrace(record, path, saveFormatName(traceFormatIndex(record)), diagnostics);
+    if (!openTrace(path, document, diagnostics)) return false;
+    if (!analyzeTrace(document, diagnostics)) return false;
+    if (options.write) written = saveTraceInPlace(document, diagnostics);
     return true;
 }
 
@@ -37,9 +36,10 @@ int runAnalyze(const AnalyzeOptions& options, const Globals& globals) {
     nlohmann::ordered_json traces = nlohmann::ordered_json::array();
     bool first = true;
     for (const std::string& path : options.files) {
-        CT6 record;
+        orvane::CTraceDoc document;
+        const CT6& record = document.record();
         bool written = false;
-        if (!analyzeFile(path, options, record, diagnostics, written)) continue;
+        if (!analyzeFile(path, options, document, diagnostics, written)) continue;
         if (globals.json) {
             nlohmann::ordered_json trace = traceJson(path, record);
             trace["written"] = written;

@@ -31,10 +31,11 @@ TraceResult processTrace(const std::string& path, const BatchOptions& options, b
     TraceResult result;
     result.path = path;
     Diagnostics diagnostics(false);
-    CT6 record;
+    orvane::CTraceDoc document;
+    const CT6& record = document.record();
     const std::string name = fileNameOf(path);
-    bool ok = openTrace(path, record, diagnostics) &&
-              (!options.analyze || analyzeTrace(record, path, diagnostics));
+    bool ok = openTrace(path, document, diagnostics) &&
+              (!options.analyze || analyzeTrace(document, diagnostics));
     if (ok && record.EVCount() == 0) {
         diagnostics.error(path, "No events in trace : " + name);
         ok = false;

@@ -55,10 +55,10 @@ std::vector<std::string> formatChoices() {
 int runConvert(const ConvertOptions& options, const Globals& globals) {
     globals.apply();
     Diagnostics diagnostics;
-    CT6 record;
+    orvane::CTraceDoc document;
     const FormatName* format = findFormat(options.format);
-    bool ok = openTrace(options.input, record, diagnostics) &&
-              saveTrace(record, options.output, format->library, diagnostics);
+    bool ok = openTrace(options.input, document, diagnostics) &&
+              saveTrace(document, options.output, saveChoiceCode(format->library), diagnostics);
     if (globals.json) {
         nlohmann::ordered_json document = {{"input", options.input},
                                            {"output", options.output},

@@ -2,6 +2,7 @@
 // to the trace (PATH.TXT or PATH.csv) or on stdout.
 #include "commands.h"
 #include "output.h"
+#include "text.h"
 #include "trace_export.h"
 #include "trace_io.h"
 
@@ -35,9 +36,12 @@ int runExport(const ExportOptions& options, const Globals& globals) {
     Diagnostics diagnostics;
     nlohmann::ordered_json written = nlohmann::ordered_json::array();
     for (const std::string& path : options.files) {
-        CT6 record;
-        if (!openTrace(path, record, diagnostics)) continue;
-        std::string text = options.csv ? traceCsvExport(record) : traceTextExport(record, path);
+        orvane::CTraceDoc document;
+        if (!openTrace(path, document, diagnostics)) continue;
+        const CT6& record = document.record();
+        std::string text = options.csv
+                               ? traceCsvExport(record)
+                               : orvane::traceTextExport(record, orvane::fileNameOf(path), path);
         if (options.toStdout) {
             printText(text);
             continue;

@@ -25,8 +25,9 @@ int runInfo(const InfoOptions& options, const Globals& globals) {
     nlohmann::ordered_json traces = nlohmann::ordered_json::array();
     bool first = true;
     for (const std::string& path : options.files) {
-        CT6 record;
-        if (!openTrace(path, record, diagnostics)) continue;
+        orvane::CTraceDoc document;
+        if (!openTrace(path, document, diagnostics)) continue;
+        const CT6& record = document.record();
         if (globals.json) {
             traces.push_back(traceJson(path, record));
             continue;

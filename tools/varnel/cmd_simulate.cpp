@@ -75,7 +75,7 @@ int runSimulate(const SimulateOptions& options, const Globals& globals) {
         diagnostics.error(options.description, std::string("Invalid description: ") + e.what());
     }
     bool ok = diagnostics.errorCount() == 0 &&
-              saveTrace(record, options.output, format, diagnostics) &&
+              saveNewRecord(record, options.output, format, diagnostics) &&
               writeJsonFile(truthPath, truth, diagnostics);
     if (globals.json) {
         nlohmann::ordered_json document = {{"output", options.output},

@@ -1,59 +1,23 @@
 #include "status_text.h"
 
+#include "core/platform/file_access.h"
+#include "core/trace/trace_messages.h"
 #include "text.h"
-
-#include <varnel/varnel.h>
 
 namespace varnel::cli {
 
-namespace {
-
-struct StatusText {
-    int32_t status;
-    const char* text;
-};
-
-const char kNoLegacyConverter[] =
-    "This trace format needs the legacy converter (Ferrowin), which is not installed.";
-
-// The texts keep the wording users know from the desktop viewer; the blanks
-// and line breaks around them belong to its message boxes and are dropped.
-constexpr StatusText kReadTexts[] = {
-    {T6_FILE_CHECKSUM_MISMATCH, "\nCRC error."},
-    {T6_FILE_CANNOT_OPEN, "File open error \n"},
-    {T6_FILE_INVALID_CONTENT, "\nInvalid trace format."},
-    {T6_FILE_NO_MEMORY, "Memory allocation error"},
-    {T6_ERR_NO_LEGACY_CONVERTER, kNoLegacyConverter},
-};
-
-constexpr StatusText kWriteTexts[] = {
-    {T6_FILE_CANNOT_OPEN, "File open error \n"},
-    {T6_FILE_INVALID_CONTENT,
-     "\nCan't save since format can not be written.\n\nUse a format which can be written."},
-    {T6_FILE_NO_MEMORY, "Memory allocation error"},
-    {T6_ERR_NO_LEGACY_CONVERTER, kNoLegacyConverter},
-};
-
-const char kCorrupted[] = "\nFile data corrupted.";
-
-template <size_t N> std::string lookUp(const StatusText (&table)[N], int32_t status) {
-    for (const StatusText& entry : table)
-        if (entry.status == status) return collapseBlanks(entry.text);
-    return collapseBlanks(kCorrupted);
-}
-
-} // namespace
-
+// The viewer's texts; the blanks and line breaks around them belong to its
+// message boxes and are dropped on a terminal.
 std::string readFailureText(int32_t status) {
-    return lookUp(kReadTexts, status);
+    return collapseBlanks(orvane::traceReadFailureText(status));
 }
 
 std::string writeFailureText(int32_t status) {
-    return lookUp(kWriteTexts, status);
+    return collapseBlanks(orvane::traceWriteFailureText(status));
 }
 
 std::string accessDeniedText(const std::string& path) {
-    return "Access to " + path + " was denied.";
+    return orvane::accessDeniedText(path);
 }
 
 } // namespace varnel::cli

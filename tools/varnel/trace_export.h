@@ -1,20 +1,16 @@
-// The data points of a trace as text: the desktop viewer's trace text export
-// (title, header keys, one level per line) or distance,level CSV.
+// The data points of a trace as distance,level CSV; the trace text export
+// itself is the viewer's (core/trace/trace_export.h).
 #pragma once
+
+#include "core/trace/trace_export.h"
 
 #include <varnel/varnel.h>
 
-#include <cstdint>
 #include <string>
 
 namespace varnel::cli {
 
-// First point written: the one at 0 km, or the next whole point when 0 km
-// lies between points, never before point 0.
-int32_t firstExportedPoint(const CT6& record);
-
-// path names the trace in the FN and PN lines.
-std::string traceTextExport(const CT6& record, const std::string& path);
+using orvane::firstExportedPoint;
 
 // "distance_<unit>,level_db" then one line per exported point, distances in
 // the current distance unit.

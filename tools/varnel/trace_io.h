@@ -1,37 +1,52 @@
-// Opening and saving trace files the way the desktop viewer's trace document
-// does, with every failure turned into its message.
+// Opening and saving trace files through the viewer's trace document, with
+// its messages gathered as diagnostics of the file.
 #pragma once
 
 #include "diagnostics.h"
 
-#include <varnel/varnel.h>
+#include "core/platform/prompt.h"
+#include "core/trace/trace_doc.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace varnel::cli {
 
-// Index of the record's trace type in the table of trace formats (0 "?" to
-// 15 "SR4731"); a type that is none of rows 1-15 counts as native (14).
-int32_t traceFormatIndex(const CT6& record);
+// Prompts of the trace document while the tool works on one file: each
+// message becomes a diagnostic of that file (an error when it reports a
+// failure, else a warning) and every question gets its default answer.
+class DiagnosticsPrompts : public orvane::PromptService {
+public:
+    DiagnosticsPrompts(Diagnostics& diagnostics, std::string path)
+        : m_diagnostics(diagnostics), m_path(std::move(path)) {}
+    orvane::PromptAnswer ask(const orvane::Prompt& prompt) override;
 
-// The format name FileSaveAs takes to write a trace of that index in its own
-// format; empty when that format cannot be written.
-std::u16string saveFormatName(int32_t formatIndex);
+private:
+    Diagnostics& m_diagnostics;
+    std::string m_path;
+};
 
-// Reads the file into the record. On failure the message is reported under
-// the path and false returned. A trace without a stored attenuation gets one
-// calculated; an index of refraction outside 1.3-1.7 only warns.
-bool openTrace(const std::string& path, CT6& record, Diagnostics& diagnostics);
+// The Save As choice code of a format name ("T6", "SR4731", "GR196",
+// "Bellcore", "T5", "TEK WFM", "R90", ...); 0 for none.
+int32_t saveChoiceCode(std::u16string_view formatName);
 
-// Writes the record to path in the named format (see FileSaveAs), replacing
-// the file only once it is complete. A target that exists and is read-only is
-// refused before anything is written.
-bool saveTrace(CT6& record, const std::string& path, const std::u16string& formatName,
+// Reads the file into the document and gives it the path. A trace without a
+// stored attenuation gets one calculated; an index of refraction outside
+// 1.3-1.7 only warns.
+bool openTrace(const std::string& path, orvane::CTraceDoc& document, Diagnostics& diagnostics);
+
+// Writes the document to path in the format of the choice code; the file is
+// replaced only once complete, and a read-only target is refused.
+bool saveTrace(orvane::CTraceDoc& document, const std::string& path, int32_t choiceCode,
                Diagnostics& diagnostics);
 
-// True when path exists and may not be written (no write permission for
-// anyone counts as read-only, even for the superuser).
-bool isWriteDenied(const std::string& path);
+// Writes a record made here (not read from a file) under a library format
+// name, with the same checks and messages.
+bool saveNewRecord(CT6& record, const std::string& path, const std::u16string& formatName,
+                   Diagnostics& diagnostics);
+
+// Writes the document to its own file in the format it was read in.
+bool saveTraceInPlace(orvane::CTraceDoc& document, Diagnostics& diagnostics);
 
 } // namespace varnel::cli

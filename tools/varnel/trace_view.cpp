@@ -2,6 +2,8 @@
 
 #include "text.h"
 
+#include "core/trace/trace_doc.h"
+
 #include <cstdio>
 
 namespace varnel::cli {
@@ -90,15 +92,11 @@ std::vector<EventRow> eventRows(const CT6& r) {
         row.spanLoss = textOf([&](char16_t* b) { return r.EVGetSpanLoss(i, b, T6_NO_UNITS); });
         row.spanLossDBKM =
             textOf([&](char16_t* b) { return r.EVGetSpanLossDBKM(i, b, T6_NO_UNITS); });
-        const bool lossMeasured = (row.flagBits & T6_EVFLAG_LOSS_UNKNOWN) == 0;
-        if (lossMeasured) {
+        if (!orvane::eventLossHidden(r, i)) {
             row.loss = textOf([&](char16_t* b) { return r.EVGetLossFlagged(i, b, T6_NO_UNITS); });
             row.lossDB = r.EVGetLoss(i);
         }
-        const bool last = i == count - 1;
-        if (!last && ((row.flagBits & T6_EVFLAG_TWO_POINT_LOSS) != 0 ||
-                      r.EVGetLossMode(i) != T6_LOSS_SPLICE))
-            row.lossMark = "(2P)";
+        row.lossMark = trimmed(orvane::eventLossMark(r, i));
         if (row.type != T6_EVENT_NON_REFLECTIVE) {
             row.refl = textOf([&](char16_t* b) { return r.EVGetReflFlagged(i, b, T6_NO_UNITS); });
             row.reflDB = r.EVGetRefl(i);

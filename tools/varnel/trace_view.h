@@ -20,8 +20,6 @@ struct HeaderField {
 
 std::vector<HeaderField> headerFields(const CT6& record);
 
-// Event flag bits the table reads.
-
 struct EventRow {
     int32_t index = 0;
     int32_t type = 0;

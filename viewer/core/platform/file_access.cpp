@@ -41,11 +41,11 @@ std::string accessDeniedText(const std::string& what) {
 
 bool isWriteDenied(const std::string& path, bool onInstrument) {
     if (onInstrument && !path.empty() && (path[0] == 'C' || path[0] == 'c')) {
-        tell("", accessDeniedText(kInstrumentSystemDrive), PromptIcon::Exclamation);
+        tellFailure("", accessDeniedText(kInstrumentSystemDrive));
         return true;
     }
     if (isReadOnlyFile(path)) {
-        tell("", accessDeniedText(path), PromptIcon::Exclamation);
+        tellFailure("", accessDeniedText(path));
         return true;
     }
     return false;
@@ -54,21 +54,21 @@ bool isWriteDenied(const std::string& path, bool onInstrument) {
 int32_t replaceFileContents(const std::string& path, std::span<const uint8_t> bytes) {
     const std::string temporary = path + ".orvane-tmp";
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return kWriteCannotOpen;
+    if (fd < 0) return T6_FILE_CANNOT_OPEN;
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
         ::unlink(temporary.c_str());
-        return kWriteShort;
+        return T6_FILE_SHORT_WRITE;
     }
     // Keep the permissions of the file being replaced.
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0) ::chmod(temporary.c_str(), old.st_mode & 07777);
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
-        return kWriteCannotOpen;
+        return T6_FILE_CANNOT_OPEN;
     }
-    return kWriteDone;
+    return T6_FILE_OK;
 }
 
 bool fileExists(const std::string& path) {

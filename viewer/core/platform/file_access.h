@@ -2,6 +2,8 @@
 // leaves it half-written.
 #pragma once
 
+#include <varnel/varnel.h>
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -19,14 +21,9 @@ bool isWriteDenied(const std::string& path, bool onInstrument);
 
 std::string accessDeniedText(const std::string& what);
 
-// File statuses of the trace library (0 done, 9 cannot open or create,
-// 10 short write), so that callers report them alike.
-inline constexpr int32_t kWriteDone = 0;
-inline constexpr int32_t kWriteCannotOpen = 9;
-inline constexpr int32_t kWriteShort = 10;
-
 // Writes the bytes beside the file and renames them over it only once they
-// are all on disk: an interrupted or failed write keeps the old file.
+// are all on disk: an interrupted or failed write keeps the old file. The
+// result is a file status of the trace library (T6_FILE_...).
 int32_t replaceFileContents(const std::string& path, std::span<const uint8_t> bytes);
 
 bool fileExists(const std::string& path);

@@ -11,7 +11,8 @@ std::string HeadlessPrompts::line(const Prompt& prompt) const {
     std::string text = m_program + ": ";
     const std::string subject = collapseBlanks(prompt.subject);
     if (!subject.empty()) text += subject + ": ";
-    if (prompt.icon == PromptIcon::Exclamation && prompt.buttons == PromptButtons::Ok)
+    if (!prompt.failure && prompt.icon == PromptIcon::Exclamation &&
+        prompt.buttons == PromptButtons::Ok)
         text += "warning: ";
     return text + collapseBlanks(prompt.text);
 }

@@ -36,6 +36,10 @@ void tell(const std::string& subject, const std::string& text, PromptIcon icon) 
     prompts().ask({subject, text, icon, PromptButtons::Ok, PromptAnswer::Ok});
 }
 
+void tellFailure(const std::string& subject, const std::string& text, PromptIcon icon) {
+    prompts().ask({subject, text, icon, PromptButtons::Ok, PromptAnswer::Ok, true});
+}
+
 bool confirm(const std::string& subject, const std::string& text, PromptButtons buttons,
              PromptAnswer defaultAnswer, PromptIcon icon) {
     const PromptAnswer answer = prompts().ask({subject, text, icon, buttons, defaultAnswer});

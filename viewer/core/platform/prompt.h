@@ -24,6 +24,9 @@ struct Prompt {
     PromptIcon icon = PromptIcon::Exclamation;
     PromptButtons buttons = PromptButtons::Ok;
     PromptAnswer defaultAnswer = PromptAnswer::Ok;
+    // The message reports that the operation failed (not a warning about a
+    // result that is still used): a command-line run counts it as an error.
+    bool failure = false;
 
     // Subject, a new line, then the text: the message box's whole text.
     std::string fullText() const;
@@ -43,6 +46,9 @@ void setPrompts(PromptService* service);
 // A message with an OK button.
 void tell(const std::string& subject, const std::string& text,
           PromptIcon icon = PromptIcon::Exclamation);
+// A message with an OK button that reports a failed operation.
+void tellFailure(const std::string& subject, const std::string& text,
+                 PromptIcon icon = PromptIcon::Exclamation);
 // OK/Cancel or Yes/No question: true for OK or Yes.
 bool confirm(const std::string& subject, const std::string& text, PromptButtons buttons,
              PromptAnswer defaultAnswer, PromptIcon icon = PromptIcon::Question);

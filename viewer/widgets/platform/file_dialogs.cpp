@@ -23,8 +23,8 @@ QStringList askOpenFiles(QWidget* owner, const QString& title, const QString& ba
     return QFileDialog::getOpenFileNames(owner, title, QString(), qtFilters(barFilter).join(";;"));
 }
 
-SaveChoice askSaveFile(QWidget* owner, const QString& title, const QString& initialPath,
-                       const QStringList& filters, int initialFilter) {
+SaveDialogResult askSaveFile(QWidget* owner, const QString& title, const QString& initialPath,
+                             const QStringList& filters, int initialFilter) {
     QFileDialog dialog(owner, title, initialPath);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

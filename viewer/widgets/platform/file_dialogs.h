@@ -12,7 +12,7 @@ namespace orvane {
 // patterns of each entry are taken from its second half.
 QStringList qtFilters(const QString& barFilter);
 
-struct SaveChoice {
+struct SaveDialogResult {
     QString path;    // empty when cancelled
     int filterIndex; // 0-based position of the chosen file type
 };
@@ -22,7 +22,7 @@ QString askOpenFile(QWidget* owner, const QString& title, const QString& barFilt
 QStringList askOpenFiles(QWidget* owner, const QString& title, const QString& barFilter);
 
 // Save dialog with an overwrite prompt, starting at the given file and type.
-SaveChoice askSaveFile(QWidget* owner, const QString& title, const QString& initialPath,
-                       const QStringList& filters, int initialFilter);
+SaveDialogResult askSaveFile(QWidget* owner, const QString& title, const QString& initialPath,
+                             const QStringList& filters, int initialFilter);
 
 } // namespace orvane

@@ -1,12 +1,11 @@
-#include "trace_export.h"
+#include "core/trace/trace_export.h"
 
-#include "text.h"
-#include "trace_view.h"
+#include "core/platform/text.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-namespace varnel::cli {
+namespace orvane {
 
 namespace {
 
@@ -27,13 +26,20 @@ std::string keyLine(const char* key, const std::string& value) {
     return formatted("%-4s = ", key) + value + "\n";
 }
 
+std::string unitLabel() {
+    char16_t label[kTextRoom] = {};
+    double factor = 0;
+    T6GetInfoCurDist(T6GetCurDistUnits(), label, factor);
+    return toUtf8(label);
+}
+
 std::string pulseWidthText(const CT6& r) {
     return textOf([&](char16_t* b) { return r.PWGetPW(0, b, 0, T6_WITH_UNITS); }) + " " +
            textOf([&](char16_t* b) { return r.PWGetLabel(0, b); });
 }
 
 std::string distanceText(double km) {
-    return formatted("%e ", T6CurDistFromKM(km)) + distanceUnitLabel();
+    return formatted("%e ", T6CurDistFromKM(km)) + unitLabel();
 }
 
 } // namespace
@@ -45,13 +51,13 @@ int32_t firstExportedPoint(const CT6& record) {
     return dp < 0 ? 0 : dp;
 }
 
-std::string traceTextExport(const CT6& r, const std::string& path) {
+std::string traceTextExport(const CT6& r, const std::string& name, const std::string& pathOrName) {
     const int32_t first = firstExportedPoint(r);
     const int32_t count = r.DPOCount() > first ? r.DPOCount() - first : 0;
     auto text = [](auto getter) { return textOf(getter); };
     std::string out = std::string(kTitleLine) + "\n\n";
-    out += keyLine("FN", fileNameOf(path));
-    out += keyLine("PN", path);
+    out += keyLine("FN", name);
+    out += keyLine("PN", pathOrName);
     out += keyLine("INST", text([&](char16_t* b) { return r.GetModel(b); }));
     out += keyLine("OPTC", text([&](char16_t* b) { return r.GetOpticsModule(b); }));
     out +=
@@ -73,12 +79,4 @@ std::string traceTextExport(const CT6& r, const std::string& path) {
     return out;
 }
 
-std::string traceCsvExport(const CT6& r) {
-    const int32_t first = firstExportedPoint(r);
-    std::string out = "distance_" + distanceUnitLabel() + ",level_db\n";
-    for (int32_t i = first; i < r.DPOCount(); ++i)
-        out += formatted("%.6f,%.3f\n", T6CurDistFromKM(r.KMFromDPFR(i, 0)), r.DPWGetDB(i));
-    return out;
-}
-
-} // namespace varnel::cli
+} // namespace orvane

@@ -1,0 +1,96 @@
+// orvane: the desktop viewer of OTDR traces.
+//   orvane [FILE...]                 opens the traces in windows
+//   orvane --screenshot OUT.png [--size WxH] FILE...
+//                                    renders the window, writes the PNG, exits
+#include "widgets/platform/ini_settings_store.h"
+#include "widgets/shell/main_frame.h"
+#include "widgets/shell/orvane_app.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPixmap>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr char kVersion[] = "0.1.0";
+constexpr QSize kScreenshotSize(1280, 800);
+
+bool asksForScreenshot(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--screenshot") == 0) return true;
+    return false;
+}
+
+QSize parseSize(const QString& text) {
+    const QStringList parts = text.split('x');
+    if (parts.size() != 2) return {};
+    bool okWidth = false, okHeight = false;
+    const QSize size(parts[0].toInt(&okWidth), parts[1].toInt(&okHeight));
+    return okWidth && okHeight && size.width() > 0 && size.height() > 0 ? size : QSize();
+}
+
+int takeScreenshot(orvane::CMainFrame& frame, const QString& out, QSize size) {
+    frame.resize(size);
+    frame.show();
+    if (QMdiSubWindow* window = frame.mdiArea()->activeSubWindow()) window->showMaximized();
+    QApplication::processEvents();
+    if (!frame.grab().save(out, "PNG")) {
+        std::fprintf(stderr, "orvane: %s: cannot write the screenshot\n", qPrintable(out));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(out));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A screenshot needs no screen: without a display it renders offscreen.
+    if (asksForScreenshot(argc, argv) && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Orvane");
+    QApplication::setApplicationVersion(kVersion);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Orvane: the desktop viewer of OTDR traces");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption screenshot("screenshot", "Render the window into OUT.png and exit.",
+                                  "OUT.png");
+    QCommandLineOption size("size", "Window size of the screenshot (default 1280x800).", "WxH");
+    parser.addOption(screenshot);
+    parser.addOption(size);
+    parser.addPositionalArgument("files", "Trace files to open.", "[FILE...]");
+    parser.process(application);
+
+    QSize shotSize = kScreenshotSize;
+    if (parser.isSet(size) && !(shotSize = parseSize(parser.value(size))).isValid()) {
+        std::fprintf(stderr, "orvane: --size takes WIDTHxHEIGHT, as 1280x800\n");
+        return 2;
+    }
+
+    orvane::COrvaneApp app(std::make_unique<orvane::IniSettingsStore>());
+    app.InitInstance(QCoreApplication::applicationDirPath(), !parser.isSet(screenshot));
+    bool allOpened = true;
+    for (const QString& file : parser.positionalArguments())
+        allOpened = app.OpenDocumentFile(file) && allOpened;
+
+    if (parser.isSet(screenshot)) {
+        const int status = takeScreenshot(*app.mainFrame(), parser.value(screenshot), shotSize);
+        return status != 0 ? status : (allOpened ? 0 : 1);
+    }
+
+    app.catchTerminationSignals();
+    if (app.mainFrame()->wantsMaximized())
+        app.mainFrame()->showMaximized();
+    else
+        app.mainFrame()->show();
+    return QApplication::exec();
+}
