@@ -61,8 +61,9 @@ int runBuild(const BuildOptions& options, const Globals& globals) {
     auto service = options.prompts.service();
     orvane::ScopedPrompts scope(*service);
     Diagnostics diagnostics;
-    CT6 reference;
-    if (!openTrace(options.reference, reference, diagnostics)) return kExitFileFailed;
+    orvane::CTraceDoc referenceDocument;
+    if (!openTrace(options.reference, referenceDocument, diagnostics)) return kExitFileFailed;
+    CT6& reference = referenceDocument.record();
     TraceFiles traces(options.files, diagnostics, options.reference, &reference);
     SmartTemplateSettings settings = options.settings;
     settings.printReport = false;
@@ -73,7 +74,7 @@ int runBuild(const BuildOptions& options, const Globals& globals) {
                                              "unchanged");
         return finishFiles("events", nlohmann::ordered_json::array(), diagnostics, globals.json);
     }
-    const bool saved = saveTrace(reference, options.output, kNativeFormat, diagnostics);
+    const bool saved = saveNewRecord(reference, options.output, kNativeFormat, diagnostics);
     if (globals.json) {
         nlohmann::ordered_json document = {{"template", options.output},
                                            {"saved", saved},
@@ -105,8 +106,9 @@ int runApply(const ApplyOptions& options, const Globals& globals) {
     auto service = options.prompts.service();
     orvane::ScopedPrompts scope(*service);
     Diagnostics diagnostics;
-    CT6 splicesTemplate;
-    if (!openTrace(options.templatePath, splicesTemplate, diagnostics)) return kExitFileFailed;
+    orvane::CTraceDoc templateDocument;
+    if (!openTrace(options.templatePath, templateDocument, diagnostics)) return kExitFileFailed;
+    CT6& splicesTemplate = templateDocument.record();
     TraceFiles traces(options.files, diagnostics);
     nlohmann::ordered_json results = nlohmann::ordered_json::array();
     std::string text;
@@ -114,7 +116,8 @@ int runApply(const ApplyOptions& options, const Globals& globals) {
         const std::string& path = traces.path(i);
         bool written = false;
         if (options.write)
-            written = saveTrace(trace, path, saveFormatName(traceFormatIndex(trace)), diagnostics);
+            if (orvane::CTraceDoc* document = traces.openDocument())
+                written = saveTraceInPlace(*document, diagnostics);
         results.push_back(
             {{"path", path}, {"written", written}, {"events", templateEventsJson(trace)}});
         text += path + (written ? " (saved)" : "") + "\n" + templateEventsText(trace) + "\n";

@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
     addSimulateCommand(app, context);
     addBatchCommand(app, context);
     addTemplateCommand(app, context);
+    addBidirCommand(app, context);
+    addReportCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

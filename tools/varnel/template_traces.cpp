@@ -25,12 +25,12 @@ TraceFiles::TraceFiles(std::vector<std::string> paths, Diagnostics& diagnostics,
 
 CT6* TraceFiles::acquire(std::size_t i) {
     if (m_reference != nullptr && samePath(m_paths[i], m_referencePath)) return m_reference;
-    m_open = std::make_unique<CT6>();
+    m_open = std::make_unique<orvane::CTraceDoc>();
     if (!openTrace(m_paths[i], *m_open, m_diagnostics)) {
         m_open.reset();
         return nullptr;
     }
-    return m_open.get();
+    return &m_open->record();
 }
 
 void TraceFiles::release(std::size_t) {

@@ -5,6 +5,7 @@
 #include "diagnostics.h"
 
 #include "core/bidir/trace_sequence.h"
+#include "core/trace/trace_doc.h"
 
 #include <nlohmann/json.hpp>
 
@@ -26,13 +27,15 @@ public:
     std::string name(std::size_t i) const override;
 
     const std::string& path(std::size_t i) const { return m_paths[i]; }
+    // The document of the entry acquired last (null for the reference).
+    orvane::CTraceDoc* openDocument() { return m_open.get(); }
 
 private:
     std::vector<std::string> m_paths;
     Diagnostics& m_diagnostics;
     std::string m_referencePath;
     CT6* m_reference;
-    std::unique_ptr<CT6> m_open;
+    std::unique_ptr<orvane::CTraceDoc> m_open;
 };
 
 // The template events of a record from event 1 on: start_km, end_km, type,
