@@ -15,6 +15,7 @@ namespace {
 
 constexpr double kLevelRiseDB = 0.02;
 constexpr uint16_t kCheckPolynomial = 0x1021;
+constexpr double kMillionths = 1e6;
 
 std::string locationText(const CT6& trace, int32_t event) {
     return textOf([&](char16_t* out) { T6CurDistFromKM(trace.EVGetStartKM(event), out, 1); });
@@ -153,6 +154,10 @@ void horizontalShift(const CT6& trace, const CT6& reference, const ExceptionCrit
         out.add("Horizontal Shift", textOf([&](char16_t* o) { trace.GetHorzShift(o, 1); }));
 }
 
+// Distances compared at the record's own precision (millionths), so that
+// 10.2 - 10.0 is the 0.2 it reads as.
+long long micro(double value) { return std::llround(value * kMillionths); }
+
 void eventLocation(const CT6& trace, const CT6& reference, const ExceptionCriteria& c,
                    Collector& out) {
     if (!c.eventLoc) return;
@@ -164,7 +169,7 @@ void eventLocation(const CT6& trace, const CT6& reference, const ExceptionCriter
         for (int32_t r : referenceEvents) {
             const double p = reference.EVGetStart(r);
             const double tolerance = std::min(p * c.eventLocPrcnt / 100.0, kmLimit);
-            if (std::fabs(start - p) < tolerance) {
+            if (micro(std::fabs(start - p)) < micro(tolerance)) {
                 matched = true;
                 break;
             }
