@@ -19,9 +19,13 @@ CableFiles::CableFiles(const std::vector<std::string>& paths, CableOutput output
     }
 }
 
-std::string CableFiles::name(std::size_t i) const { return orvane::fileNameOf(m_paths[i]); }
+std::string CableFiles::name(std::size_t i) const {
+    return orvane::fileNameOf(m_paths[i]);
+}
 
-std::u16string CableFiles::path(std::size_t i) const { return orvane::toUtf16(m_paths[i]); }
+std::u16string CableFiles::path(std::size_t i) const {
+    return orvane::toUtf16(m_paths[i]);
+}
 
 std::string CableFiles::outputPath(const std::string& fileName) const {
     return (std::filesystem::path(m_output.directory) / fileName).string();

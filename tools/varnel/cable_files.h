@@ -23,8 +23,7 @@ struct CableOutput {
 class CableFiles : public orvane::bidir::WizardTraces {
 public:
     // Files that cannot be read are reported and left out.
-    CableFiles(const std::vector<std::string>& paths, CableOutput output,
-               Diagnostics& diagnostics);
+    CableFiles(const std::vector<std::string>& paths, CableOutput output, Diagnostics& diagnostics);
 
     std::size_t size() const override { return m_documents.size(); }
     CT6* acquire(std::size_t i) override { return &m_documents[i]->record(); }

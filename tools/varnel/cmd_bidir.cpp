@@ -67,7 +67,9 @@ ordered_json resultJson(const orvane::bidir::WizardResult& result, const CableFi
     ordered_json directions = ordered_json::array();
     if (result.set)
         for (const auto& d : result.set->directions)
-            directions.push_back({{"from", d.from}, {"to", d.to}, {"wavelength", d.wavelength},
+            directions.push_back({{"from", d.from},
+                                  {"to", d.to},
+                                  {"wavelength", d.wavelength},
                                   {"traces", d.traceOfFiber.size()}});
     return {{"finished", result.finished},
             {"message", result.message},
@@ -90,7 +92,8 @@ std::string lossText(const std::optional<double>& value) {
 
 std::string resultText(const orvane::bidir::WizardResult& result) {
     std::string text;
-    for (const std::string& row : result.exceptionRows) text += "exception " + row + "\n";
+    for (const std::string& row : result.exceptionRows)
+        text += "exception " + row + "\n";
     for (const orvane::bidir::FiberSplices& fiber : result.fibers) {
         char number[16];
         std::snprintf(number, sizeof number, "%.3d", fiber.fiber);
@@ -103,7 +106,8 @@ std::string resultText(const orvane::bidir::WizardResult& result) {
         const orvane::bidir::LossStats& s = result.summary.perPosition[p];
         char line[128];
         std::snprintf(line, sizeof line, "%.3f km: average %s min %s max %s (%d fibres)\n",
-                      result.positionsKM[p], lossText(s.count ? std::optional(s.average) : std::nullopt).c_str(),
+                      result.positionsKM[p],
+                      lossText(s.count ? std::optional(s.average) : std::nullopt).c_str(),
                       lossText(s.count ? std::optional(s.minimum) : std::nullopt).c_str(),
                       lossText(s.count ? std::optional(s.maximum) : std::nullopt).c_str(), s.count);
         text += line;
@@ -135,7 +139,8 @@ int runBidir(const BidirOptions& options, const Globals& globals) {
     orvane::HeadlessPrompts service("varnel", options.yes ? orvane::HeadlessPolicy::Affirmative
                                                           : orvane::HeadlessPolicy::Default);
     orvane::ScopedPrompts scope(service);
-    if (auto refusal = orvane::bidir::ValidateFileNameConvention(orvane::toUtf16(options.convention))) {
+    if (auto refusal =
+            orvane::bidir::ValidateFileNameConvention(orvane::toUtf16(options.convention))) {
         std::fprintf(stderr, "varnel: %s\n", orvane::collapseBlanks(*refusal).c_str());
         return kExitUsage;
     }
@@ -161,16 +166,18 @@ void addBidirCommand(CLI::App& app, CommandContext& context) {
     CLI::App* command = app.add_subcommand(
         "bidir", "Splice-loss summary of a cable tested from both ends (or from one)");
     command->add_option("files", options->files, "The cable's traces")->required();
-    command->add_option("--convention", options->convention,
-                        "File-name convention, e.g. AAABBB__.### (A from, B to, _ wavelength, # "
-                        "fibre)")
+    command
+        ->add_option("--convention", options->convention,
+                     "File-name convention, e.g. AAABBB__.### (A from, B to, _ wavelength, # "
+                     "fibre)")
         ->required();
     command->add_flag("--one-direction", options->oneDirection,
                       "Traces from one end only: the 1-directional summary");
     command->add_option("--corr-percent", options->corrPercent, "Correlation %")
         ->capture_default_str()
         ->check(CLI::Range(orvane::bidir::kMinCorrPercent, orvane::bidir::kMaxCorrPercent));
-    command->add_option("--hi-loss-bidir", options->hiLossBiDir, "Pass/fail loss, bi-directional, dB")
+    command
+        ->add_option("--hi-loss-bidir", options->hiLossBiDir, "Pass/fail loss, bi-directional, dB")
         ->capture_default_str()
         ->check(CLI::Range(0.0, orvane::bidir::kMaxPassFailDB));
     command->add_option("--hi-loss-1dir", options->hiLoss1Dir, "Pass/fail loss, 1-directional, dB")

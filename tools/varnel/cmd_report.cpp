@@ -37,7 +37,8 @@ ExceptionCriteria criteriaOf(const std::vector<std::string>& settings) {
         if (equals == std::string::npos)
             store.writeText(kExceptionSection, setting, "1");
         else
-            store.writeText(kExceptionSection, setting.substr(0, equals), setting.substr(equals + 1));
+            store.writeText(kExceptionSection, setting.substr(0, equals),
+                            setting.substr(equals + 1));
     }
     return LoadExceptionCriteria(store);
 }
@@ -58,8 +59,10 @@ WizardSettings summarySettings(const ReportOptions& options, bool oneDirectional
 ReportOutcome build(ReportKind kind, const ReportOptions& options, CableFiles& files) {
     switch (kind) {
     case ReportKind::Trace:
-    case ReportKind::TraceSummary: return TraceSummaryReport(files);
-    case ReportKind::Exception: return ExceptionReportOf(files, criteriaOf(options.criteria));
+    case ReportKind::TraceSummary:
+        return TraceSummaryReport(files);
+    case ReportKind::Exception:
+        return ExceptionReportOf(files, criteriaOf(options.criteria));
     case ReportKind::BiDirectional: {
         BiDirSettings settings;
         settings.corrPercent = options.corrPercent;
@@ -77,7 +80,8 @@ ReportOutcome build(ReportKind kind, const ReportOptions& options, CableFiles& f
         if (kind == ReportKind::FiberAcceptance) return FiberAcceptanceReport(files, result);
         return SpliceLossSummaryReport(result, settings.report, one);
     }
-    case ReportKind::SmartTemplate: break;
+    case ReportKind::SmartTemplate:
+        break;
     }
     return {std::nullopt, "The smart splice template report comes with varnel template build."};
 }

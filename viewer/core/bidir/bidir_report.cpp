@@ -16,7 +16,9 @@ namespace {
 constexpr double kFinished = 1e21;
 constexpr double kPatchCordShare = 0.02;
 
-bool counts(const CT6& t, int32_t i) { return i >= 1 && t.EVGetStart(i) >= 0; }
+bool counts(const CT6& t, int32_t i) {
+    return i >= 1 && t.EVGetStart(i) >= 0;
+}
 
 void bounds(const CT6& t, int32_t& first, int32_t& last) {
     first = 0;
@@ -89,7 +91,9 @@ void order(BiDirPairing& p, int32_t aStart) {
     }
 }
 
-std::string text16(const char16_t* text) { return trimmed(toUtf8(text)); }
+std::string text16(const char16_t* text) {
+    return trimmed(toUtf8(text));
+}
 
 struct Side {
     std::string fields = "|||||";
@@ -116,8 +120,9 @@ Side sideOf(const CT6& t, int32_t i, const BiDirSettings& settings) {
             lossText = kEmphasisMarker + lossText;
     }
     const std::string span = text16(t.EVGetSpanLossDBKM(i, buf, T6_NO_UNITS));
-    const std::string refl =
-        t.EVGetType(i) == T6_EVENT_NON_REFLECTIVE ? "" : text16(t.EVGetReflFlagged(i, buf, T6_NO_UNITS));
+    const std::string refl = t.EVGetType(i) == T6_EVENT_NON_REFLECTIVE
+                                 ? ""
+                                 : text16(t.EVGetReflFlagged(i, buf, T6_NO_UNITS));
     side.fields = type + "|" + location + "|" + lossText + "|" + span + "|" + refl + "|";
     return side;
 }
@@ -147,7 +152,8 @@ BiDirPairing PairBiDirEvents(const CT6& a, const CT6& b, const BiDirSettings& se
         ++bStart;
     }
     Pairer pairer(a, b, p, ea, tolerance);
-    for (int32_t j = bStart; j < p.lastB; ++j) pairer.place(j, aStart);
+    for (int32_t j = bStart; j < p.lastB; ++j)
+        pairer.place(j, aStart);
     order(p, aStart);
     return p;
 }

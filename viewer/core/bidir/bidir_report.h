@@ -15,10 +15,10 @@ inline constexpr int32_t kUnpaired = -1;
 inline constexpr std::size_t kMaxBiDirRows = 500;
 
 struct BiDirSettings {
-    double corrPercent = 2.0;      // "CorrPercent"
-    double patchCordKM = 0.200;    // "StartPatchCordDis"
-    double hiLoss1DirDB = 0.300;   // "HiLoss1Dir"
-    double hiLossBiDirDB = 0.200;  // "HiLossBiDir"
+    double corrPercent = 2.0;     // "CorrPercent"
+    double patchCordKM = 0.200;   // "StartPatchCordDis"
+    double hiLoss1DirDB = 0.300;  // "HiLoss1Dir"
+    double hiLossBiDirDB = 0.200; // "HiLossBiDir"
 };
 
 struct BiDirPairing {

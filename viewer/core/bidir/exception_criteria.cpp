@@ -6,14 +6,25 @@
 namespace orvane::bidir {
 
 const std::array<const char*, kSettingCriteria> kSettingCriterionNames = {
-    "Wavelength", "Range",      "Resolution",   "PulseWidth", "IOR",
-    "BackscatCoef", "AnalysisThres", "ORLParms", "TraceFormat", "Instrument",
-    "OpticsModule", "HeaderType", "PatchCordSetup", "Smooth"};
+    "Wavelength",   "Range",         "Resolution",     "PulseWidth",  "IOR",
+    "BackscatCoef", "AnalysisThres", "ORLParms",       "TraceFormat", "Instrument",
+    "OpticsModule", "HeaderType",    "PatchCordSetup", "Smooth"};
 
 const std::array<const char*, kSettingCriteria> kSettingCriterionLabels = {
-    "Wavelength", "Range", "Resolution", "Pulse Width", "IOR",
-    "Backscatter Coefficient", "Analysis Thresholds", "ORL Parameters", "Trace Format",
-    "Instrument", "Optics Module", "Header Type", "Patch Cord Setup", "Smooth"};
+    "Wavelength",
+    "Range",
+    "Resolution",
+    "Pulse Width",
+    "IOR",
+    "Backscatter Coefficient",
+    "Analysis Thresholds",
+    "ORL Parameters",
+    "Trace Format",
+    "Instrument",
+    "Optics Module",
+    "Header Type",
+    "Patch Cord Setup",
+    "Smooth"};
 
 namespace {
 
@@ -53,7 +64,8 @@ private:
 };
 
 template <typename Store, typename Criteria> void visit(Visitor<Store>& v, Criteria& c) {
-    for (std::size_t i = 0; i < kSettingCriteria; ++i) v.flag(kSettingCriterionNames[i], c.setting[i]);
+    for (std::size_t i = 0; i < kSettingCriteria; ++i)
+        v.flag(kSettingCriterionNames[i], c.setting[i]);
     v.flag("EndLocation", c.endLocation);
     v.real("EndLocationPrcnt", c.endLocationPrcnt);
     v.flag("EndEndLoss", c.endEndLoss);

@@ -42,7 +42,8 @@ std::vector<int32_t> examinedEvents(const CT6& trace, bool withLast) {
 
 class Collector {
 public:
-    Collector(const std::string& name, std::vector<ExceptionRow>& rows) : m_name(name), m_rows(rows) {}
+    Collector(const std::string& name, std::vector<ExceptionRow>& rows)
+        : m_name(name), m_rows(rows) {}
     void add(const std::string& label, const std::string& information) {
         m_rows.push_back({m_name, label, information});
     }
@@ -61,8 +62,8 @@ std::string headerText(const CT6& t) {
         uint8_t page = 0, line = 0, column = 0, length = 0, kind = 0;
         char16_t field[kTextRoom] = {};
         t.HDRGetFldInfo(i, 0, page, line, column, length, kind, field);
-        text += std::to_string(page) + "," + std::to_string(line) + "," +
-                std::to_string(column) + "," + std::to_string(kind) + ":" + toUtf8(field) + "\n";
+        text += std::to_string(page) + "," + std::to_string(line) + "," + std::to_string(column) +
+                "," + std::to_string(kind) + ":" + toUtf8(field) + "\n";
     }
     return text;
 }
@@ -149,14 +150,16 @@ void differentByPercent(const CT6& trace, const CT6& reference, const ExceptionC
 
 void horizontalShift(const CT6& trace, const CT6& reference, const ExceptionCriteria& c,
                      Collector& out) {
-    if (c.horzShift && beyondPercent(trace.GetHorzShift(), reference.GetHorzShift(),
-                                     c.horzShiftPrcnt))
+    if (c.horzShift &&
+        beyondPercent(trace.GetHorzShift(), reference.GetHorzShift(), c.horzShiftPrcnt))
         out.add("Horizontal Shift", textOf([&](char16_t* o) { trace.GetHorzShift(o, 1); }));
 }
 
 // Distances compared at the record's own precision (millionths), so that
 // 10.2 - 10.0 is the 0.2 it reads as.
-long long micro(double value) { return std::llround(value * kMillionths); }
+long long micro(double value) {
+    return std::llround(value * kMillionths);
+}
 
 void eventLocation(const CT6& trace, const CT6& reference, const ExceptionCriteria& c,
                    Collector& out) {
@@ -209,7 +212,8 @@ std::string unusualNonEnd(const CT6& trace, int32_t event) {
     if (flags & T6_EVFLAG_RISING_EDGE) names.push_back("Rising Edge");
     if (names.empty()) return {};
     std::string text = "(";
-    for (std::size_t k = 0; k < names.size(); ++k) text += (k ? "," : "") + std::string(names[k]);
+    for (std::size_t k = 0; k < names.size(); ++k)
+        text += (k ? "," : "") + std::string(names[k]);
     return text + ")";
 }
 
@@ -254,9 +258,9 @@ void eventCriteria(const CT6& trace, const ExceptionCriteria& c, Collector& out)
         for (int32_t e : withLast) {
             const double span = trace.EVGetSpanLossDBKM(e);
             if (span == T6_NO_VALUE || span <= 0 || span > c.spanLossValue)
-                out.add("Span Loss",
-                        locationText(trace, e) + " (" +
-                            textOf([&](char16_t* o) { trace.EVGetSpanLossDBKM(e, o, 0); }) + ")");
+                out.add("Span Loss", locationText(trace, e) + " (" + textOf([&](char16_t* o) {
+                                         trace.EVGetSpanLossDBKM(e, o, 0);
+                                     }) + ")");
         }
 }
 
@@ -284,11 +288,12 @@ bool sameWaveform(const CT6& a, const CT6& b) {
 
 } // namespace
 
-std::string ExceptionRow::text() const { return "/" + trace + "/" + label + "/" + information; }
+std::string ExceptionRow::text() const {
+    return "/" + trace + "/" + label + "/" + information;
+}
 
 std::vector<ExceptionRow> TraceExceptions(const CT6& trace, const std::string& name,
-                                          const CT6& reference,
-                                          const ExceptionCriteria& criteria) {
+                                          const CT6& reference, const ExceptionCriteria& criteria) {
     std::vector<ExceptionRow> rows;
     Collector out(name, rows);
     differentThanPrimary(trace, reference, criteria, out);

@@ -27,8 +27,7 @@ struct ExceptionRow {
 // The exceptions of one trace, in the criteria's order. Duplicate
 // waveforms are a matter of the whole report (see ExceptionReport).
 std::vector<ExceptionRow> TraceExceptions(const CT6& trace, const std::string& name,
-                                          const CT6& reference,
-                                          const ExceptionCriteria& criteria);
+                                          const CT6& reference, const ExceptionCriteria& criteria);
 
 // The 16-bit check value of the trace's stored data-point bytes.
 uint16_t WaveformCheckValue(const CT6& trace);

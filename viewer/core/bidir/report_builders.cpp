@@ -23,7 +23,9 @@ Report startReport(ReportKind kind) {
     return report;
 }
 
-ReportOutcome refused(const char* text) { return {std::nullopt, text}; }
+ReportOutcome refused(const char* text) {
+    return {std::nullopt, text};
+}
 
 std::string dbOrNA(double value) {
     if (value == T6_NO_VALUE) return "N/A";
@@ -58,16 +60,18 @@ ReportOutcome TraceSummaryReport(TraceSequence& traces) {
         row += "/" + textOf([&](char16_t* o) { t->GetFiberModeAbbrev(o); });
         report.lines.push_back(row);
         std::string second = "/";
-        second += "/" + (n >= 2 ? textOf([&](char16_t* o) { T6CurDist(t->EVGetStart(n - 1), o, 0); })
-                                : std::string());
+        second +=
+            "/" + (n >= 2 ? textOf([&](char16_t* o) { T6CurDist(t->EVGetStart(n - 1), o, 0); })
+                          : std::string());
         second += "/" + dbOrNA(n >= 2 ? t->GetEndToEndLoss() : T6_NO_VALUE);
         second += "/" + dbOrNA(t->GetORL());
         second += "/" + (t->SpanCount() ? textOf([&](char16_t* o) { t->SpanGetIOR(0, o); })
                                         : std::string());
         second += "/" + textOf([&](char16_t* o) { t->GetHorzShift(o, 0); });
         second += "/" + textOf([&](char16_t* o) { t->GetVertShift(o, 0); });
-        second += "/" + (t->SpanCount() ? textOf([&](char16_t* o) { t->SpanGetBackScatter(0, o, 0); })
-                                        : std::string());
+        second +=
+            "/" + (t->SpanCount() ? textOf([&](char16_t* o) { t->SpanGetBackScatter(0, o, 0); })
+                                  : std::string());
         second += "/" + textOf([&](char16_t* o) { t->GetTraceType(o); });
         report.lines.push_back(second);
         traces.release(i);
@@ -108,7 +112,8 @@ ReportOutcome SpliceLossSummaryReport(const WizardResult& result, const ReportPr
     if (!print.cable.empty()) report.lines.push_back("|Cable : " + print.cable);
     report.lines.push_back(format("|Correlation % : %g", print.corrPercent));
     std::string heading = "|Fiber Number";
-    for (double km : result.positionsKM) heading += format("|%.3f", km);
+    for (double km : result.positionsKM)
+        heading += format("|%.3f", km);
     report.lines.push_back(heading + "|Avg|Min|Max");
     for (const FiberSplices& fiber : result.fibers) {
         std::string row = format("|%.3d", fiber.fiber);
@@ -136,8 +141,10 @@ ReportOutcome SpliceLossSummaryReport(const WizardResult& result, const ReportPr
     statsRow("Max", [](const LossStats& s) { return s.maximum; });
     const LossStats& o = result.summary.overall;
     if (o.count)
-        report.lines.push_back(format("|Column Average|%.3f|%.3f|%.3f", o.average, o.minimum, o.maximum));
-    for (const std::string& missing : result.summary.missing) report.lines.push_back("|" + missing);
+        report.lines.push_back(
+            format("|Column Average|%.3f|%.3f|%.3f", o.average, o.minimum, o.maximum));
+    for (const std::string& missing : result.summary.missing)
+        report.lines.push_back("|" + missing);
     return {report, {}};
 }
 
@@ -166,7 +173,7 @@ ReportOutcome FiberAcceptanceReport(WizardTraces& traces, const WizardResult& re
         row += "|" + (both ? format("%.3f", std::fabs(aLoss - bLoss)) : std::string("N/A"));
         row += "|" + (length != T6_NO_VALUE ? format("%.3f", length) : std::string());
         row += "|" + (length > 0 && average != T6_NO_VALUE ? format("%.3f", average / length)
-                                                          : std::string());
+                                                           : std::string());
         report.lines.push_back(row);
     }
     return {report, {}};

@@ -41,14 +41,16 @@ const std::vector<std::string> kFiberAcceptanceHeadings = {
 const std::vector<std::string> kExceptionHeadings = {"/Trace/Exception/Information"};
 
 const std::vector<std::string> kSmartTemplateHeadings = {
-    "|||||Cable Event                 ||||||", "|Event|Loss|Event|Location|Width|||Location|Width|Loss|",
+    "|||||Cable Event                 ||||||",
+    "|Event|Loss|Event|Location|Width|||Location|Width|Loss|",
     "|Number|Mode|Type|||Frequency|Trace||||", "|End|Location|"};
 
 const std::vector<std::string> kNoHeadings;
 
 std::string normalised(std::string_view text) {
     std::string out;
-    for (char c : text) out += c == '-' ? ' ' : static_cast<char>(std::tolower(c));
+    for (char c : text)
+        out += c == '-' ? ' ' : static_cast<char>(std::tolower(c));
     return out;
 }
 
@@ -88,14 +90,20 @@ std::vector<ReportField> splitRow(std::string_view row, std::size_t columns) {
 
 const std::vector<std::string>& reportHeadings(ReportKind kind) {
     switch (kind) {
-    case ReportKind::TraceSummary: return kTraceSummaryHeadings;
-    case ReportKind::Exception: return kExceptionHeadings;
+    case ReportKind::TraceSummary:
+        return kTraceSummaryHeadings;
+    case ReportKind::Exception:
+        return kExceptionHeadings;
     case ReportKind::BiDirSummary:
     case ReportKind::OneDirSummary:
-    case ReportKind::BiDirectional: return kSpliceLossHeadings;
-    case ReportKind::FiberAcceptance: return kFiberAcceptanceHeadings;
-    case ReportKind::SmartTemplate: return kSmartTemplateHeadings;
-    case ReportKind::Trace: break;
+    case ReportKind::BiDirectional:
+        return kSpliceLossHeadings;
+    case ReportKind::FiberAcceptance:
+        return kFiberAcceptanceHeadings;
+    case ReportKind::SmartTemplate:
+        return kSmartTemplateHeadings;
+    case ReportKind::Trace:
+        break;
     }
     return kNoHeadings;
 }
@@ -105,9 +113,12 @@ std::string reportText(const Report& report) {
     for (const std::string& line : report.lines) {
         // Every field of the row, however many the separator makes.
         const std::size_t columns =
-            line.empty() ? 0 : static_cast<std::size_t>(std::count(line.begin() + 1, line.end(), line.front()) + 1);
+            line.empty() ? 0
+                         : static_cast<std::size_t>(
+                               std::count(line.begin() + 1, line.end(), line.front()) + 1);
         const std::vector<ReportField> fields = splitRow(line, columns);
-        for (std::size_t k = 0; k < fields.size(); ++k) text += (k ? "\t" : "") + fields[k].text;
+        for (std::size_t k = 0; k < fields.size(); ++k)
+            text += (k ? "\t" : "") + fields[k].text;
         text += "\r\n";
     }
     return text + kTheEndText + "\r\n";

@@ -52,7 +52,8 @@ void readPositions(DirectionTemplate& t) {
     const CT6& r = *t.record;
     const int32_t n = r.EVCount();
     t.positionsKM.clear();
-    for (int32_t i = 1; i + 1 < n; ++i) t.positionsKM.push_back(r.EVGetStartKM(i));
+    for (int32_t i = 1; i + 1 < n; ++i)
+        t.positionsKM.push_back(r.EVGetStartKM(i));
     t.lengthKM = n >= 2 ? r.EVGetStartKM(n - 1) : 0.0;
     t.patchCordRemoved = r.GetHorzShiftKM() < 0;
 }
@@ -138,7 +139,8 @@ bool directionLosses(DirectionTraces& traces, const DirectionTemplate& t,
             endKM = n >= 2 ? trace->EVGetStartKM(n - 1) : 0.0;
             // A fibre much shorter than the template (a break) keeps its own
             // distances: stretching it to the template would misplace every splice.
-            const double referenceKM = significantlyDifferent(endKM, t.lengthKM) ? endKM : t.lengthKM;
+            const double referenceKM =
+                significantlyDifferent(endKM, t.lengthKM) ? endKM : t.lengthKM;
             const CorrelationResult result =
                 CorrelateEvents(*trace, t.positionsKM, referenceKM, correlation, warn);
             if (result.cancelled) {
@@ -258,18 +260,19 @@ void summarise(WizardResult& result, const std::vector<Column>& columns,
                const std::vector<double>& aEnds, const std::vector<double>& bEnds,
                const WizardSettings& settings, bool ignoreFirst, bool ignoreLast) {
     SpliceLossTable table;
-    for (const Column& column : columns) result.positionsKM.push_back(column.positionKM);
+    for (const Column& column : columns)
+        result.positionsKM.push_back(column.positionKM);
     for (std::size_t f = 0; f < fibers.size(); ++f) {
         FiberSplices fiber{fibers[f], {}};
         // Traces from the two ends of one fibre whose lengths disagree (a
         // break seen from both sides) measure different splices.
-        const bool paired = f < aEnds.size() && f < bEnds.size() &&
-                            std::fabs(aEnds[f] - bEnds[f]) <=
-                                settings.report.corrPercent * aEnds[f] / 100.0;
+        const bool paired =
+            f < aEnds.size() && f < bEnds.size() &&
+            std::fabs(aEnds[f] - bEnds[f]) <= settings.report.corrPercent * aEnds[f] / 100.0;
         std::vector<std::optional<double>> row;
         for (const Column& column : columns) {
-            FiberSplice splice{column.positionKM, at(aLosses, f, column.a), at(bLosses, f, column.b),
-                               std::nullopt};
+            FiberSplice splice{column.positionKM, at(aLosses, f, column.a),
+                               at(bLosses, f, column.b), std::nullopt};
             if (settings.oneDirectional)
                 splice.average = splice.aToB;
             else if (paired && splice.aToB && splice.bToA)
@@ -315,14 +318,15 @@ WizardResult RunSpliceLossWizard(WizardTraces& traces, const WizardSettings& set
     std::vector<DirectionTemplate> templates;
     for (const CableDirection& direction : result.set->directions) {
         directions.emplace_back(traces, direction);
-        std::optional<DirectionTemplate> t =
-            settings.buildTemplates ? buildTemplate(directions.back(), settings)
-                                    : firstTraceAsTemplate(directions.back());
+        std::optional<DirectionTemplate> t = settings.buildTemplates
+                                                 ? buildTemplate(directions.back(), settings)
+                                                 : firstTraceAsTemplate(directions.back());
         if (!t) return result;
         templates.push_back(std::move(*t));
     }
     if (settings.buildTemplates) {
-        if (templates.size() > 1) completeTemplates(templates[0], templates[1], settings.report.corrPercent);
+        if (templates.size() > 1)
+            completeTemplates(templates[0], templates[1], settings.report.corrPercent);
         for (std::size_t d = 0; d < templates.size(); ++d)
             traces.addTemplate(*templates[d].record, templateFileName(result.set->directions[d]));
     }

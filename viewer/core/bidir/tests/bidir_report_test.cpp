@@ -58,7 +58,8 @@ TEST_F(FibreFromBothEnds, TracesOfDifferentLengthsAreNotPaired) {
     shorter.splices = {{5.0, 0.30, 0.0}};
     b = test::tracedFibre(shorter, 0);
     const BiDirPairing pairing = PairBiDirEvents(*a, *b, settings);
-    for (int32_t partner : pairing.partnerOfA) EXPECT_EQ(partner, kUnpaired);
+    for (int32_t partner : pairing.partnerOfA)
+        EXPECT_EQ(partner, kUnpaired);
 }
 
 } // namespace

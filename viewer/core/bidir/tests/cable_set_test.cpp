@@ -8,14 +8,14 @@ namespace {
 
 std::vector<DecodedTraceName> namesOf(std::initializer_list<const char16_t*> files) {
     std::vector<DecodedTraceName> names;
-    for (const char16_t* file : files) names.push_back(*DecodeTraceName(file, u"AAABBB__.###"));
+    for (const char16_t* file : files)
+        names.push_back(*DecodeTraceName(file, u"AAABBB__.###"));
     return names;
 }
 
 TEST(CableSet, BiDirectionalSetSortsTracesByDirectionAndFibre) {
-    const CableSetResult result =
-        BuildCableSet(namesOf({u"NORSOU13.002", u"SOUNOR13.001", u"NORSOU13.001", u"SOUNOR13.002"}),
-                      false);
+    const CableSetResult result = BuildCableSet(
+        namesOf({u"NORSOU13.002", u"SOUNOR13.001", u"NORSOU13.001", u"SOUNOR13.002"}), false);
     ASSERT_TRUE(result.set) << result.message;
     ASSERT_EQ(result.set->directions.size(), 2u);
     EXPECT_EQ(result.set->directions[0].from, "NOR");
@@ -42,10 +42,10 @@ TEST(CableSet, EachRefusalHasItsMessage) {
 }
 
 TEST(CableSet, AFibreFromOneEndOnlyHasNoPair) {
-    const CableSetResult result = BuildCableSet(
-        namesOf({u"NORSOU13.006", u"NORSOU13.007", u"SOUNOR13.006", u"SOUNOR13.008",
-                 u"NORSOU13.008"}),
-        false);
+    const CableSetResult result =
+        BuildCableSet(namesOf({u"NORSOU13.006", u"NORSOU13.007", u"SOUNOR13.006", u"SOUNOR13.008",
+                               u"NORSOU13.008"}),
+                      false);
     EXPECT_FALSE(result.set);
     EXPECT_EQ(result.message, "No Bi-Directional pair of traces for fiber number 007.");
 }

@@ -19,7 +19,9 @@ TEST(ReportRow, FieldsFillTheirColumnsAndEmptyOnesStayBlank) {
     EXPECT_EQ(fields[1].text, "");
     EXPECT_EQ(fields[2].text, "C");
     EXPECT_EQ(fields[3].text, "");
-    const std::vector<ReportField> marked = splitRow("/\x07" "0.52/x", 2);
+    const std::vector<ReportField> marked = splitRow("/\x07"
+                                                     "0.52/x",
+                                                     2);
     EXPECT_TRUE(marked[0].emphasis);
     EXPECT_EQ(marked[0].text, "0.52");
     EXPECT_FALSE(marked[1].emphasis);
@@ -27,7 +29,8 @@ TEST(ReportRow, FieldsFillTheirColumnsAndEmptyOnesStayBlank) {
 
 TEST(ReportRow, KindsAreChosenByTheirTextAndCarryTheirTitles) {
     EXPECT_EQ(reportKindFromChoice("bi-dir splice loss"), ReportKind::BiDirectional);
-    EXPECT_EQ(reportKindInfo(ReportKind::BiDirectional).title, std::string("Bi-Directional Report"));
+    EXPECT_EQ(reportKindInfo(ReportKind::BiDirectional).title,
+              std::string("Bi-Directional Report"));
     EXPECT_FALSE(reportKindFromChoice("Weekly"));
 }
 

@@ -81,7 +81,8 @@ TEST(SpliceLossWizard, BiDirectionalAveragesMatchTheSimulatedSplices) {
         EXPECT_NEAR(*first.splices[p].average, expected[p], 0.02) << p;
     }
     // Fibre 011 is broken: its two traces are no pair, nothing is averaged.
-    for (const FiberSplice& splice : result.fibers[10].splices) EXPECT_FALSE(splice.average);
+    for (const FiberSplice& splice : result.fibers[10].splices)
+        EXPECT_FALSE(splice.average);
     EXPECT_EQ(result.summary.overall.count, 55);
 }
 
