@@ -4,6 +4,7 @@
 #include "core/bidir/report_print_settings.h"
 #include "core/bidir/report_table.h"
 #include "core/bidir/tests/bidir_fixtures.h"
+#include "core/bidir/wizard_settings.h"
 
 #include <varnel/codes.h>
 
@@ -54,6 +55,26 @@ TEST(StoredSettings, CriteriaAndReportValuesKeepTheirForms) {
     EXPECT_EQ(*store.readText(kReportPrintSection, "CorrPercent"), "2.000000");
     EXPECT_FALSE(store.readText(kReportPrintSection, "StartPatchCordDis"));
     EXPECT_DOUBLE_EQ(LoadReportPrintSettings(store).hiLossBiDirDB, 0.250);
+}
+
+TEST(StoredSettings, WizardSettingsComeFromTheirSectionsAndGoBack) {
+    MemorySettingsStore store;
+    store.writeText(kReportPrintSection, "HiLoss1Dir", "450");
+    store.writeText(kExceptionSection, "Smooth", "1");
+    Preferences preferences;
+    preferences.fileNameConv = "AAABBB__";
+    preferences.fileExtConv = "###";
+    WizardSettings settings = WizardSettingsFrom(preferences, store, false);
+    EXPECT_EQ(settings.convention, u"AAABBB__.###");
+    EXPECT_DOUBLE_EQ(settings.report.hiLoss1DirDB, 0.45);
+    EXPECT_TRUE(settings.criteria.setting[static_cast<std::size_t>(SettingCriterion::Smooth)]);
+    settings.convention = u"AAAABBBB.##";
+    settings.buildTemplates = false;
+    KeepWizardSettings(settings, preferences, store);
+    EXPECT_EQ(preferences.fileNameConv, "AAAABBBB");
+    EXPECT_EQ(preferences.fileExtConv, "##");
+    EXPECT_EQ(preferences.auto1Bi.buildSST, 0);
+    EXPECT_EQ(*store.readText(kReportPrintSection, "HiLoss1Dir"), "450");
 }
 
 class ExceptionCriteriaTest : public ::testing::Test {
