@@ -6,4 +6,5 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh release -DVARNEL_BENCH=ON >/dev/null
 build/release/bench/varnel_bench --benchmark_counters_tabular=true "$@"
-build/release/bench/orvane_bench "$@"
+[ -x build/release/bench/orvane_bench ] && build/release/bench/orvane_bench "$@"
+build/release/bench/orvane_startup_bench "$@"

@@ -62,8 +62,8 @@ int runBuild(const BuildOptions& options, const Globals& globals) {
     orvane::ScopedPrompts scope(*service);
     Diagnostics diagnostics;
     orvane::CTraceDoc referenceDocument;
-    if (!openTrace(options.reference, referenceDocument, diagnostics)) return kExitFileFailed;
     CT6& reference = referenceDocument.record();
+    if (!openTrace(options.reference, referenceDocument, diagnostics)) return kExitFileFailed;
     TraceFiles traces(options.files, diagnostics, options.reference, &reference);
     SmartTemplateSettings settings = options.settings;
     settings.printReport = false;
@@ -74,7 +74,8 @@ int runBuild(const BuildOptions& options, const Globals& globals) {
                                              "unchanged");
         return finishFiles("events", nlohmann::ordered_json::array(), diagnostics, globals.json);
     }
-    const bool saved = saveNewRecord(reference, options.output, kNativeFormat, diagnostics);
+    const bool saved =
+        saveTrace(referenceDocument, options.output, saveChoiceCode(kNativeFormat), diagnostics);
     if (globals.json) {
         nlohmann::ordered_json document = {{"template", options.output},
                                            {"saved", saved},
@@ -107,17 +108,16 @@ int runApply(const ApplyOptions& options, const Globals& globals) {
     orvane::ScopedPrompts scope(*service);
     Diagnostics diagnostics;
     orvane::CTraceDoc templateDocument;
-    if (!openTrace(options.templatePath, templateDocument, diagnostics)) return kExitFileFailed;
     CT6& splicesTemplate = templateDocument.record();
+    if (!openTrace(options.templatePath, templateDocument, diagnostics)) return kExitFileFailed;
     TraceFiles traces(options.files, diagnostics);
     nlohmann::ordered_json results = nlohmann::ordered_json::array();
     std::string text;
     auto applied = [&](std::size_t i, CT6& trace) {
         const std::string& path = traces.path(i);
         bool written = false;
-        if (options.write)
-            if (orvane::CTraceDoc* document = traces.openDocument())
-                written = saveTraceInPlace(*document, diagnostics);
+        if (options.write && traces.openDocument() != nullptr)
+            written = saveTraceInPlace(*traces.openDocument(), diagnostics);
         results.push_back(
             {{"path", path}, {"written", written}, {"events", templateEventsJson(trace)}});
         text += path + (written ? " (saved)" : "") + "\n" + templateEventsText(trace) + "\n";

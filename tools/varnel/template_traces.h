@@ -27,8 +27,9 @@ public:
     std::string name(std::size_t i) const override;
 
     const std::string& path(std::size_t i) const { return m_paths[i]; }
-    // The document of the entry acquired last (null for the reference).
-    orvane::CTraceDoc* openDocument() { return m_open.get(); }
+    // The document of the trace acquired last and not yet released (not the
+    // reference's); null when there is none.
+    orvane::CTraceDoc* openDocument() const { return m_open.get(); }
 
 private:
     std::vector<std::string> m_paths;

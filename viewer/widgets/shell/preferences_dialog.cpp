@@ -22,6 +22,7 @@ CPreferencesDialog::CPreferencesDialog(const Preferences& preferences,
                                 tr("Time/Date"), tr("Power Meter"), tr("Language")};
     for (size_t i = 0; i < m_pages.size(); ++i)
         m_tabs->addTab(m_pages[i], titles[static_cast<int>(i)]);
+    m_tabs->setUsesScrollButtons(false); // all six page titles in view
     m_shown.insert(0);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CPreferencesDialog::onPageChanged);
 
