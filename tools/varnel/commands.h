@@ -36,6 +36,8 @@ void addSimulateCommand(CLI::App& app, CommandContext& context);
 void addBatchCommand(CLI::App& app, CommandContext& context);
 void addListCommand(CLI::App& app, CommandContext& context);
 void addTemplateCommand(CLI::App& app, CommandContext& context);
+void addBidirCommand(CLI::App& app, CommandContext& context);
+void addReportCommand(CLI::App& app, CommandContext& context);
 
 // Adds --json and --units to a subcommand.
 void addGlobalOptions(CLI::App& command, Globals& globals);

@@ -36,6 +36,8 @@ int main(int argc, char** argv) {
     addBatchCommand(app, context);
     addListCommand(app, context);
     addTemplateCommand(app, context);
+    addBidirCommand(app, context);
+    addReportCommand(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -33,6 +33,12 @@ inline constexpr uint32_t T6_EVFLAG_CLOSING = 0x00000002; // last event of an an
 inline constexpr uint32_t T6_EVFLAG_LOSS_OVER_THRESHOLD = 0x00000004;
 inline constexpr uint32_t T6_EVFLAG_REFL_OVER_THRESHOLD = 0x00000008;
 inline constexpr uint32_t T6_EVFLAG_TWO_POINT_LOSS = 0x00000010; // a caller's mark
+// Marks an outside analysis may leave; the exception report names them.
+inline constexpr uint32_t T6_EVFLAG_GHOST = 0x00000020;
+inline constexpr uint32_t T6_EVFLAG_GHOST_ECHO = 0x00000040;
+inline constexpr uint32_t T6_EVFLAG_QUESTIONABLE_LOSS = 0x00000080;
+inline constexpr uint32_t T6_EVFLAG_RISING_EDGE = 0x00002000;
+inline constexpr uint32_t T6_EVFLAG_GAINER = 0x00400000;
 inline constexpr uint32_t T6_EVFLAG_LAUNCH_NOT_CLEAN = 0x00000100;
 inline constexpr uint32_t T6_EVFLAG_END_AT_NOISE_FLOOR = 0x00000200;
 inline constexpr uint32_t T6_EVFLAG_END_NO_NOISE_FLOOR = 0x00000400;

@@ -1,0 +1,30 @@
+// The reports' rows for the kinds the trace list offers, built from the
+// traces (and, for the splice-loss summaries, from a wizard run).
+#pragma once
+
+#include "core/bidir/bidir_report.h"
+#include "core/bidir/exception_report.h"
+#include "core/bidir/report_table.h"
+#include "core/bidir/splice_loss_wizard.h"
+
+#include <optional>
+#include <string>
+
+namespace orvane::bidir {
+
+// Each builder gives the report, or the refusal message in refusal.
+struct ReportOutcome {
+    std::optional<Report> report;
+    std::string refusal;
+};
+
+ReportOutcome TraceSummaryReport(TraceSequence& traces);
+ReportOutcome ExceptionReportOf(TraceSequence& traces, const ExceptionCriteria& criteria);
+ReportOutcome BiDirectionalReport(TraceSequence& traces, const BiDirSettings& settings);
+// The splice-loss summary of a finished wizard run, one row per fibre.
+ReportOutcome SpliceLossSummaryReport(const WizardResult& result, const ReportPrintSettings& print,
+                                      bool oneDirectional);
+// End-to-end figures of each fibre pair of a run's set.
+ReportOutcome FiberAcceptanceReport(WizardTraces& traces, const WizardResult& result);
+
+} // namespace orvane::bidir
