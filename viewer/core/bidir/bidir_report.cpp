@@ -168,7 +168,7 @@ std::vector<BiDirRow> BiDirRows(const CT6& a, const CT6& b, const BiDirPairing& 
         return 0;
     };
     int32_t bj = b.EVCount() >= 2 ? nextB(p.lastB) : 0;
-    while ((ai <= p.lastA || bj >= p.firstB && bj > 0) && rows.size() < kMaxBiDirRows) {
+    while ((ai <= p.lastA || (bj >= p.firstB && bj > 0)) && rows.size() < kMaxBiDirRows) {
         const double aPos = ai <= p.lastA ? a.EVGetStart(ai) : kFinished;
         const double bPos = bj > 0 ? eb - b.EVGetStart(bj) : kFinished;
         if (aPos <= bPos) {

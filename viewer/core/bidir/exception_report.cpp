@@ -280,12 +280,6 @@ void miscellaneous(const CT6& trace, const ExceptionCriteria& c, Collector& out)
     }
 }
 
-bool sameWaveform(const CT6& a, const CT6& b) {
-    const int32_t n = a.DPOCount();
-    if (n != b.DPOCount()) return false;
-    return n == 0 || std::equal(a.DPOGetPtr(0), a.DPOGetPtr(0) + n, b.DPOGetPtr(0));
-}
-
 } // namespace
 
 std::string ExceptionRow::text() const {
