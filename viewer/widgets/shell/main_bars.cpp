@@ -2,6 +2,7 @@
 
 #include "core/platform/settings_store.h"
 #include "core/platform/text.h"
+#include "core/shell/application_state.h"
 #include "widgets/shell/main_frame.h"
 
 #include <QAction>
@@ -47,7 +48,10 @@ MainBars::MainBars(QMainWindow& window, const QList<QAction*>& standardActions,
     standard->addActions(standardActions);
 
     QToolBar* view = m_traceBars[kViewBar] = addBar(tr("View"), "View");
-    addGraphAction(view, tr("Stack"), [](TraceGraph& g) { g.ToggleStack(); });
+    addGraphAction(view, tr("Stack"), [](TraceGraph& g) {
+        g.ToggleStack();
+        application().preferences.stacked = g.IsStacked() ? 1 : 0; // written at exit
+    });
     addGraphAction(view, tr("Align"), [](TraceGraph& g) { g.SetAlignTraces(!g.AlignTraces()); });
     addGraphAction(view, tr("Flip"), [](TraceGraph& g) { g.SetFlipTraces(!g.FlipTraces()); });
     addGraphAction(view, tr("From A"), [](TraceGraph& g) { g.SetDisplayMode(DisplayMode::FromA); });

@@ -2,6 +2,7 @@
 
 #include "core/platform/prompt.h"
 #include "core/platform/text.h"
+#include "core/shell/application_state.h"
 #include "core/trace/graph/measurement.h"
 #include "widgets/trace/graph/cursor_bar.h"
 #include "widgets/trace/graph/graph_thumbnail.h"
@@ -84,6 +85,8 @@ CTraceGraphView::CTraceGraphView(QWidget* parent) : QWidget(parent) {
         w.x0 = km - w.width / 2;
         m_graph.SetWindow(w);
     });
+    // A new graph starts as the user last chose with Stack Traces.
+    if (application().preferences.stacked != 0) m_graph.ToggleStack();
 }
 
 CTraceGraphView::~CTraceGraphView() {

@@ -2,6 +2,7 @@
 // through the prompt service.
 #include "core/platform/scripted_prompts.h"
 #include "core/platform/text.h"
+#include "core/shell/application_state.h"
 #include "widgets/trace/graph/cursor_bar.h"
 #include "widgets/trace/graph/trace_graph_view.h"
 #include "widgets/trace/graph/trace_graph_widget.h"
@@ -43,6 +44,15 @@ TEST_F(GraphView, DisplayedTracesFillTheInformationBar) {
     Display(Trace(true));
     EXPECT_EQ(view.Graph().CurveCount(), 1);
     EXPECT_NE(view.InfoBar()->FieldText(5), "TBD"); // the index of refraction
+}
+
+TEST(GraphViewStack, ANewGraphStartsAsTheStoredStackChoice) {
+    application().preferences.stacked = 1;
+    CTraceGraphView stacked;
+    application().preferences.stacked = 0;
+    CTraceGraphView plain;
+    EXPECT_TRUE(stacked.Graph().IsStacked());
+    EXPECT_FALSE(plain.Graph().IsStacked());
 }
 
 TEST_F(GraphView, AFlippedTraceWithoutEventsIsReportedOnce) {
