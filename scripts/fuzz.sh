@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-20}
 mkdir -p fuzz-artifacts
 shopt -s nullglob
-for target in build/fuzz/tracelib/fuzz/fuzz_* build/fuzz/tools/varnel/fuzz/fuzz_*; do
+for target in build/fuzz/tracelib/fuzz/fuzz_* build/fuzz/tools/varnel/fuzz/fuzz_* build/fuzz/viewer/fuzz_*; do
     [ -x "$target" ] || continue
     name=$(basename "$target")
     corpus="build/fuzz/corpus/$name"
