@@ -240,10 +240,10 @@ void eventCriteria(const CT6& trace, const ExceptionCriteria& c, Collector& out)
             const double loss = trace.EVGetLoss(e);
             const bool none = loss == T6_NO_VALUE;
             if (none || loss < c.lossOutsideMin || loss > c.lossOutsideMax) {
-                char text[32];
-                std::snprintf(text, sizeof text, "%.2f", loss);
-                out.add("Loss Outside",
-                        locationText(trace, e) + " (" + (none ? "???.??" : text) + ")");
+                // A loss far out of range must still fit: %.2f of 1e300 is 300 digits.
+                char text[400] = "???.??";
+                if (!none) std::snprintf(text, sizeof text, "%.2f", loss);
+                out.add("Loss Outside", locationText(trace, e) + " (" + text + ")");
             }
         }
         if (c.notSpliceLoss && trace.EVGetLossMode(e) != T6_LOSS_SPLICE)
