@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "scratch_folder.h"
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -40,24 +42,9 @@ varnel::sim::FibreDescription randomFibre(std::mt19937& rng) {
     return fibre;
 }
 
-// Never destroyed, so that the exit handler can still read it.
-std::string& folderName() {
-    static auto* name = new std::string;
-    return *name;
-}
-
-void removeFolder() {
-    std::error_code ignored;
-    fs::remove_all(folderName(), ignored);
-}
-
 const fs::path& traceFolder() {
     static const fs::path folder = [] {
-        fs::path dir =
-            fs::temp_directory_path() / ("varnel-batch-bench-" + std::to_string(getpid()));
-        fs::create_directories(dir);
-        folderName() = dir.string();
-        std::atexit(removeFolder);
+        const fs::path dir = bench::makeScratchFolder("varnel-batch-bench-");
         std::mt19937 rng(2024);
         for (int i = 0; i < kTraces; ++i) {
             CT6 record;

@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "scratch_folder.h"
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -26,24 +28,10 @@ namespace fs = std::filesystem;
 
 constexpr int32_t kPoints = 32768;
 
-// Never destroyed, so that the exit handler can still read it.
-std::string& folderName() {
-    static auto* name = new std::string;
-    return *name;
-}
-
-void removeFolder() {
-    std::error_code ignored;
-    fs::remove_all(folderName(), ignored);
-}
-
 const fs::path& scratch() {
     static const fs::path folder = [] {
-        fs::path dir =
-            fs::temp_directory_path() / ("orvane-start-bench-" + std::to_string(getpid()));
+        const fs::path dir = bench::makeScratchFolder("orvane-start-bench-");
         fs::create_directories(dir / "config");
-        folderName() = dir.string();
-        std::atexit(removeFolder);
         CT6 record;
         auto fibre = varnel::sim::plainFibre(60.0, 0.25, kPoints, 2.0, 1000);
         fibre.events = {{12.0, 0.1, 0.0}, {30.0, 0.4, -50.0}, {47.0, 0.2, 0.0}};
