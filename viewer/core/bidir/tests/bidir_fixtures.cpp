@@ -4,7 +4,7 @@
 
 namespace orvane::bidir::test {
 
-varnel::sim::FibreDescription fibreOf(const CableSpec& cable, int32_t fibre) {
+varnel::sim::FibreDescription fibreOf(const CableDescription& cable, int32_t fibre) {
     varnel::sim::FibreDescription d = varnel::sim::plainFibre(
         cable.lengthKM + fibre * cable.lengthStepKM, 0.33, cable.pointCount, cable.resolutionM);
     d.noiseSpread = cable.noiseSpread;
@@ -14,7 +14,7 @@ varnel::sim::FibreDescription fibreOf(const CableSpec& cable, int32_t fibre) {
     return d;
 }
 
-std::unique_ptr<CT6> tracedFibre(const CableSpec& cable, int32_t fibre) {
+std::unique_ptr<CT6> tracedFibre(const CableDescription& cable, int32_t fibre) {
     auto record = std::make_unique<CT6>();
     varnel::sim::simulateFibre(fibreOf(cable, fibre), *record);
     const std::u16string name = u"FIBRE." + std::u16string(1, char16_t(u'0' + fibre % 10));
@@ -22,7 +22,7 @@ std::unique_ptr<CT6> tracedFibre(const CableSpec& cable, int32_t fibre) {
     return record;
 }
 
-std::vector<std::unique_ptr<CT6>> buildCable(const CableSpec& cable) {
+std::vector<std::unique_ptr<CT6>> buildCable(const CableDescription& cable) {
     T6SetFASParms(0.02, -60.0, 3.0, 2, 0, -40.0);
     std::vector<std::unique_ptr<CT6>> records;
     for (int32_t f = 0; f < cable.fibres; ++f) {

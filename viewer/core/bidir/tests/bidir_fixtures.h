@@ -19,7 +19,7 @@ struct CableSplice {
     double reflectanceDB = 0.0;
 };
 
-struct CableSpec {
+struct CableDescription {
     int32_t fibres = 10;
     double lengthKM = 20.0;
     double lengthStepKM = 0.01; // fibre f is f x this longer
@@ -30,14 +30,14 @@ struct CableSpec {
 };
 
 // One simulated fibre of the cable: the description and its analysed record.
-varnel::sim::FibreDescription fibreOf(const CableSpec& cable, int32_t fibre);
+varnel::sim::FibreDescription fibreOf(const CableDescription& cable, int32_t fibre);
 
 // Simulates every fibre and replaces its event table by the automatic
 // analysis's (thresholds 0.02 dB loss, -60 dB reflectance).
-std::vector<std::unique_ptr<CT6>> buildCable(const CableSpec& cable);
+std::vector<std::unique_ptr<CT6>> buildCable(const CableDescription& cable);
 
 // A trace whose table holds exactly the given splices (no analysis).
-std::unique_ptr<CT6> tracedFibre(const CableSpec& cable, int32_t fibre);
+std::unique_ptr<CT6> tracedFibre(const CableDescription& cable, int32_t fibre);
 
 class RecordSequence : public TraceSequence {
 public:

@@ -11,11 +11,11 @@ namespace {
 
 struct FibreFromBothEnds : ::testing::Test {
     void SetUp() override {
-        test::CableSpec fromA;
+        test::CableDescription fromA;
         fromA.lengthKM = 20.0;
         fromA.lengthStepKM = 0.0;
         fromA.splices = {{4.0, 0.10, 0.0}, {9.0, 0.40, 0.0}, {15.0, 0.20, 0.0}};
-        test::CableSpec fromB = fromA;
+        test::CableDescription fromB = fromA;
         fromB.splices = {{5.0, 0.30, 0.0}, {11.0, 0.20, 0.0}, {16.0, 0.10, 0.0}};
         a = test::tracedFibre(fromA, 0);
         b = test::tracedFibre(fromB, 0);
@@ -53,7 +53,7 @@ TEST_F(FibreFromBothEnds, RowsAverageBothSidesAndMarkHighLosses) {
 }
 
 TEST_F(FibreFromBothEnds, TracesOfDifferentLengthsAreNotPaired) {
-    test::CableSpec shorter;
+    test::CableDescription shorter;
     shorter.lengthKM = 15.0;
     shorter.splices = {{5.0, 0.30, 0.0}};
     b = test::tracedFibre(shorter, 0);

@@ -9,10 +9,10 @@
 namespace orvane::bidir {
 namespace {
 
-using test::CableSpec;
+using test::CableDescription;
 
 std::unique_ptr<CT6> twentyKMTrace(std::vector<test::CableSplice> splices) {
-    CableSpec cable;
+    CableDescription cable;
     cable.lengthKM = 20.0;
     cable.pointCount = 16384;
     cable.splices = std::move(splices);

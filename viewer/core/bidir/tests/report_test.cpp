@@ -90,7 +90,7 @@ protected:
         return TraceExceptions(*trace, "T", *reference, criteria);
     }
 
-    test::CableSpec cable;
+    test::CableDescription cable;
     std::unique_ptr<CT6> reference;
     std::unique_ptr<CT6> trace;
     ExceptionCriteria criteria;

@@ -13,7 +13,7 @@ namespace orvane::bidir {
 namespace {
 
 using test::buildCable;
-using test::CableSpec;
+using test::CableDescription;
 using test::sequenceOf;
 using test::tracedFibre;
 
@@ -32,7 +32,7 @@ std::vector<int32_t> innerEvents(const CT6& t) {
 }
 
 TEST(SmartTemplate, TenTracesWithOneSpliceGiveOneEventOfTwoTenthsDB) {
-    CableSpec cable;
+    CableDescription cable;
     cable.splices = {{8.0, 0.3, 0.0}};
     std::vector<std::unique_ptr<CT6>> fibres;
     for (int32_t f = 0; f < 10; ++f)
@@ -57,7 +57,7 @@ TEST(SmartTemplate, TenTracesWithOneSpliceGiveOneEventOfTwoTenthsDB) {
 }
 
 TEST(SmartTemplate, OneTraceWithMinFrequencyTwoLeavesOnlyTheFirstAndLastEvents) {
-    CableSpec cable;
+    CableDescription cable;
     cable.splices = {{5.0, 0.5, 0.0}, {12.0, 0.4, 0.0}};
     std::vector<std::unique_ptr<CT6>> fibres;
     fibres.push_back(tracedFibre(cable, 1));
@@ -73,7 +73,7 @@ TEST(SmartTemplate, OneTraceWithMinFrequencyTwoLeavesOnlyTheFirstAndLastEvents) 
 // A cable whose analysed fibres give the template; the template applied back
 // to every fibre measures the true losses.
 TEST(SmartTemplate, AnalysedCableGivesTheTrueSplicePositionsAndLossesOnApplication) {
-    CableSpec cable;
+    CableDescription cable;
     cable.fibres = 12;
     cable.lengthStepKM = 0.03; // the fibres' end reflections do not overlap
     cable.splices = {{3.1, 0.20, 0.0},  {7.4, 0.25, 0.0},  {9.6, 0.50, -45.0},
@@ -120,12 +120,12 @@ TEST(SmartTemplate, AnalysedCableGivesTheTrueSplicePositionsAndLossesOnApplicati
 }
 
 TEST(SmartTemplate, TheLengthWarningComesOnceAndSkipsEveryFarOffTrace) {
-    CableSpec cable;
+    CableDescription cable;
     cable.splices = {{6.0, 0.4, 0.0}};
     cable.lengthStepKM = 0.0;
     std::vector<std::unique_ptr<CT6>> fibres;
     for (double extraKM : {0.0, 1.0, 0.05, 1.5}) {
-        CableSpec c = cable;
+        CableDescription c = cable;
         c.lengthKM += extraKM;
         fibres.push_back(tracedFibre(c, static_cast<int32_t>(fibres.size())));
     }
@@ -145,7 +145,7 @@ TEST(SmartTemplate, TheLengthWarningComesOnceAndSkipsEveryFarOffTrace) {
 }
 
 TEST(SmartTemplate, CancelledWarningLeavesTheReferenceAsItWas) {
-    CableSpec cable;
+    CableDescription cable;
     cable.splices = {{6.0, 0.4, 0.0}};
     std::vector<std::unique_ptr<CT6>> fibres;
     for (int32_t f = 0; f < 6; ++f)
@@ -177,7 +177,7 @@ private:
 };
 
 TEST(SmartTemplate, ProgressCancelAbandonsTheBuild) {
-    CableSpec cable;
+    CableDescription cable;
     cable.splices = {{6.0, 0.4, 0.0}};
     std::vector<std::unique_ptr<CT6>> fibres;
     for (int32_t f = 0; f < 3; ++f)
@@ -193,7 +193,7 @@ TEST(SmartTemplate, ProgressCancelAbandonsTheBuild) {
 }
 
 TEST(SmartTemplate, FrequencyWaveformAndReportCountsFollowTheCounters) {
-    CableSpec cable;
+    CableDescription cable;
     cable.splices = {{6.0, 0.4, 0.0}};
     std::vector<std::unique_ptr<CT6>> fibres;
     for (int32_t f = 0; f < 4; ++f)

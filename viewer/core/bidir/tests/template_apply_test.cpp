@@ -10,7 +10,7 @@
 namespace orvane::bidir {
 namespace {
 
-using test::CableSpec;
+using test::CableDescription;
 
 struct Cable {
     std::vector<std::unique_ptr<CT6>> fibres;
@@ -18,11 +18,11 @@ struct Cable {
 };
 
 Cable templatedCable(int32_t fibres) {
-    CableSpec spec;
-    spec.splices = {{4.0, 0.3, 0.0}, {11.0, 0.2, 0.0}};
+    CableDescription layout;
+    layout.splices = {{4.0, 0.3, 0.0}, {11.0, 0.2, 0.0}};
     Cable cable;
     for (int32_t f = 0; f < fibres; ++f)
-        cable.fibres.push_back(test::tracedFibre(spec, f));
+        cable.fibres.push_back(test::tracedFibre(layout, f));
     cable.splicesTemplate = *cable.fibres[0];
     auto sequence = test::sequenceOf(cable.fibres);
     SmartTemplateSettings settings;
