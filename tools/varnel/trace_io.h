@@ -49,4 +49,8 @@ bool saveNewRecord(CT6& record, const std::string& path, const std::u16string& f
 // Writes the document to its own file in the format it was read in.
 bool saveTraceInPlace(orvane::CTraceDoc& document, Diagnostics& diagnostics);
 
+// Writes a text file (an export, a simulation's truth) the way traces are
+// saved: the old file stays until the new one is complete.
+bool writeTextFile(const std::string& path, std::string_view text, Diagnostics& diagnostics);
+
 } // namespace varnel::cli

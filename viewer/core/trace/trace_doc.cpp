@@ -46,7 +46,7 @@ bool isR90Family(int32_t format) {
 // --- Files ------------------------------------------------------------------
 
 bool CTraceDoc::load(const std::string& path) {
-    const int32_t status = m_record.DecompFile(toUtf16(path).c_str(), 0);
+    const int32_t status = m_record.DecompFile(libraryPath(path).c_str(), 0);
     if (status != T6_FILE_OK) {
         tellFailure(path, traceReadFailureText(status));
         m_loadedFormat = kFormatUnknown;
@@ -229,7 +229,7 @@ void CTraceDoc::ApplyCustomHeader() {
     const std::optional<std::string> file =
         fileChooser().chooseOpenFile({"", {kHeaderTemplateFilter, kAllFilesFilter}});
     if (!file) return;
-    const int32_t status = m_record.HDRFromFile(toUtf16(*file).c_str());
+    const int32_t status = m_record.HDRFromFile(libraryPath(*file).c_str());
     const bool usable = status == T6_FILE_OK || status == T6_HDR_FIELD_CUT ||
                         status == T6_HDR_TOO_MANY_PAGES || status == T6_HDR_TOO_MANY_FIELDS;
     if (!usable) {
