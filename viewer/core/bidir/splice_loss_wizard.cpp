@@ -2,6 +2,7 @@
 
 #include "core/bidir/exception_report.h"
 #include "core/bidir/smart_template.h"
+#include "core/bidir/smart_template_report.h"
 #include "core/platform/prompt.h"
 #include "core/platform/text.h"
 
@@ -46,6 +47,7 @@ struct DirectionTemplate {
     std::vector<double> positionsKM;
     double lengthKM = 0.0;
     bool patchCordRemoved = false;
+    std::optional<Report> buildReport;
 };
 
 void readPositions(DirectionTemplate& t) {
@@ -83,9 +85,12 @@ std::optional<DirectionTemplate> buildTemplate(DirectionTraces& traces,
     DirectionTemplate t;
     t.record = std::make_unique<CT6>(*first);
     traces.release(0);
-    SmartTemplateSettings smart = settings.smartTemplate;
-    smart.printReport = false;
-    if (!BuildSmartSpliceTemplate(*t.record, traces, smart).built) return std::nullopt;
+    const std::string referenceName = traces.name(0);
+    const SmartTemplateResult built =
+        BuildSmartSpliceTemplate(*t.record, traces, settings.smartTemplate);
+    if (!built.built) return std::nullopt;
+    if (settings.smartTemplate.printReport)
+        t.buildReport = SmartSpliceTemplateReport(*t.record, built, referenceName);
     readPositions(t);
     return t;
 }
@@ -304,7 +309,9 @@ WizardResult RunSpliceLossWizard(WizardTraces& traces, const WizardSettings& set
         return result;
     }
     result.set = set.set;
-    if (!confirm("", kContinueText, PromptButtons::YesNo, PromptAnswer::Yes)) return result;
+    if (settings.askToContinue &&
+        !confirm("", kContinueText, PromptButtons::YesNo, PromptAnswer::Yes))
+        return result;
 
     if (settings.exceptReport && traces.size() > 0)
         if (CT6* primary = traces.acquire(0)) {
@@ -322,6 +329,7 @@ WizardResult RunSpliceLossWizard(WizardTraces& traces, const WizardSettings& set
                                                  ? buildTemplate(directions.back(), settings)
                                                  : firstTraceAsTemplate(directions.back());
         if (!t) return result;
+        if (t->buildReport) result.templateReports.push_back(std::move(*t->buildReport));
         templates.push_back(std::move(*t));
     }
     if (settings.buildTemplates) {

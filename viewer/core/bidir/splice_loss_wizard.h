@@ -9,6 +9,7 @@
 #include "core/bidir/event_correlation.h"
 #include "core/bidir/exception_criteria.h"
 #include "core/bidir/report_print_settings.h"
+#include "core/bidir/report_table.h"
 #include "core/bidir/smart_template_settings.h"
 #include "core/bidir/splice_summary.h"
 #include "core/bidir/template_apply.h"
@@ -27,6 +28,9 @@ struct WizardSettings {
     bool buildTemplates = true;
     bool applyTemplates = true;
     bool summaryReport = true;
+    // "Do you want to continue?" before the processing (a report export
+    // that only reads the traces does not ask).
+    bool askToContinue = true;
     std::u16string convention;
     bool instrumentNames = false; // "NV8FN Enabled": dot-separated fields instead
     InstrumentFormat instrumentFormat = kDefaultInstrumentFormat;
@@ -68,6 +72,8 @@ struct WizardResult {
     std::vector<double> positionsKM;        // the summary's columns along A->B
     std::vector<FiberSplices> fibers;
     SpliceSummary summary;
+    // One "Smart Splice Template Report" per template built, when asked for.
+    std::vector<Report> templateReports;
 };
 
 // The messages go through the prompt service; the refusals with a stop icon,
