@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvane::bidir {
 
@@ -26,5 +27,9 @@ ReportOutcome SpliceLossSummaryReport(const WizardResult& result, const ReportPr
                                       bool oneDirectional);
 // End-to-end figures of each fibre pair of a run's set.
 ReportOutcome FiberAcceptanceReport(WizardTraces& traces, const WizardResult& result);
+
+// The reports of a finished wizard run, in the order of its steps: the
+// exception report, each template's build report, the splice-loss summary.
+std::vector<Report> WizardReports(const WizardResult& result, const WizardSettings& settings);
 
 } // namespace orvane::bidir
