@@ -63,6 +63,35 @@ TEST(SpliceLossWizardDialog, RefusedConventionKeepsTheGeneralPage) {
     EXPECT_NE(dialog.result(), QDialog::Accepted);
 }
 
+TEST(SpliceLossWizardDialog, PrinterLocationAndApplicationChoicesComeBackAndRestore) {
+    bidir::WizardSettings given;
+    given.report.headerLines = {"Acme Fibre", "", "Route 9"};
+    given.report.topMarginInch = 1.25;
+    given.report.leftMarginInch = 0.75;
+    given.report.locCode1 = "NOR";
+    given.report.loc2 = "South hut";
+    given.apply.merge = false;
+    given.apply.tracePriority = false;
+    given.apply.snapTo = bidir::kSnapToTemplateEnd;
+    CAuto1BiDirDialog dialog(given);
+    const bidir::WizardSettings shown = dialog.settings();
+    EXPECT_EQ(shown.report, given.report);
+    EXPECT_FALSE(shown.apply.merge);
+    EXPECT_FALSE(shown.apply.tracePriority);
+    EXPECT_EQ(shown.apply.snapTo, bidir::kSnapToTemplateEnd);
+
+    // "Restore Defaults" of the General and the Advanced page.
+    for (int page : {0, 3}) {
+        auto* restore = dialog.tabs()->widget(page)->findChild<QPushButton*>();
+        ASSERT_NE(restore, nullptr);
+        restore->click();
+    }
+    const bidir::WizardSettings defaults;
+    EXPECT_EQ(dialog.settings().report, defaults.report);
+    EXPECT_TRUE(dialog.settings().apply.merge);
+    EXPECT_EQ(dialog.settings().apply.snapTo, bidir::kSnapToTraceEnd);
+}
+
 TEST(SpliceLossWizardDialog, RunsThroughItsPagesOnTheSampleCable) {
     if (!std::filesystem::exists(ORVANE_SAMPLE_TRACES)) GTEST_SKIP() << "no sample traces";
     ScriptedPrompts prompts;
