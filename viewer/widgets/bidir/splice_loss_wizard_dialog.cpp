@@ -12,6 +12,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,8 +109,10 @@ QWidget* CAuto1BiDirDialog::generalPage() {
     form->addRow(tr("1-Dir :"), m_hiLoss1Dir);
     m_ignoreConn = new QCheckBox(tr("Ignore Patch Cord Connector"));
     form->addRow(m_ignoreConn);
-    form->addRow(printerBox());
-    form->addRow(locationBox());
+    auto* boxes = new QHBoxLayout;
+    boxes->addWidget(printerBox());
+    boxes->addWidget(locationBox(), 0, Qt::AlignTop);
+    form->addRow(boxes);
     return page;
 }
 
