@@ -82,6 +82,15 @@ TEST(CliReportCommand, KindsOverTheCableAndTheirTextFile) {
     EXPECT_EQ(pair.json()["title"], "Bi-Directional Report");
     EXPECT_GE(pair.json()["lines"].size(), 2u + 5u); // headings, the five closures
 
+    // Two ends that are not one fibre's are refused.
+    Outcome wavelengths = s.varnel(
+        {"report", "Bi-Dir Splice Loss", kCable + "/NORSOU13.007", kCable + "/SOUNOR15.007"});
+    EXPECT_EQ(wavelengths.exitCode, 1);
+    EXPECT_NE(wavelengths.err.find("Different Wavelengths."), std::string::npos);
+    Outcome fibres = s.varnel({"report", "Bi-Dir Splice Loss", kCable + "/NORSOU13.007",
+                               kCable + "/SOUNOR13.008", "--convention", "AAABBB__.###"});
+    EXPECT_NE(fibres.err.find("Different Fiber Numbers."), std::string::npos);
+
     Outcome acceptance =
         s.varnel(with({"report", "Fiber Acceptance"},
                       with(bothDirections(),

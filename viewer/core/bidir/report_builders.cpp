@@ -101,11 +101,19 @@ ReportOutcome BiDirectionalReport(TraceSequence& traces, const BiDirSettings& se
     if (traces.size() < 2) return refused(kNoSecondTraceText);
     const CT6* a = traces.acquire(0);
     const CT6* b = traces.acquire(1);
-    if (!a || !b) return refused(kNoTraceText);
-    if (a->EVCount() < 2 || b->EVCount() < 2) return refused(kNoEventsReportText);
-    Report report{ReportKind::BiDirectional, reportKindInfo(ReportKind::BiDirectional).title, {}};
-    report.lines = BiDirReportLines(*a, *b, settings);
-    return {report, {}};
+    ReportOutcome outcome = refused(kNoTraceText);
+    if (a && b && (a->EVCount() < 2 || b->EVCount() < 2))
+        outcome = refused(kNoEventsReportText);
+    else if (a && b) {
+        Report report{
+            ReportKind::BiDirectional, reportKindInfo(ReportKind::BiDirectional).title, {}};
+        report.lines = BiDirReportLines(*a, *b, settings);
+        outcome = {report, {}};
+    }
+    // The list's traces stay open only while they are used.
+    if (a) traces.release(0);
+    if (b) traces.release(1);
+    return outcome;
 }
 
 ReportOutcome SpliceLossSummaryReport(const WizardResult& result, const ReportPrintSettings& print,

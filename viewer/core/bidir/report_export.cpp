@@ -1,6 +1,7 @@
 #include "core/bidir/report_export.h"
 
 #include "core/bidir/smart_template_report.h"
+#include "core/bidir/trace_name.h"
 #include "core/platform/file_access.h"
 #include "core/platform/file_chooser.h"
 #include "core/platform/prompt.h"
@@ -40,6 +41,54 @@ ReportOutcome smartTemplateReport(TraceSequence& traces, SmartTemplateSettings s
     return {SmartSpliceTemplateReport(*reference, built, traces.name(0)), {}};
 }
 
+inline constexpr char kDifferentWavelengthsText[] = "Different Wavelengths.";
+inline constexpr char kDifferentFiberTypesText[] = "Different Fiber Types.";
+inline constexpr char kDifferentIORsText[] = "Different IORs.";
+inline constexpr char kDifferentFiberNumbersText[] = "Different Fiber Numbers.";
+
+std::optional<int32_t> fiberOf(const WizardTraces& traces, std::size_t i,
+                               const WizardSettings& settings) {
+    const std::optional<DecodedTraceName> name =
+        settings.instrumentNames
+            ? DecodeInstrumentTraceName(traces.path(i), settings.instrumentFormat)
+            : DecodeTraceName(traces.path(i), settings.convention);
+    if (!name) return std::nullopt;
+    return name->fiber;
+}
+
+// Two ends of one fibre must be the same fibre, at the same wavelength, of
+// the same type and index: otherwise their events cannot be set side by side.
+std::optional<std::string> pairRefusal(WizardTraces& traces, const WizardSettings& settings) {
+    if (traces.size() < 2) return std::nullopt;
+    const bool named = settings.instrumentNames || !settings.convention.empty();
+    if (named) {
+        const std::optional<int32_t> a = fiberOf(traces, 0, settings);
+        const std::optional<int32_t> b = fiberOf(traces, 1, settings);
+        if (a && b && *a != *b) return kDifferentFiberNumbersText;
+    }
+    const CT6* a = traces.acquire(0);
+    const CT6* b = traces.acquire(1);
+    std::optional<std::string> refusal;
+    auto text = [](const CT6* t, auto getter) {
+        return textOf([&](char16_t* o) { getter(*t, o); });
+    };
+    if (a && b) {
+        if (text(a, [](const CT6& t, char16_t* o) { t.GetWavelengthNominal(o, 0); }) !=
+            text(b, [](const CT6& t, char16_t* o) { t.GetWavelengthNominal(o, 0); }))
+            refusal = kDifferentWavelengthsText;
+        else if (text(a, [](const CT6& t, char16_t* o) { t.GetFiberModeAbbrev(o); }) !=
+                 text(b, [](const CT6& t, char16_t* o) { t.GetFiberModeAbbrev(o); }))
+            refusal = kDifferentFiberTypesText;
+        else if (a->SpanCount() > 0 && b->SpanCount() > 0 &&
+                 text(a, [](const CT6& t, char16_t* o) { t.SpanGetIOR(0, o); }) !=
+                     text(b, [](const CT6& t, char16_t* o) { t.SpanGetIOR(0, o); }))
+            refusal = kDifferentIORsText;
+    }
+    if (a) traces.release(0);
+    if (b) traces.release(1);
+    return refusal;
+}
+
 BiDirSettings biDirSettings(const ReportPrintSettings& print) {
     BiDirSettings s;
     s.corrPercent = print.corrPercent;
@@ -76,6 +125,8 @@ ReportOutcome BuildReportOfKind(ReportKind kind, WizardTraces& traces,
     case ReportKind::Exception:
         return ExceptionReportOf(traces, settings.criteria);
     case ReportKind::BiDirectional:
+        if (std::optional<std::string> refusal = pairRefusal(traces, settings))
+            return {std::nullopt, *refusal};
         return BiDirectionalReport(traces, biDirSettings(settings.report));
     case ReportKind::OneDirSummary:
     case ReportKind::BiDirSummary:
