@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -111,6 +112,22 @@ TEST(CliReportCommand, KindsOverTheCableAndTheirTextFile) {
     EXPECT_NEAR(std::stod(fields[9]), (ab + ba) / 2, 0.001);
     EXPECT_EQ(fields[10], "N/A");
     EXPECT_EQ(fields[11], "N/A");
+
+    // The summary: the fibres x positions table, each fibre's own events with
+    // its closing figures, the file mapping and the extreme lengths.
+    Outcome summary =
+        s.varnel(with({"report", "Bi-Dir Splice Loss Summary"},
+                      with(bothDirections(), {"--convention", "AAABBB__.###", "--json"})));
+    ASSERT_EQ(summary.exitCode, 0) << summary.err;
+    const auto summaryLines = summary.json()["lines"];
+    auto countOf = [&](const std::string& line) {
+        return std::count(summaryLines.begin(), summaryLines.end(), line);
+    };
+    EXPECT_EQ(countOf("|Avg|Min|Max|End(dB)"), 12);
+    EXPECT_EQ(countOf("|Fiber Number|007"), 1);
+    EXPECT_EQ(countOf("|Fiber Number to Trace File Mapping"), 1);
+    EXPECT_EQ(countOf("|007|NORSOU13.007|SOUNOR13.007"), 1);
+    EXPECT_EQ(countOf("|10 Shortest and 10 Longest Traces"), 1);
 
     Outcome smart = s.varnel(
         with({"report", "Smart Splice Template"}, with(direction("NORSOU13"), {"--json"})));

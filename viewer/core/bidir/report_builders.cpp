@@ -1,5 +1,7 @@
 #include "core/bidir/report_builders.h"
 
+#include "core/bidir/splice_summary_report.h"
+
 #include "core/platform/text.h"
 
 #include <varnel/codes.h>
@@ -35,12 +37,6 @@ ReportOutcome refused(const char* text) {
 std::string dbOrNA(double value) {
     if (value == T6_NO_VALUE) return "N/A";
     return format("%.3f", value);
-}
-
-std::string lossField(const std::optional<double>& loss, double limit) {
-    if (!loss) return std::string(1, kEmphasisMarker) + "N/A";
-    const std::string text = format("%.3f", *loss);
-    return std::fabs(*loss) >= limit ? kEmphasisMarker + text : text;
 }
 
 } // namespace
@@ -114,51 +110,6 @@ ReportOutcome BiDirectionalReport(TraceSequence& traces, const BiDirSettings& se
     if (a) traces.release(0);
     if (b) traces.release(1);
     return outcome;
-}
-
-ReportOutcome SpliceLossSummaryReport(const WizardResult& result, const ReportPrintSettings& print,
-                                      bool oneDirectional) {
-    if (result.fibers.empty()) return refused(kNoTraceText);
-    const ReportKind kind = oneDirectional ? ReportKind::OneDirSummary : ReportKind::BiDirSummary;
-    Report report{kind, reportKindInfo(kind).title, {}};
-    const double limit = oneDirectional ? print.hiLoss1DirDB : print.hiLossBiDirDB;
-    if (!print.cable.empty()) report.lines.push_back("|Cable : " + print.cable);
-    report.lines.push_back(format("|Correlation % : %g", print.corrPercent));
-    std::string heading = "|Fiber Number";
-    for (double km : result.positionsKM)
-        heading += format("|%.3f", km);
-    report.lines.push_back(heading + "|Avg|Min|Max");
-    for (const FiberSplices& fiber : result.fibers) {
-        std::string row = format("|%.3d", fiber.fiber);
-        double sum = 0, low = 0, high = 0;
-        int count = 0;
-        for (const FiberSplice& s : fiber.splices) {
-            row += "|" + lossField(s.average, limit);
-            if (!s.average) continue;
-            low = count ? std::min(low, *s.average) : *s.average;
-            high = count ? std::max(high, *s.average) : *s.average;
-            sum += *s.average;
-            ++count;
-        }
-        row += count ? format("|%.3f|%.3f|%.3f", sum / count, low, high) : std::string("|||");
-        report.lines.push_back(row);
-    }
-    auto statsRow = [&](const char* label, auto pick) {
-        std::string row = std::string("|") + label;
-        for (const LossStats& s : result.summary.perPosition)
-            row += s.count ? format("|%.3f", pick(s)) : std::string("|");
-        report.lines.push_back(row);
-    };
-    statsRow("Average", [](const LossStats& s) { return s.average; });
-    statsRow("Min", [](const LossStats& s) { return s.minimum; });
-    statsRow("Max", [](const LossStats& s) { return s.maximum; });
-    const LossStats& o = result.summary.overall;
-    if (o.count)
-        report.lines.push_back(
-            format("|Column Average|%.3f|%.3f|%.3f", o.average, o.minimum, o.maximum));
-    for (const std::string& missing : result.summary.missing)
-        report.lines.push_back("|" + missing);
-    return {report, {}};
 }
 
 namespace {
@@ -248,7 +199,8 @@ ReportOutcome FiberAcceptanceReport(WizardTraces& traces, const WizardResult& re
     return {report, {}};
 }
 
-std::vector<Report> WizardReports(const WizardResult& result, const WizardSettings& settings) {
+std::vector<Report> WizardReports(WizardTraces& traces, const WizardResult& result,
+                                  const WizardSettings& settings) {
     std::vector<Report> reports;
     if (!result.finished) return reports;
     if (settings.exceptReport) {
@@ -260,7 +212,7 @@ std::vector<Report> WizardReports(const WizardResult& result, const WizardSettin
     reports.insert(reports.end(), result.templateReports.begin(), result.templateReports.end());
     if (settings.summaryReport) {
         ReportOutcome summary =
-            SpliceLossSummaryReport(result, settings.report, settings.oneDirectional);
+            SpliceLossSummaryReport(traces, result, settings.report, settings.oneDirectional);
         if (summary.report) reports.push_back(std::move(*summary.report));
     }
     return reports;

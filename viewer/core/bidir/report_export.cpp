@@ -1,6 +1,7 @@
 #include "core/bidir/report_export.h"
 
 #include "core/bidir/smart_template_report.h"
+#include "core/bidir/splice_summary_report.h"
 #include "core/bidir/trace_name.h"
 #include "core/platform/file_access.h"
 #include "core/platform/file_chooser.h"
@@ -26,7 +27,7 @@ ReportOutcome spliceLossReport(ReportKind kind, WizardTraces& traces, WizardSett
     const WizardResult result = RunSpliceLossWizard(traces, settings);
     if (!result.finished) return {std::nullopt, result.message};
     if (kind == ReportKind::FiberAcceptance) return FiberAcceptanceReport(traces, result);
-    return SpliceLossSummaryReport(result, settings.report, settings.oneDirectional);
+    return SpliceLossSummaryReport(traces, result, settings.report, settings.oneDirectional);
 }
 
 ReportOutcome smartTemplateReport(TraceSequence& traces, SmartTemplateSettings settings) {
@@ -89,15 +90,6 @@ std::optional<std::string> pairRefusal(WizardTraces& traces, const WizardSetting
     return refusal;
 }
 
-BiDirSettings biDirSettings(const ReportPrintSettings& print) {
-    BiDirSettings s;
-    s.corrPercent = print.corrPercent;
-    s.patchCordKM = print.startPatchCordKM;
-    s.hiLoss1DirDB = print.hiLoss1DirDB;
-    s.hiLossBiDirDB = print.hiLossBiDirDB;
-    return s;
-}
-
 bool runsWizard(ReportKind kind) {
     return kind == ReportKind::OneDirSummary || kind == ReportKind::BiDirSummary ||
            kind == ReportKind::FiberAcceptance;
@@ -127,7 +119,7 @@ ReportOutcome BuildReportOfKind(ReportKind kind, WizardTraces& traces,
     case ReportKind::BiDirectional:
         if (std::optional<std::string> refusal = pairRefusal(traces, settings))
             return {std::nullopt, *refusal};
-        return BiDirectionalReport(traces, biDirSettings(settings.report));
+        return BiDirectionalReport(traces, BiDirSettingsOf(settings.report));
     case ReportKind::OneDirSummary:
     case ReportKind::BiDirSummary:
     case ReportKind::FiberAcceptance:

@@ -81,7 +81,7 @@ void RunSpliceLossWizardCommand(QWidget* parent, CTraceListFrame* frame, bool on
         result = bidir::RunSpliceLossWizard(traces, settings);
         traces.notifyChanges();
     }
-    std::vector<bidir::Report> reports = bidir::WizardReports(*result, settings);
+    std::vector<bidir::Report> reports = bidir::WizardReports(traces, *result, settings);
     if (reports.empty()) return;
     auto* window = new CReportWindow(std::move(reports), parent);
     window->show();
