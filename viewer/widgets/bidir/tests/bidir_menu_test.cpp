@@ -106,12 +106,18 @@ TEST_F(BidirMenuTest, AutoBiDirBuildsListsAndReportsAndExportReportWritesTheChos
     const auto modifiedBefore = fs::last_write_time(files.front().toStdString());
     whenModal<CAuto1BiDirDialog>([](CAuto1BiDirDialog& dialog) {
         dialog.convention()->setText("AAABBB__.###");
+        for (int page = 1; page < dialog.tabs()->count(); ++page) {
+            dialog.tabs()->setCurrentIndex(page);
+            EXPECT_EQ(dialog.tabs()->currentIndex(), page);
+        }
         dialog.runButton()->click();
     });
     QAction* auto1Bi = menuAction(app->mainFrame()->menuBar(), "Auto Bi-Dir");
     ASSERT_NE(auto1Bi, nullptr);
     ASSERT_NE(menuAction(app->mainFrame()->menuBar(), "Auto 1-Dir"), nullptr);
     auto1Bi->trigger();
+    ASSERT_FALSE(prompts.texts().empty());
+    EXPECT_EQ(prompts.texts().front(), "Do you want to continue?");
 
     // Both templates lie beside the traces and joined the list.
     for (const char* name : {"NORSOU13.SST", "SOUNOR13.SST"}) {
