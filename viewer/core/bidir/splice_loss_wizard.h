@@ -14,6 +14,7 @@
 #include "core/bidir/splice_summary.h"
 #include "core/bidir/template_apply.h"
 #include "core/bidir/trace_sequence.h"
+#include "core/platform/progress.h"
 
 #include <optional>
 #include <string>
@@ -78,7 +79,9 @@ struct WizardResult {
 
 // The messages go through the prompt service; the refusals with a stop icon,
 // then "Do you want to continue?" before anything is changed.
-WizardResult RunSpliceLossWizard(WizardTraces& traces, const WizardSettings& settings);
+// Building each template shows its progress, whose Cancel ends the run.
+WizardResult RunSpliceLossWizard(WizardTraces& traces, const WizardSettings& settings,
+                                 Progress* progress = nullptr);
 
 // "Template file name" of a direction: from, to and wavelength codes + ".SST".
 std::u16string templateFileName(const CableDirection& direction);

@@ -7,6 +7,7 @@
 #include "core/shell/application_state.h"
 #include "widgets/bidir/report_window.h"
 #include "widgets/bidir/splice_loss_wizard_dialog.h"
+#include "widgets/platform/progress_dialog.h"
 #include "widgets/platform/wait_cursor.h"
 #include "widgets/tracelist/trace_list_frame.h"
 #include "widgets/tracelist/trace_list_view.h"
@@ -78,7 +79,8 @@ void RunSpliceLossWizardCommand(QWidget* parent, CTraceListFrame* frame, bool on
     {
         BusyWhile busy;
         WaitCursor wait;
-        result = bidir::RunSpliceLossWizard(traces, settings);
+        ProgressDialog progress(parent);
+        result = bidir::RunSpliceLossWizard(traces, settings, &progress);
         traces.notifyChanges();
     }
     std::vector<bidir::Report> reports = bidir::WizardReports(traces, *result, settings);
