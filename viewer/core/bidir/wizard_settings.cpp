@@ -2,6 +2,8 @@
 
 #include "core/platform/text.h"
 
+#include <varnel/varnel.h>
+
 namespace orvane::bidir {
 
 namespace {
@@ -45,7 +47,8 @@ WizardSettings WizardSettingsFrom(const Preferences& p, const StoredReportSettin
     s.apply.merge = p.fasTemplate.eventDetermination == kEventDeterminationMerge;
     s.apply.tracePriority = p.fasTemplate.tracePriority != 0;
     s.apply.percentDis = p.fasTemplate.percentDis;
-    s.apply.absoluteDisKM = p.fasTemplate.absoluteDis;
+    // "AbsoluteDis" is entered and kept in the display unit.
+    s.apply.absoluteDisKM = T6KMFromCurDist(p.fasTemplate.absoluteDis);
     s.apply.snapTo = p.fasTemplate.snapTo;
     s.criteria = stored.criteria;
     return s;
@@ -69,7 +72,7 @@ void KeepWizardSettings(const WizardSettings& s, Preferences& p, StoredReportSet
         s.apply.merge ? kEventDeterminationMerge : kEventDeterminationTemplate;
     p.fasTemplate.tracePriority = s.apply.tracePriority ? 1 : 0;
     p.fasTemplate.percentDis = s.apply.percentDis;
-    p.fasTemplate.absoluteDis = s.apply.absoluteDisKM;
+    p.fasTemplate.absoluteDis = T6CurDistFromKM(s.apply.absoluteDisKM);
     p.fasTemplate.snapTo = s.apply.snapTo;
     stored.print = s.report;
     stored.criteria = s.criteria;

@@ -5,6 +5,8 @@
 #include "core/platform/text.h"
 #include "widgets/bidir/exception_criteria_page.h"
 
+#include <varnel/varnel.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -213,7 +215,7 @@ void CAuto1BiDirDialog::show(const bidir::WizardSettings& s) {
     m_eventDetermination->setCurrentIndex(s.apply.merge ? kMergeChoice : 0);
     m_tracePriority->setChecked(s.apply.tracePriority);
     m_percentDis->setValue(s.apply.percentDis);
-    m_absoluteDis->setValue(s.apply.absoluteDisKM);
+    m_absoluteDis->setValue(T6CurDistFromKM(s.apply.absoluteDisKM)); // display unit
     m_scaleMode->setCurrentIndex(
         std::clamp(s.apply.snapTo, bidir::kSnapNone, bidir::kSnapToTraceEnd));
 }
@@ -288,7 +290,7 @@ bidir::WizardSettings CAuto1BiDirDialog::settings() const {
     s.apply.merge = m_eventDetermination->currentIndex() == kMergeChoice;
     s.apply.tracePriority = m_tracePriority->isChecked();
     s.apply.percentDis = m_percentDis->value();
-    s.apply.absoluteDisKM = m_absoluteDis->value();
+    s.apply.absoluteDisKM = T6KMFromCurDist(m_absoluteDis->value());
     s.apply.snapTo = m_scaleMode->currentIndex();
     return s;
 }
