@@ -69,13 +69,13 @@ void RunSpliceLossWizardCommand(QWidget* parent, CTraceListFrame* frame, bool on
     bidir::WizardSettings settings =
         bidir::WizardSettingsFrom(app.preferences, bidir::storedReportSettings(), oneDirectional);
     bidir::ListWizardTraces traces(*frame->list(), entries);
-    std::optional<bidir::WizardResult> result;
     {
         CAuto1BiDirDialog dialog(settings, parent);
         if (dialog.exec() != QDialog::Accepted) return;
         settings = dialog.settings();
     }
     bidir::KeepWizardSettings(settings, app.preferences, bidir::storedReportSettings());
+    bidir::WizardResult result;
     {
         BusyWhile busy;
         WaitCursor wait;
@@ -83,7 +83,7 @@ void RunSpliceLossWizardCommand(QWidget* parent, CTraceListFrame* frame, bool on
         result = bidir::RunSpliceLossWizard(traces, settings, &progress);
         traces.notifyChanges();
     }
-    std::vector<bidir::Report> reports = bidir::WizardReports(traces, *result, settings);
+    std::vector<bidir::Report> reports = bidir::WizardReports(traces, result, settings);
     if (reports.empty()) return;
     auto* window = new CReportWindow(std::move(reports), parent);
     window->show();

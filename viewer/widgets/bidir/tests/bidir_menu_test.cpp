@@ -45,15 +45,15 @@ QAction* menuAction(QWidget* owner, const QString& text) {
 
 // Runs what a modal dialog needs once it is up (exec() blocks the caller).
 template <typename Dialog> void whenModal(std::function<void(Dialog&)> handle) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [handle, poll] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            handle(*dialog);
-            return;
-        }
-        QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(0, *poll);
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, handle] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        timer->stop();
+        timer->deleteLater();
+        handle(*dialog);
+    });
+    timer->start(10);
 }
 
 class BidirMenuTest : public ::testing::Test {
