@@ -9,6 +9,9 @@
 #include <QCoreApplication>
 #include <QMenu>
 
+#include <utility>
+#include <vector>
+
 namespace orvane {
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace orvane {
 
 void BatchProgressWindow::start(const std::string& title, int total) {

@@ -11,6 +11,8 @@
 #include <QFormLayout>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {

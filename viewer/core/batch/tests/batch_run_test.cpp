@@ -106,6 +106,17 @@ TEST_F(BatchRunTest, ReportLayoutsOfTwoTracesWithThreeEventsEach) {
     EXPECT_NE(lines[0].find(";\"\";\"\";"), std::string::npos) << lines[0];
 }
 
+TEST_F(BatchRunTest, OnTheInstrumentAReportOnDriveCIsRefusedBeforeAnythingRuns) {
+    application().onInstrument = true;
+    settings = withReport(kLayoutTessan);
+    settings.reportFolder = "C:\\Reports";
+    EXPECT_EQ(CheckBatchSettings(settings), SettingsCheck::ReportFolderRefused);
+    application().onInstrument = false;
+    EXPECT_EQ(scripted.asked().back().text, "Access to C: was denied.");
+    settings.reportFolder = at("");
+    EXPECT_EQ(CheckBatchSettings(settings), SettingsCheck::Accepted);
+}
+
 TEST_F(BatchRunTest, ExistingReportAnsweredNoProcessesNothing) {
     const TraceEntries entries = listed({writeFibre("a.T6", {2.0})});
     writeAll(at("report.txt"), "old report\n");
