@@ -17,15 +17,16 @@ void BatchProgressWindow::start(const std::string& title, int total) {
     m_dialog->setValue(0);
     m_dialog->show();
     QCoreApplication::processEvents();
-    m_sinceRefresh.start();
+    m_sinceRefresh.invalidate(); // the first trace is shown at once
 }
 
 void BatchProgressWindow::step(int done, const std::string& text) {
-    if (!m_dialog || m_sinceRefresh.elapsed() < kRefreshMilliseconds) return;
+    if (!m_dialog) return;
+    if (m_sinceRefresh.isValid() && m_sinceRefresh.elapsed() < kRefreshMilliseconds) return;
     m_dialog->setLabelText(QString::fromStdString(text));
     m_dialog->setValue(done);
     QCoreApplication::processEvents();
-    m_sinceRefresh.restart();
+    m_sinceRefresh.start();
 }
 
 bool BatchProgressWindow::cancelled() const {
