@@ -136,8 +136,7 @@ TEST(CliBatch, RefusedPatchCordsSkipTheTraceUnlessAnsweredYes) {
     const std::string trace = s.simulate("AAABBB13.001"); // 4 events
     Outcome refused = s.varnel({"batch", "--cords-start", "3", trace});
     EXPECT_EQ(refused.exitCode, 0) << refused.err;
-    EXPECT_NE(refused.err.find("Unable to remove patch cords from AAABBB13.001"),
-              std::string::npos)
+    EXPECT_NE(refused.err.find("Unable to remove patch cords from AAABBB13.001"), std::string::npos)
         << refused.err;
     EXPECT_NE(refused.err.find("reported: 0, skipped: 1"), std::string::npos) << refused.err;
     Outcome yes = s.varnel({"batch", "--cords-start", "3", "--yes", trace});
