@@ -35,13 +35,14 @@ struct Entry {
 };
 
 const Entry kEntries[] = {
-    {QT_TRANSLATE_NOOP("TraceListMenu", "&Batch Process..."), RunBatchCommand, hasSelection},
-    {QT_TRANSLATE_NOOP("TraceListMenu", "Build  Splice &Template"), BuildSpliceTemplateCommand,
-     hasPrimary},
-    {QT_TRANSLATE_NOOP("TraceListMenu", "Appl&y Splice Template..."), ApplySpliceTemplateCommand,
-     hasPrimaryAndSelection},
-    {QT_TRANSLATE_NOOP("TraceListMenu", "Smart Splice Templa&te..."), SmartSpliceTemplateCommand,
-     hasPrimaryAndSelection},
+    {QT_TRANSLATE_NOOP("orvane::TraceListMenu", "&Batch Process..."), RunBatchCommand,
+     hasSelection},
+    {QT_TRANSLATE_NOOP("orvane::TraceListMenu", "Build  Splice &Template"),
+     BuildSpliceTemplateCommand, hasPrimary},
+    {QT_TRANSLATE_NOOP("orvane::TraceListMenu", "Appl&y Splice Template..."),
+     ApplySpliceTemplateCommand, hasPrimaryAndSelection},
+    {QT_TRANSLATE_NOOP("orvane::TraceListMenu", "Smart Spl&ice Template..."),
+     SmartSpliceTemplateCommand, hasPrimaryAndSelection},
 };
 
 } // namespace
@@ -50,7 +51,8 @@ void AddBatchCommands(QMenu* menu, std::function<CTraceListFrame*()> activeFrame
     menu->addSeparator();
     std::vector<std::pair<QAction*, const Entry*>> actions;
     for (const Entry& entry : kEntries) {
-        QAction* action = menu->addAction(QCoreApplication::translate("TraceListMenu", entry.text));
+        QAction* action =
+            menu->addAction(QCoreApplication::translate("orvane::TraceListMenu", entry.text));
         QObject::connect(action, &QAction::triggered, menu, [activeFrame, run = entry.run] {
             if (CTraceListFrame* frame = activeFrame()) run(*frame);
         });
