@@ -112,7 +112,7 @@ BatchRun RunBatch(CTraceListDoc& list, const TraceEntries& entries, const BatchS
     }
     progress.finish();
 
-    if (settings.minMaxSummary && !run.summary.empty())
+    if (settings.minMaxSummary)
         tell("", run.summary.text(), PromptIcon::Information);
     closeReport(std::move(report));
     list.Notify(HINT_HEADER, entries);
