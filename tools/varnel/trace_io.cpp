@@ -37,7 +37,7 @@ orvane::PromptAnswer DiagnosticsPrompts::ask(const orvane::Prompt& prompt) {
         if (!where.empty()) message += " " + where;
     }
     m_diagnostics.add({m_path, message, !prompt.failure});
-    return prompt.defaultAnswer;
+    return m_affirmative ? orvane::answersOf(prompt.buttons).front() : prompt.defaultAnswer;
 }
 
 int32_t saveChoiceCode(std::u16string_view formatName) {
