@@ -1,6 +1,7 @@
 // Edits an event through the real dialog from the trace window's event
 // table, offscreen.
 #include "core/platform/scripted_prompts.h"
+#include "core/trace/properties/trace_analysis_page.h"
 #include "core/trace/trace_doc.h"
 #include "widgets/trace/events/event_dialog_window.h"
 #include "widgets/trace/properties/trace_properties_view.h"
@@ -8,6 +9,7 @@
 #include <varnel/fibre_simulator.h>
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -59,6 +61,13 @@ TEST(EventEditWidget, EditThroughTheDialogChangesRecordHintAndRow) {
     HintRecorder recorder;
     recorder.attach(&doc);
     ASSERT_EQ(view.eventTable()->count(), 3);
+    // The column headers stand on the tab stops of the table's font.
+    const QFontMetrics table(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const std::array<int, 4> stops = headerTabStops(dialogBaseUnit(
+        table.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
+    for (size_t i = 0; i < stops.size(); ++i)
+        EXPECT_EQ(view.headerLabels()[i]->x(), stops[i]) << i;
+    EXPECT_EQ(view.headerLabels()[0]->text(), "Location(km)");
 
     editNextDialog("0.42", "re-spliced");
     view.editRow(0);
