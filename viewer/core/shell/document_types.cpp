@@ -38,6 +38,10 @@ DocumentTypes::DocumentTypes() {
         makeRefusingType(kP5PDocStrings, kPowerMeterNotInstalled);
     t[static_cast<size_t>(DocKind::Pmt)] =
         makeRefusingType(kPmtDocStrings, kPowerMeterNotInstalled);
+    // Every file opened, a list's traces too, goes on the recent-file list.
+    for (const auto& type : m_types)
+        type->setOpenedListener(
+            [](const std::string& path) { application().recentFiles.Add(path); });
 }
 
 DocumentTypes::~DocumentTypes() {

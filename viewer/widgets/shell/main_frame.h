@@ -37,6 +37,8 @@ public:
     }
     // View / Display On-Screen Keyboard.
     void setKeyboardHandler(std::function<void()> handler) { m_keyboard = std::move(handler); }
+    // File / 1..9: the recent files, opened by their index.
+    void setRecentFileHandler(std::function<void(size_t)> handler);
     // Called once the window has agreed to close, before it goes.
     void setExitHandler(std::function<void()> handler) { m_exit = std::move(handler); }
 
@@ -81,6 +83,8 @@ private:
     EventWindow* m_eventWindow = nullptr;
     TraceListMenu* m_traceMenu = nullptr;
     QList<QAction*> m_standardActions;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_exitAction = nullptr;
     bool m_maximized = true;
     bool m_questions = true;
 };
