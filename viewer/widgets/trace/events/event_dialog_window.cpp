@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -40,7 +41,7 @@ CEventDialog::CEventDialog(EventDialog& dialog, std::function<bool()> paste, QWi
     setWindowTitle(QString::fromStdString(dialog.Title()));
     m_origin->setReadOnly(true);
     for (int32_t type : dialog.TypeChoices())
-        m_type->addItem(tr(eventTypeName(type)), type);
+        m_type->addItem(QCoreApplication::translate("DisplayStrings", eventTypeName(type)), type);
 
     auto* form = new QFormLayout;
     form->addRow(tr("Type"), m_type);

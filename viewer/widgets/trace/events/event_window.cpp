@@ -9,6 +9,7 @@
 #include "widgets/trace/graph/trace_graph_widget.h"
 #include "widgets/tracelist/trace_list_frame.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -130,7 +131,7 @@ void EventWindow::Refill() {
     const EventWindowText text = eventWindowText(selected ? documentOf(selected->entry) : nullptr,
                                                  selected ? selected->index : -1);
     m_number->setText(tr(text.number.c_str()));
-    m_type->setText(QString::fromStdString(text.type));
+    m_type->setText(QCoreApplication::translate("DisplayStrings", text.type.c_str()));
     m_loss->setText(QString::fromStdString(text.loss));
     m_refl->setText(QString::fromStdString(text.refl));
     m_comment->setText(QString::fromStdString(text.comment));

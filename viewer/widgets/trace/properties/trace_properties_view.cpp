@@ -24,21 +24,26 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The headers after the location's, one per tab stop.
-const char* const kHeaderTexts[] = {"Loss / Span", "dB/km  Loss", "Refl."};
+// The headers after the location's, one per tab stop: over the span loss
+// and its dB/km, over the event loss, over the reflectance.
+const char* const kHeaderTexts[] = {"Span Loss  dB/km", "Loss", "Refl."};
 constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
-// The header statics on their tab stops, in the table's font so that they
-// stand over its columns.
+// Our fonts run wider for their base unit than the dialog font these stops
+// were laid out for: the headers are set a little smaller to keep clear.
+constexpr double kHeaderFontScale = 0.9;
+
+// The header statics on their tab stops, in dialog units of the page's font.
 QWidget* makeHeaderBar(QWidget* parent, std::array<QLabel*, 4>& labels) {
     auto* bar = new QWidget(parent);
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const QFontMetrics metrics(fixed);
+    const QFontMetrics metrics(bar->font());
     const std::array<int, 4> stops =
         headerTabStops(dialogBaseUnit(metrics.horizontalAdvance(kLetters)));
+    QFont small = bar->font();
+    small.setPointSizeF(small.pointSizeF() * kHeaderFontScale);
     for (size_t i = 0; i < labels.size(); ++i) {
-        labels[i] = new QLabel(i == 0 ? QString() : QObject::tr(kHeaderTexts[i - 1]), bar);
-        labels[i]->setFont(fixed);
+        labels[i] = new QLabel(i == 0 ? QString() : COrvane::tr(kHeaderTexts[i - 1]), bar);
+        labels[i]->setFont(small);
         labels[i]->move(stops[i], 0);
         labels[i]->adjustSize();
     }
@@ -187,7 +192,7 @@ void COrvane::fillSummary() {
 }
 
 void COrvane::fillHeader() {
-    m_header[0]->setText(q(locationHeader()));
+    m_header[0]->setText(q(locationHeader()).replace("Location", tr("Location")));
     m_header[0]->adjustSize();
 }
 

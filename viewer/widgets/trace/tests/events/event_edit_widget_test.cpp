@@ -9,7 +9,6 @@
 #include <varnel/fibre_simulator.h>
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,12 +60,19 @@ TEST(EventEditWidget, EditThroughTheDialogChangesRecordHintAndRow) {
     HintRecorder recorder;
     recorder.attach(&doc);
     ASSERT_EQ(view.eventTable()->count(), 3);
-    // The column headers stand on the tab stops of the table's font.
-    const QFontMetrics table(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    const std::array<int, 4> stops = headerTabStops(dialogBaseUnit(
-        table.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
-    for (size_t i = 0; i < stops.size(); ++i)
-        EXPECT_EQ(view.headerLabels()[i]->x(), stops[i]) << i;
+    // The column headers stand on the tab stops of the page's font, each
+    // clear of the next.
+    const auto& header = view.headerLabels();
+    const std::array<int, 4> stops =
+        headerTabStops(dialogBaseUnit(header[0]->parentWidget()->fontMetrics().horizontalAdvance(
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
+    for (size_t i = 0; i < stops.size(); ++i) {
+        EXPECT_EQ(header[i]->x(), stops[i]) << i;
+        const QLabel* before = i > 0 ? header[i - 1] : nullptr;
+        if (before)
+            EXPECT_LE(before->x() + before->fontMetrics().horizontalAdvance(before->text()),
+                      stops[i]);
+    }
     EXPECT_EQ(view.headerLabels()[0]->text(), "Location(km)");
 
     editNextDialog("0.42", "re-spliced");
