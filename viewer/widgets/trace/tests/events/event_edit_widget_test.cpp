@@ -66,12 +66,11 @@ TEST(EventEditWidget, EditThroughTheDialogChangesRecordHintAndRow) {
     const std::array<int, 4> stops =
         headerTabStops(dialogBaseUnit(header[0]->parentWidget()->fontMetrics().horizontalAdvance(
             "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
-    for (size_t i = 0; i < stops.size(); ++i) {
+    for (size_t i = 0; i < stops.size(); ++i)
         EXPECT_EQ(header[i]->x(), stops[i]) << i;
-        const QLabel* before = i > 0 ? header[i - 1] : nullptr;
-        if (before)
-            EXPECT_LE(before->x() + before->fontMetrics().horizontalAdvance(before->text()),
-                      stops[i]);
+    for (size_t i = 1; i < stops.size(); ++i) {
+        const QLabel* before = header[i - 1];
+        EXPECT_LE(before->x() + before->fontMetrics().horizontalAdvance(before->text()), stops[i]);
     }
     EXPECT_EQ(view.headerLabels()[0]->text(), "Location(km)");
 
