@@ -53,6 +53,7 @@ bool OpenRecentFile(DocumentTypes& types, RecentFileList& recent, size_t index) 
         return false;
     }
     if (types.OpenDocumentFile(path)) return true;
+    if (types.LastOpenCancelled()) return false; // the entry stays
     // It may have been put first meanwhile; the failed path goes wherever it is.
     const auto& files = recent.Files();
     if (auto it = std::find(files.begin(), files.end(), path); it != files.end())

@@ -38,6 +38,8 @@ private:
 // File / 1..9: opens the entry through the document types. A file that is
 // gone is told and taken off the list without touching the current trace
 // list; one that fails to open (the document told why) is taken off too.
+// A list file whose open the user cancelled (the current list's question)
+// stays.
 bool OpenRecentFile(DocumentTypes& types, RecentFileList& recent, size_t index);
 
 } // namespace orvane

@@ -60,6 +60,12 @@ TEST_F(RecentFilesTest, OpenedTracesAndListsAndListsSavedAsGoFirst) {
 
     ASSERT_TRUE(OpenRecentFile(types, application().recentFiles, 1)); // the trace again
     EXPECT_EQ(recent().front(), trace);
+    // Cancelling the current list's question opens nothing and keeps the entry.
+    types.currentList()->setModified(true);
+    scripted.queue(PromptAnswer::Cancel);
+    EXPECT_FALSE(OpenRecentFile(types, application().recentFiles, 1));
+    EXPECT_EQ(recent().size(), 2u);
+    types.currentList()->setModified(false);
     ASSERT_TRUE(OpenRecentFile(types, application().recentFiles, 1)); // the list
     EXPECT_EQ(types.currentList()->path(), at("cable.trl"));
     EXPECT_EQ(recent().front(), at("cable.trl"));
