@@ -5,6 +5,7 @@
 #include "core/shell/application_state.h"
 #include "core/trace/trace_doc.h"
 #include "core/tracelist/trace_list_doc.h"
+#include "widgets/headered/header_menu.h"
 #include "widgets/platform/file_dialogs.h"
 #include "widgets/shell/main_bars.h"
 #include "widgets/shell/preferences_dialog.h"
@@ -36,7 +37,8 @@ namespace {
 
 constexpr char kTraceFilter[] =
     "Trace Files (*.sor *.SOR *.trc *.TRC *.t6 *.T6 *.wfm *.WFM *.dat *.DAT)|*.sor;*.SOR;*.trc;"
-    "*.TRC;*.t6;*.T6;*.wfm;*.WFM;*.dat;*.DAT|Trace Lists (*.trl)|*.trl;*.TRL|All Files (*.*)|*|";
+    "*.TRC;*.t6;*.T6;*.wfm;*.WFM;*.dat;*.DAT|Trace Lists (*.trl)|*.trl;*.TRL|"
+    "Header Templates (*.hdr)|*.hdr;*.HDR|All Files (*.*)|*|";
 
 CTraceFrame* activeTraceFrame(QMdiArea* mdi) {
     return qobject_cast<CTraceFrame*>(mdi->activeSubWindow());
@@ -166,6 +168,7 @@ void CMainFrame::openFiles() {
 }
 
 void CMainFrame::saveActive(bool saveAs) {
+    if (SaveHeaderTemplate(m_mdi->activeSubWindow(), saveAs)) return;
     if (CTraceListFrame* list = activeListFrame(); list && !application().busy) {
         if (saveAs)
             list->list()->DoSaveAs();
