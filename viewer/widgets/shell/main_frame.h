@@ -86,7 +86,6 @@ private:
     EventWindow* m_eventWindow = nullptr;
     TraceListMenu* m_traceMenu = nullptr;
     QList<QAction*> m_standardActions;
-    QMenu* m_fileMenu = nullptr;
     QAction* m_exitAction = nullptr;
     bool m_maximized = true;
     bool m_questions = true;
