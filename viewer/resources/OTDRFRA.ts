@@ -1052,6 +1052,22 @@
         <translation>Saturé</translation>
     </message>
     <message>
+        <source>Insert Event </source>
+        <translation>Insérer l'événement </translation>
+    </message>
+    <message>
+        <source>Edit Event </source>
+        <translation>Modifier l'événement </translation>
+    </message>
+    <message>
+        <source>User Created</source>
+        <translation>Créé par l'utilisateur</translation>
+    </message>
+    <message>
+        <source>User Edited</source>
+        <translation>Modifié par l'utilisateur</translation>
+    </message>
+    <message>
         <source>Paste</source>
         <translation>Coller</translation>
     </message>
