@@ -10,8 +10,8 @@ struct _XDisplay;
 
 namespace orvane {
 
-// Nothing without a display, without the X keyboard extension, or when an
-// indicator is unknown to the server.
+// Nothing without a display, without the X keyboard extension, or when the
+// server knows none of the three indicators.
 std::optional<LockState> readX11LockState(_XDisplay* display);
 
 } // namespace orvane
