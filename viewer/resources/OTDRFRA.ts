@@ -909,6 +909,410 @@
     </message>
 </context>
 <context>
+    <name>orvane::graph::TraceInfoBar</name>
+    <message>
+        <source>Range</source>
+        <translation>Portée</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Pulse Width</source>
+        <translation>Largeur d'impulsion</translation>
+    </message>
+    <message>
+        <source>Horizontal Shift</source>
+        <translation>Décalage horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical Shift</source>
+        <translation>Décalage vertical</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Longueur d'onde</translation>
+    </message>
+    <message>
+        <source># Avg</source>
+        <translation>Nb moy.</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Indicateurs</translation>
+    </message>
+    <message>
+        <source>TBD</source>
+        <translation>À définir</translation>
+    </message>
+</context>
+<context>
+    <name>GraphStatus</name>
+    <message>
+        <source>Cursor Lock</source>
+        <translation>Curseurs verrouillés</translation>
+    </message>
+    <message>
+        <source>Display From A</source>
+        <translation>Affichage depuis A</translation>
+    </message>
+    <message>
+        <source>Display From B</source>
+        <translation>Affichage depuis B</translation>
+    </message>
+    <message>
+        <source>Display From Origin</source>
+        <translation>Affichage depuis l'origine</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom Event</source>
+        <translation>Zoom sur événement</translation>
+    </message>
+    <message>
+        <source>Shift Trace</source>
+        <translation>Décalage de la trace</translation>
+    </message>
+    <message>
+        <source>Shift Cursor A</source>
+        <translation>Déplacement du curseur A</translation>
+    </message>
+    <message>
+        <source>Shift Cursor B</source>
+        <translation>Déplacement du curseur B</translation>
+    </message>
+    <message>
+        <source>LSA Left Start</source>
+        <translation>Début LSA gauche</translation>
+    </message>
+    <message>
+        <source>LSA Left End</source>
+        <translation>Fin LSA gauche</translation>
+    </message>
+    <message>
+        <source>LSA Right Start</source>
+        <translation>Début LSA droite</translation>
+    </message>
+    <message>
+        <source>LSA Right End</source>
+        <translation>Fin LSA droite</translation>
+    </message>
+    <message>
+        <source>LSA Left</source>
+        <translation>LSA gauche</translation>
+    </message>
+    <message>
+        <source>LSA Right</source>
+        <translation>LSA droite</translation>
+    </message>
+    <message>
+        <source>Stacked</source>
+        <translation>Empilées</translation>
+    </message>
+    <message>
+        <source>Align</source>
+        <translation>Alignées</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Retournées</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::EventWindow</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Perte</translation>
+    </message>
+    <message>
+        <source>Refl</source>
+        <translation>Réfl.</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>No Event Selected</source>
+        <translation>Aucun événement sélectionné</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CEventDialog</name>
+    <message>
+        <source>Saturated</source>
+        <translation>Saturé</translation>
+    </message>
+    <message>
+        <source>Insert Event </source>
+        <translation>Insérer l'événement </translation>
+    </message>
+    <message>
+        <source>Edit Event </source>
+        <translation>Modifier l'événement </translation>
+    </message>
+    <message>
+        <source>User Created</source>
+        <translation>Créé par l'utilisateur</translation>
+    </message>
+    <message>
+        <source>User Edited</source>
+        <translation>Modifié par l'utilisateur</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Perte</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Réflectance</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::COrvane</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Index of Refraction</source>
+        <translation>Indice de réfraction</translation>
+    </message>
+    <message>
+        <source>Backscatter Coef. (dB)</source>
+        <translation>Coef. de rétrodiffusion (dB)</translation>
+    </message>
+    <message>
+        <source>Thresholds</source>
+        <translation>Seuils</translation>
+    </message>
+    <message>
+        <source>Event Loss</source>
+        <translation>Perte d'événement</translation>
+    </message>
+    <message>
+        <source>Event Reflectance</source>
+        <translation>Réflectance d'événement</translation>
+    </message>
+    <message>
+        <source>Fiber Break</source>
+        <translation>Rupture de fibre</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>End/Fault</source>
+        <translation>Fin/Défaut</translation>
+    </message>
+    <message>
+        <source>End - End Loss</source>
+        <translation>Perte de bout en bout</translation>
+    </message>
+    <message>
+        <source>ORL</source>
+        <translation>ORL</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Analyze</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Span Loss  dB/km</source>
+        <translation>Tronçon  dB/km</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Perte</translation>
+    </message>
+    <message>
+        <source>Refl.</source>
+        <translation>Réfl.</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Optics Module</source>
+        <translation>Module optique</translation>
+    </message>
+    <message>
+        <source>Fiber Type</source>
+        <translation>Type de fibre</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Trace Type</source>
+        <translation>Type de trace</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Portée</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Display Range</source>
+        <translation>Plage d'affichage</translation>
+    </message>
+    <message>
+        <source>Pulse Width</source>
+        <translation>Largeur d'impulsion</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Longueur d'onde</translation>
+    </message>
+    <message>
+        <source>Averages</source>
+        <translation>Moyennes</translation>
+    </message>
+    <message>
+        <source>Scan Time</source>
+        <translation>Durée d'acquisition</translation>
+    </message>
+    <message>
+        <source>Horz. Shift</source>
+        <translation>Décal. horiz.</translation>
+    </message>
+    <message>
+        <source>Vert. Shift</source>
+        <translation>Décal. vert.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::LockIndicators</name>
+    <message>
+        <source>CAP</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DEF</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>This file no longer exists. It was removed from the recent-file list.</source>
+        <translation>Ce fichier n'existe plus. Il a été retiré de la liste des fichiers récents.</translation>
+    </message>
+    <message>
+        <source>Distance must be a number.</source>
+        <translation>La distance doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>Loss must be a number.</source>
+        <translation>La perte doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>Reflectance must be a number.</source>
+        <translation>La réflectance doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>Reflectance must be between -100 and 0 dB.</source>
+        <translation>La réflectance doit être comprise entre -100 et 0 dB.</translation>
+    </message>
+    <message>
+        <source>Loss must lie within the trace's dynamic range:</source>
+        <translation>La perte doit rester dans la dynamique de la trace :</translation>
+    </message>
+    <message>
+        <source>Index of Refraction must be a number.</source>
+        <translation>L'indice de réfraction doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>Index of Refraction must be between 1.3 and 1.7.</source>
+        <translation>L'indice de réfraction doit être compris entre 1,3 et 1,7.</translation>
+    </message>
+</context>
+<context>
     <name>orvane::BidirMenu</name>
     <message>
         <source>Auto &amp;1-Dir</source>

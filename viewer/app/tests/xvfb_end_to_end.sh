@@ -88,5 +88,7 @@ wait_for_exit "folder"
 check_settings "folder"
 grep -q '^TraceList%20Bar=On$' "$ini" || fail "folder: TraceList Bar not written"
 grep -q '^\[Toolbars-Summary\]$' "$ini" || fail "folder: no Toolbars layout"
+grep -q '^\[Recent%20File%20List\]$' "$ini" || fail "folder: no recent-file list"
+grep -q "^File1=$(dirname "$sample")/" "$ini" || fail "folder: no trace among the recent files"
 
 echo "orvane end-to-end: screenshot, Ctrl+Q, SIGTERM and a folder's trace list all wrote their settings"

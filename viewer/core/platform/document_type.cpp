@@ -64,6 +64,7 @@ Document* DocumentType::openDocument(const std::string& path, bool withWindow) {
     document->setPath(path);
     document->setModified(false);
     Document* opened = adopt(std::move(document));
+    if (m_opened) m_opened(path);
     if (withWindow && m_windowFactory) m_windowFactory(*opened);
     return opened;
 }

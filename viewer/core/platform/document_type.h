@@ -41,6 +41,10 @@ public:
     bool matchesPath(const std::string& path) const;
 
     void setWindowFactory(WindowFactory factory) { m_windowFactory = std::move(factory); }
+    // Told the path of every document this type opened (the recent files).
+    void setOpenedListener(std::function<void(const std::string&)> listener) {
+        m_opened = std::move(listener);
+    }
     bool hasWindows() const { return static_cast<bool>(m_windowFactory); }
 
     // A new, untitled document ("TrList1", ...) with a window when there is a
@@ -66,6 +70,7 @@ private:
     DocumentFactory m_factory;
     DocumentLoader m_loader;
     WindowFactory m_windowFactory;
+    std::function<void(const std::string&)> m_opened;
     std::vector<std::unique_ptr<Document>> m_documents;
     int m_untitledCount = 0;
 };

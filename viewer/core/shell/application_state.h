@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/shell/preferences.h"
+#include "core/shell/recent_files.h"
 
 #include <string>
 
@@ -21,6 +22,7 @@ struct ApplicationState {
     // Set while long work runs: saving and preferences are refused meanwhile.
     bool busy = false;
     Document* currentTraceList = nullptr;
+    RecentFileList recentFiles;
     // The folder of the program file (language files lie there).
     std::string programDirectory;
     std::string modelName = kDefaultModelName;

@@ -38,6 +38,10 @@ DocumentTypes::DocumentTypes() {
         makeRefusingType(kP5PDocStrings, kPowerMeterNotInstalled);
     t[static_cast<size_t>(DocKind::Pmt)] =
         makeRefusingType(kPmtDocStrings, kPowerMeterNotInstalled);
+    // Every file opened, a list's traces too, goes on the recent-file list.
+    for (const auto& type : m_types)
+        type->setOpenedListener(
+            [](const std::string& path) { application().recentFiles.Add(path); });
 }
 
 DocumentTypes::~DocumentTypes() {
@@ -89,6 +93,7 @@ void DocumentTypes::closeCurrentListIfAllowed() {
 }
 
 bool DocumentTypes::OpenDocumentFile(const std::string& path) {
+    m_openCancelled = false;
     const DocKind kind = kindForPath(path);
     if (isTraceKind(kind)) return OpenTraceFiles({path});
     if (kind == DocKind::TraceList) return openTraceList(path);
@@ -115,7 +120,10 @@ bool DocumentTypes::OpenTraceFiles(const std::vector<std::string>& paths) {
 
 bool DocumentTypes::openTraceList(const std::string& path) {
     if (CTraceListDoc* list = currentList()) {
-        if (!list->CanCloseFrame()) return false;
+        if (!list->CanCloseFrame()) {
+            m_openCancelled = true;
+            return false;
+        }
         CloseList(*list);
         application().currentTraceList = nullptr;
     }

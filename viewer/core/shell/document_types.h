@@ -64,6 +64,9 @@ public:
     bool OpenDocumentFile(const std::string& path);
     // Several trace files at once go into one new list.
     bool OpenTraceFiles(const std::vector<std::string>& paths);
+    // The last open failed only because the user cancelled the current
+    // list's question; the file itself may be fine.
+    bool LastOpenCancelled() const { return m_openCancelled; }
 
     CTraceListDoc* currentList() const;
     // The current list's questions (its traces, then itself); true when it
@@ -82,6 +85,7 @@ private:
     std::array<std::unique_ptr<DocumentType>, kDocKindCount> m_types;
     std::function<void(CTraceListDoc&)> m_showList;
     std::function<void(CTraceListDoc&)> m_closeList;
+    bool m_openCancelled = false;
 };
 
 } // namespace orvane

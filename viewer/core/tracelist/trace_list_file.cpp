@@ -96,7 +96,9 @@ bool CTraceListDoc::DoSaveAs() {
         if (!chosen) return false;
         const std::string target = withListExtension(chosen->path);
         if (isWriteDenied(target, application().onInstrument)) continue;
-        return OnSaveDocument(target);
+        if (!OnSaveDocument(target)) return false;
+        application().recentFiles.Add(target);
+        return true;
     }
 }
 

@@ -3,14 +3,21 @@
 #include "core/platform/settings_store.h"
 #include "core/platform/text.h"
 #include "core/shell/application_state.h"
+#include "widgets/shell/lock_indicators.h"
 #include "widgets/shell/main_frame.h"
 
 #include <QAction>
 #include <QDockWidget>
+#include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QToolBar>
+
+// The artwork lives in a static library: its resources are registered by hand.
+static void initIcons() {
+    Q_INIT_RESOURCE(orvane);
+}
 
 namespace orvane {
 
@@ -25,7 +32,6 @@ constexpr QPoint kEventWindowAt(20, 200);
 // Status panes after the message: each sized for its sample text.
 constexpr const char* kPaneSamples[] = {"TR", "99:99", "BAT"};
 constexpr char kReadoutSample[] = "999.9999 km, -99.99 dB   ";
-constexpr const char* kLockPanes[] = {"CAP", "NUM", "SCRL"};
 
 QLabel* addPane(QStatusBar* bar, const QString& sample, const QString& text = {}) {
     auto* pane = new QLabel(text, bar);
@@ -41,6 +47,7 @@ QLabel* addPane(QStatusBar* bar, const QString& sample, const QString& text = {}
 MainBars::MainBars(QMainWindow& window, const QList<QAction*>& standardActions,
                    std::function<graph::TraceGraph*()> activeGraph)
     : QObject(&window), m_window(window), m_activeGraph(std::move(activeGraph)) {
+    initIcons();
     using graph::DisplayMode;
     using graph::InteractionMode;
     using graph::TraceGraph;
@@ -48,34 +55,38 @@ MainBars::MainBars(QMainWindow& window, const QList<QAction*>& standardActions,
     standard->addActions(standardActions);
 
     QToolBar* view = m_traceBars[kViewBar] = addBar(tr("View"), "View");
-    addGraphAction(view, tr("Stack"), [](TraceGraph& g) {
+    addGraphAction(view, tr("Stack"), "stack", [](TraceGraph& g) {
         g.ToggleStack();
         application().preferences.stacked = g.IsStacked() ? 1 : 0; // written at exit
     });
-    addGraphAction(view, tr("Align"), [](TraceGraph& g) { g.SetAlignTraces(!g.AlignTraces()); });
-    addGraphAction(view, tr("Flip"), [](TraceGraph& g) { g.SetFlipTraces(!g.FlipTraces()); });
-    addGraphAction(view, tr("From A"), [](TraceGraph& g) { g.SetDisplayMode(DisplayMode::FromA); });
-    addGraphAction(view, tr("From B"), [](TraceGraph& g) { g.SetDisplayMode(DisplayMode::FromB); });
-    addGraphAction(view, tr("From Origin"),
+    addGraphAction(view, tr("Align"), "align",
+                   [](TraceGraph& g) { g.SetAlignTraces(!g.AlignTraces()); });
+    addGraphAction(view, tr("Flip"), "flip",
+                   [](TraceGraph& g) { g.SetFlipTraces(!g.FlipTraces()); });
+    addGraphAction(view, tr("From A"), "from_a",
+                   [](TraceGraph& g) { g.SetDisplayMode(DisplayMode::FromA); });
+    addGraphAction(view, tr("From B"), "from_b",
+                   [](TraceGraph& g) { g.SetDisplayMode(DisplayMode::FromB); });
+    addGraphAction(view, tr("From Origin"), "from_origin",
                    [](TraceGraph& g) { g.SetDisplayMode(DisplayMode::FromOrigin); });
 
     QToolBar* cursor = m_traceBars[kCursorBar] = addBar(tr("Cursor"), "Cursor");
-    addGraphAction(cursor, tr("A"),
+    addGraphAction(cursor, tr("A"), "cursor_a",
                    [](TraceGraph& g) { g.ToggleInteractionMode(InteractionMode::SetA); });
-    addGraphAction(cursor, tr("B"),
+    addGraphAction(cursor, tr("B"), "cursor_b",
                    [](TraceGraph& g) { g.ToggleInteractionMode(InteractionMode::SetB); });
-    addGraphAction(cursor, tr("Lock"), [](TraceGraph& g) { g.ToggleLock(); });
-    addGraphAction(cursor, tr("Go to A"), [](TraceGraph& g) { g.GoToA(); });
-    addGraphAction(cursor, tr("Go to B"), [](TraceGraph& g) { g.GoToB(); });
+    addGraphAction(cursor, tr("Lock"), "lock", [](TraceGraph& g) { g.ToggleLock(); });
+    addGraphAction(cursor, tr("Go to A"), "go_to_a", [](TraceGraph& g) { g.GoToA(); });
+    addGraphAction(cursor, tr("Go to B"), "go_to_b", [](TraceGraph& g) { g.GoToB(); });
 
     QToolBar* zoom = m_traceBars[kZoomBar] = addBar(tr("Zoom"), "Zoom");
-    addGraphAction(zoom, tr("Zoom"),
+    addGraphAction(zoom, tr("Zoom"), "zoom",
                    [](TraceGraph& g) { g.ToggleInteractionMode(InteractionMode::ZoomWindow); });
-    addGraphAction(zoom, tr("Zoom Event"),
+    addGraphAction(zoom, tr("Zoom Event"), "zoom_event",
                    [](TraceGraph& g) { g.ToggleInteractionMode(InteractionMode::ZoomEvent); });
-    addGraphAction(zoom, tr("Full"), [](TraceGraph& g) { g.ZoomFull(); });
-    addGraphAction(zoom, tr("Maximum"), [](TraceGraph& g) { g.ZoomMaximum(); });
-    addGraphAction(zoom, tr("Previous"), [](TraceGraph& g) { g.ZoomPrevious(); });
+    addGraphAction(zoom, tr("Full"), "zoom_full", [](TraceGraph& g) { g.ZoomFull(); });
+    addGraphAction(zoom, tr("Maximum"), "zoom_maximum", [](TraceGraph& g) { g.ZoomMaximum(); });
+    addGraphAction(zoom, tr("Previous"), "zoom_previous", [](TraceGraph& g) { g.ZoomPrevious(); });
 
     m_traceBars[kTraceListBar] = addBar(tr("TraceList"), "TraceList");
 
@@ -91,8 +102,9 @@ MainBars::MainBars(QMainWindow& window, const QList<QAction*>& standardActions,
     for (const char* sample : kPaneSamples)
         addPane(status, sample);
     m_readout = addPane(status, kReadoutSample);
-    for (const char* lock : kLockPanes)
-        addPane(status, lock, lock)->setEnabled(false);
+    for (int key = 0; key < kLockKeyCount; ++key)
+        m_lockPanes[static_cast<size_t>(key)] = addPane(status, kLockPaneTexts[key]);
+    new LockIndicators(m_lockPanes, this);
 }
 
 QToolBar* MainBars::addBar(const QString& title, const QString& name) {
@@ -101,9 +113,9 @@ QToolBar* MainBars::addBar(const QString& title, const QString& name) {
     return bar;
 }
 
-void MainBars::addGraphAction(QToolBar* bar, const QString& text,
+void MainBars::addGraphAction(QToolBar* bar, const QString& text, const char* icon,
                               std::function<void(graph::TraceGraph&)> run) {
-    QAction* action = bar->addAction(text);
+    QAction* action = bar->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)), text);
     connect(action, &QAction::triggered, this, [this, run] {
         if (graph::TraceGraph* g = m_activeGraph()) run(*g);
     });

@@ -36,6 +36,8 @@ public:
     QToolBar* traceListBar() const { return m_traceBars[kTraceListBar]; }
     QDockWidget* eventWindow() const { return m_eventWindow; }
     QLabel* cursorReadout() const { return m_readout; }
+    // Caps, Num and Scroll Lock.
+    const std::array<QLabel*, 3>& lockPanes() const { return m_lockPanes; }
 
     void SetCursorReadout(const QString& text);
 
@@ -51,7 +53,8 @@ private:
     enum TraceBar { kViewBar, kCursorBar, kZoomBar, kTraceListBar, kEventWindow, kTraceBarCount };
 
     QToolBar* addBar(const QString& title, const QString& name);
-    void addGraphAction(QToolBar* bar, const QString& text,
+    // icon: the name of the bar's artwork (":/icons/NAME.svg").
+    void addGraphAction(QToolBar* bar, const QString& text, const char* icon,
                         std::function<void(graph::TraceGraph&)> run);
     QWidget* traceBar(int bar) const;
     void rememberVisibility();
@@ -61,6 +64,7 @@ private:
     std::array<QToolBar*, kTraceListBar + 1> m_traceBars{};
     QDockWidget* m_eventWindow = nullptr;
     QLabel* m_readout = nullptr;
+    std::array<QLabel*, 3> m_lockPanes{};
     std::array<bool, kTraceBarCount> m_on{true, true, true, true, false};
     bool m_listActive = false;
 };

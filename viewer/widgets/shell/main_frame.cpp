@@ -10,6 +10,7 @@
 #include "widgets/platform/file_dialogs.h"
 #include "widgets/shell/main_bars.h"
 #include "widgets/shell/preferences_dialog.h"
+#include "widgets/shell/recent_files_menu.h"
 #include "widgets/trace/events/event_window.h"
 #include "widgets/trace/graph/trace_graph_view.h"
 #include "widgets/trace/trace_frame.h"
@@ -142,7 +143,7 @@ void CMainFrame::createMenus() {
     file->addSeparator();
     file->addAction(tr("P&references..."), this, [this] { EditPreferences(this); });
     file->addSeparator();
-    QAction* exit = file->addAction(tr("E&xit"), this, &QWidget::close);
+    QAction* exit = m_exitAction = file->addAction(tr("E&xit"), this, &QWidget::close);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     exit->setShortcutContext(Qt::ApplicationShortcut);
 
@@ -153,6 +154,10 @@ void CMainFrame::createMenus() {
     header->addAction(tr("&Custom..."), this, [this] {
         if (CTraceFrame* frame = activeTraceFrame(m_mdi)) frame->document()->ApplyCustomHeader();
     });
+}
+
+void CMainFrame::setRecentFileHandler(std::function<void(size_t)> handler) {
+    AddRecentFileCommands(m_fileMenu, m_exitAction, application().recentFiles, std::move(handler));
 }
 
 void CMainFrame::openFiles() {

@@ -38,6 +38,8 @@ public:
     }
     // View / Display On-Screen Keyboard.
     void setKeyboardHandler(std::function<void()> handler) { m_keyboard = std::move(handler); }
+    // File / 1..9: the recent files, opened by their index.
+    void setRecentFileHandler(std::function<void(size_t)> handler);
     // Called once the window has agreed to close, before it goes.
     void setExitHandler(std::function<void()> handler) { m_exit = std::move(handler); }
 
@@ -84,6 +86,7 @@ private:
     EventWindow* m_eventWindow = nullptr;
     TraceListMenu* m_traceMenu = nullptr;
     QList<QAction*> m_standardActions;
+    QAction* m_exitAction = nullptr;
     bool m_maximized = true;
     bool m_questions = true;
 };

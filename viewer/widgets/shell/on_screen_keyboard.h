@@ -18,6 +18,7 @@ public:
     void show();
     // Asks it to end, waits briefly, then ends it.
     void close();
+    bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
 
 private:
     QProcess m_process;

@@ -56,6 +56,7 @@ void COrvaneApp::InitInstance(const QString& programDirectory, bool interactive)
         return QCoreApplication::translate("DisplayStrings", english).toStdString();
     });
     app.onInstrument = detectInstrument(app.programDirectory);
+    app.recentFiles.Load(*m_settings);
     if (app.preferences.batchSize > kMaxBatchSize) app.preferences.batchSize = kMaxBatchSize;
     ApplyPreferencesToLibrary(app.preferences);
 
@@ -67,6 +68,10 @@ void COrvaneApp::InitInstance(const QString& programDirectory, bool interactive)
     m_mainFrame->bars()->restore(*m_settings);
     m_mainFrame->setOpenHandler([this](const QString& path) { OpenDocumentFile(path); });
     m_mainFrame->setOpenFilesHandler([this](const QStringList& paths) { OpenFiles(paths); });
+    m_mainFrame->setRecentFileHandler([this](size_t index) {
+        WaitCursor wait;
+        OpenRecentFile(m_types, application().recentFiles, index);
+    });
     m_mainFrame->setKeyboardHandler([this] { m_keyboard.show(); });
     m_mainFrame->setExitHandler([this] {
         m_keyboard.close();
@@ -150,6 +155,7 @@ void COrvaneApp::ExitInstance() {
     }
     SavePreferences(*m_settings, application().preferences);
     bidir::SaveStoredReportSettings(*m_settings);
+    application().recentFiles.Save(*m_settings);
     m_settings->flush();
 }
 

@@ -55,6 +55,10 @@ bool Splash::eventFilter(QObject*, QEvent* event) {
     return false;
 }
 
+bool Splash::isShowing() const {
+    return m_screen && m_screen->isVisible();
+}
+
 void Splash::close() {
     if (m_screen) m_screen->close();
     qApp->removeEventFilter(this);

@@ -16,6 +16,8 @@ public:
     explicit Splash(const char* version);
     ~Splash() override;
 
+    bool isShowing() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -23,14 +23,16 @@ bool sameNumber(const std::string& a, const std::string& b) {
     return readNumber(a) == readNumber(b);
 }
 
-bool inRange(const std::string& text, double low, double high) {
+// notNumber and outOfRange: what the user is told when the field fails.
+bool inRange(const std::string& text, double low, double high, const char* notNumber,
+             const std::string& outOfRange) {
     const std::optional<double> v = readNumber(text);
     if (!v) {
-        tell("", kEnterNumber);
+        tell("", notNumber);
         return false;
     }
     if (*v < low || *v > high) {
-        tell("", graph::FormatText(kEnterNumberBetween, low, high));
+        tell("", outOfRange);
         return false;
     }
     return true;
@@ -156,7 +158,7 @@ bool EventDialog::Ok() {
 // one is told.
 bool EventDialog::ValidateDistance(const std::string& text, double& value) const {
     if (!readNumber(text)) {
-        tell("", kEnterNumber);
+        tell("", kDistanceNotNumber);
         return false;
     }
     value = DistanceValue(text);
@@ -198,9 +200,13 @@ bool EventDialog::Validate() {
         tell("", kEventsOverlap);
         return false;
     }
-    if (!inRange(values.refl, kLowestReflectance, kHighestReflectance)) return false;
+    if (!inRange(values.refl, kLowestReflectance, kHighestReflectance, kReflectanceNotNumber,
+                 kReflectanceOutOfRange))
+        return false;
     const double range = m_doc->record().GetDynamicRange();
-    if (!inRange(values.loss, -range, range)) return false;
+    if (!inRange(values.loss, -range, range, kLossNotNumber,
+                 graph::FormatText(kLossOutOfRange, -range, range)))
+        return false;
     if (toUtf16(values.comment).size() > static_cast<size_t>(kEventCommentRoom)) {
         tell("", graph::FormatText(kCommentTooLong, kEventCommentRoom), PromptIcon::Exclamation);
         return false;

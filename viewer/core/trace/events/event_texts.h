@@ -62,7 +62,14 @@ inline constexpr char kDistancePastEnd[] = "Distance past end event or last data
 inline constexpr char kEndBeforeStart[] = "End distance less than start.";
 inline constexpr char kEventsOverlap[] = "Start/End Distance overlaps another event.";
 inline constexpr char kCommentTooLong[] = "Comment field limited to %2d characters.";
-inline constexpr char kEnterNumber[] = "Enter a number.";
-inline constexpr char kEnterNumberBetween[] = "Enter a number between %g and %g.";
+// Fields that do not read as numbers, or lie outside their range. The loss
+// range depends on the trace: its numbers follow on a second line, so that
+// the first line is translated as a whole.
+inline constexpr char kDistanceNotNumber[] = "Distance must be a number.";
+inline constexpr char kLossNotNumber[] = "Loss must be a number.";
+inline constexpr char kReflectanceNotNumber[] = "Reflectance must be a number.";
+inline constexpr char kReflectanceOutOfRange[] = "Reflectance must be between -100 and 0 dB.";
+inline constexpr char kLossOutOfRange[] =
+    "Loss must lie within the trace's dynamic range:\n%.2f to %.2f dB";
 
 } // namespace orvane

@@ -162,6 +162,9 @@ public:
     std::optional<int> CursorBColumnToDraw() const;
 
     // --- Texts of the margins
+    // The status line's parts, each a text of its own (for translation),
+    // and the line they make, joined by " * ".
+    std::vector<const char*> StatusParts() const;
     std::string StatusLine() const;
     std::string CursorsLeftMark() const;
     std::string CursorsRightMark() const;

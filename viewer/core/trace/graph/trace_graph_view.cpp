@@ -62,7 +62,7 @@ void ScaleWindow(ViewWindow& w, double ratio) {
 
 } // namespace
 
-std::string TraceGraph::StatusLine() const {
+std::vector<const char*> TraceGraph::StatusParts() const {
     std::vector<const char*> parts;
     if (m_locked) parts.push_back("Cursor Lock");
     if (const char* name = DisplayModeName(m_displayMode)) parts.push_back(name);
@@ -70,8 +70,12 @@ std::string TraceGraph::StatusLine() const {
     if (m_stacked) parts.push_back("Stacked");
     if (m_align) parts.push_back("Align");
     if (m_flip) parts.push_back("Flip");
+    return parts;
+}
+
+std::string TraceGraph::StatusLine() const {
     std::string line;
-    for (const char* part : parts) {
+    for (const char* part : StatusParts()) {
         if (!line.empty()) line += " * ";
         line += part;
     }

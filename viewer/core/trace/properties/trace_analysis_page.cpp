@@ -102,6 +102,17 @@ std::string locationHeader() {
     return graph::FormatText("Location(%s)", name);
 }
 
+int dialogBaseUnit(int widthOf52Letters) {
+    return (widthOf52Letters / 26 + 1) / 2;
+}
+
+std::array<int, 4> headerTabStops(int baseUnit) {
+    std::array<int, 4> stops{};
+    for (size_t i = 0; i < stops.size(); ++i)
+        stops[i] = kHeaderTabStops[i] * baseUnit;
+    return stops;
+}
+
 std::string eventPositionText(int row, int rows) {
     if (row < 0 || rows <= 0) return {};
     return graph::FormatText("%d of %d", row + 1, rows);

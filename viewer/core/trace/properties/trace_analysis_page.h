@@ -5,6 +5,7 @@
 
 #include "core/trace/trace_doc.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,14 @@ int eventIconOffset(const CT6& record, int32_t i);
 
 // "Location(km)" with the current distance unit.
 std::string locationHeader();
+
+// The column headers stand on tab stops at these character widths.
+inline constexpr std::array<int, 4> kHeaderTabStops = {2, 13, 28, 37};
+// The dialog base unit of a font: the average width of its 52 letters
+// "A".."Z", "a".."z" (given as their total width), rounded to a whole pixel.
+int dialogBaseUnit(int widthOf52Letters);
+// The tab stops in pixels for a base unit.
+std::array<int, 4> headerTabStops(int baseUnit);
 // "2 of 7"; empty without a selection.
 std::string eventPositionText(int row, int rows);
 

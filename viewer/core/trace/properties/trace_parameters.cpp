@@ -24,11 +24,11 @@ int decimalsOf(const std::string& text) {
 std::optional<double> readIOR(const std::string& text) {
     const std::optional<double> ior = readNumber(text);
     if (!ior) {
-        tell("", kEnterNumber);
+        tell("", kIORNotNumber);
         return std::nullopt;
     }
     if (*ior < kLowestIOR || *ior > kHighestIOR) {
-        tell("", graph::FormatText(kEnterNumberBetween, kLowestIOR, kHighestIOR));
+        tell("", kIOROutOfRange);
         return std::nullopt;
     }
     if (decimalsOf(text) > kIORDecimals) {

@@ -32,6 +32,8 @@ inline constexpr double kHighestIOR = 1.7;
 inline constexpr int kIORDecimals = 6;
 inline constexpr double kHighestBackscatter = -40.0;
 inline constexpr double kLowestBackscatter = -90.0;
+inline constexpr char kIORNotNumber[] = "Index of Refraction must be a number.";
+inline constexpr char kIOROutOfRange[] = "Index of Refraction must be between 1.3 and 1.7.";
 inline constexpr char kLimitDecimals[] = "Please limit number to 6 decimal places.";
 inline constexpr char kBackscatterRange[] =
     "Backscatter Coefficient value not in the range  %.1f  to  %.1f.\n\nNote that a 1 "

@@ -49,6 +49,11 @@ TEST_F(LanguageTest, TheFrenchFileTranslatesMenusAndBars) {
     EXPECT_EQ(QLocale().language(), QLocale::French);
     EXPECT_EQ(QCoreApplication::translate("Messages", "Unexpected file format."),
               "Format de fichier inattendu.");
+    // The graph's own texts: information bar, status line, loss modes.
+    EXPECT_EQ(QCoreApplication::translate("orvane::graph::TraceInfoBar", "Range"), "Portée");
+    EXPECT_EQ(QCoreApplication::translate("GraphStatus", "Display From Origin"),
+              "Affichage depuis l'origine");
+    EXPECT_EQ(QCoreApplication::translate("DisplayStrings", "Splice Loss"), "Perte d'épissure");
 }
 
 TEST_F(LanguageTest, AMissingLanguageFileFallsBackToEnglishAfterOneMessage) {

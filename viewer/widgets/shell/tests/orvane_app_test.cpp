@@ -5,17 +5,22 @@
 #include "core/trace/trace_doc.h"
 #include "core/tracelist/trace_list_doc.h"
 #include "widgets/platform/ini_settings_store.h"
+#include "widgets/shell/main_bars.h"
 #include "widgets/shell/main_frame.h"
 #include "widgets/shell/orvane_app.h"
 #include "widgets/trace/graph/trace_graph_view.h"
-#include "widgets/trace/trace_frame.h"
 #include "widgets/trace/properties/trace_properties_view.h"
+#include "widgets/trace/trace_frame.h"
 #include "widgets/tracelist/trace_list_frame.h"
 
-#include <QMdiArea>
-#include <QSettings>
+#include <QLabel>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -61,8 +66,25 @@ TEST(OrvaneApp, OpensATraceIntoItsWindowAndWritesTheSettingsAtExit) {
         EXPECT_EQ(frame->list()->Primary()->useCount, 2);
         trace->close();
         EXPECT_EQ(frame->list()->Primary()->useCount, 1);
+        // The File menu lists the trace first among the recent files.
+        QMenu* file = app.mainFrame()->menuBar()->findChild<QMenu*>();
+        ASSERT_NE(file, nullptr);
+        emit file->aboutToShow();
+        QStringList entries;
+        for (QAction* action : file->actions())
+            if (action->text().startsWith("&1 ")) entries << action->text();
+        EXPECT_EQ(entries, QStringList{"&1 " + QString::fromStdString(kSample)});
+
+        // Every button of the trace bars has its artwork; without an X
+        // server the lock panes claim nothing.
+        for (const char* bar : {"View", "Cursor", "Zoom"})
+            for (QAction* action : app.mainFrame()->findChild<QToolBar*>(bar)->actions())
+                EXPECT_FALSE(action->icon().pixmap(16).isNull()) << action->text().toStdString();
+        for (QLabel* pane : app.mainFrame()->bars()->lockPanes())
+            EXPECT_TRUE(pane->text().isEmpty());
         application().preferences.distanceUnits = T6_UNIT_M;
         app.ExitInstance();
+        application().recentFiles = RecentFileList();
         application().preferences = Preferences();
     }
     QSettings written(ini, QSettings::IniFormat);
@@ -73,6 +95,7 @@ TEST(OrvaneApp, OpensATraceIntoItsWindowAndWritesTheSettingsAtExit) {
     EXPECT_EQ(written.value("Main Frame/Event Window").toString(), "Off");
     EXPECT_EQ(written.value("Main Frame/TraceList Bar").toString(), "On");
     EXPECT_EQ(written.value("Toolbars-Summary/Bars").toString(), "9");
+    EXPECT_EQ(written.value("Recent File List/File1").toString(), QString::fromStdString(kSample));
 }
 
 } // namespace

@@ -5,12 +5,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <cstring>
 
 namespace orvane {
 namespace {
@@ -29,6 +32,26 @@ QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
     return layout;
 }
 
+// The title's leading words in the user's language; the number and the
+// document name stay.
+QString translatedTitle(const std::string& title) {
+    QString text = QString::fromStdString(title);
+    for (const char* words : {"Insert Event ", "Edit Event "})
+        if (text.startsWith(words))
+            return CEventDialog::tr(words) + text.mid(static_cast<int>(std::strlen(words)));
+    return text;
+}
+
+// "Splice Loss, User Edited": the loss mode is a library display string.
+QString translatedOrigin(const std::string& origin) {
+    QStringList parts = QString::fromStdString(origin).split(QStringLiteral(", "));
+    if (!parts.isEmpty())
+        parts[0] = QCoreApplication::translate("DisplayStrings", parts[0].toUtf8().constData());
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        parts[i] = CEventDialog::tr(parts[i].toUtf8().constData());
+    return parts.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 CEventDialog::CEventDialog(EventDialog& dialog, std::function<bool()> paste, QWidget* parent)
@@ -37,10 +60,10 @@ CEventDialog::CEventDialog(EventDialog& dialog, std::function<bool()> paste, QWi
       m_loss(new QLineEdit(this)), m_saturated(new QCheckBox(tr("Saturated"), this)),
       m_refl(new QLineEdit(this)), m_origin(new QLineEdit(this)), m_comment(new QLineEdit(this)),
       m_paste(new QPushButton(tr("Paste"), this)) {
-    setWindowTitle(QString::fromStdString(dialog.Title()));
+    setWindowTitle(translatedTitle(dialog.Title()));
     m_origin->setReadOnly(true);
     for (int32_t type : dialog.TypeChoices())
-        m_type->addItem(tr(eventTypeName(type)), type);
+        m_type->addItem(QCoreApplication::translate("DisplayStrings", eventTypeName(type)), type);
 
     auto* form = new QFormLayout;
     form->addRow(tr("Type"), m_type);
@@ -77,7 +100,7 @@ void CEventDialog::showValues() {
     m_refl->setEnabled(m_dialog.ReflectanceEnabled());
     m_saturated->setChecked(v.saturated);
     m_comment->setText(QString::fromStdString(v.comment));
-    m_origin->setText(QString::fromStdString(m_dialog.OriginText()));
+    m_origin->setText(translatedOrigin(m_dialog.OriginText()));
 }
 
 void CEventDialog::takeValues() {

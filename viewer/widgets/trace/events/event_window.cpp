@@ -9,6 +9,7 @@
 #include "widgets/trace/graph/trace_graph_widget.h"
 #include "widgets/tracelist/trace_list_frame.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -53,6 +54,8 @@ EventWindow::EventWindow(QWidget* parent)
         buttons->addWidget(b);
     grid->addLayout(buttons, r, 0, 1, 2);
 
+    for (QPushButton* b : {m_edit, m_insert, m_delete, m_previous, m_next})
+        b->installEventFilter(this);
     connect(m_edit, &QPushButton::clicked, this, &EventWindow::Edit);
     connect(m_insert, &QPushButton::clicked, this, &EventWindow::Insert);
     connect(m_delete, &QPushButton::clicked, this, &EventWindow::Delete);
@@ -128,7 +131,7 @@ void EventWindow::Refill() {
     const EventWindowText text = eventWindowText(selected ? documentOf(selected->entry) : nullptr,
                                                  selected ? selected->index : -1);
     m_number->setText(tr(text.number.c_str()));
-    m_type->setText(QString::fromStdString(text.type));
+    m_type->setText(QCoreApplication::translate("DisplayStrings", text.type.c_str()));
     m_loss->setText(QString::fromStdString(text.loss));
     m_refl->setText(QString::fromStdString(text.refl));
     m_comment->setText(QString::fromStdString(text.comment));
@@ -158,25 +161,45 @@ void EventWindow::paintEvent(QPaintEvent* event) {
                      colour);
 }
 
-void EventWindow::keyPressEvent(QKeyEvent* event) {
+// The bar's keys, wherever its focus is: on the bar itself or on one of its
+// buttons (whose own arrow keys would only move the focus). Enter acts as
+// ">>", the default button, unless a button has the focus.
+bool EventWindow::handleKey(QKeyEvent* event, QWidget* focused) {
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
     case Qt::Key_Home:
     case Qt::Key_PageUp:
         step(-1);
-        return;
+        return true;
     case Qt::Key_Right:
     case Qt::Key_Down:
     case Qt::Key_End:
     case Qt::Key_PageDown:
         step(+1);
-        return;
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QPushButton*>(focused))
+            button->click();
+        else
+            step(+1);
+        return true;
     case Qt::Key_Escape:
-        return;
+        return true;
     default:
-        QWidget::keyPressEvent(event);
+        return false;
     }
+}
+
+void EventWindow::keyPressEvent(QKeyEvent* event) {
+    if (!handleKey(event, this)) QWidget::keyPressEvent(event);
+}
+
+bool EventWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress)
+        return handleKey(static_cast<QKeyEvent*>(event), qobject_cast<QWidget*>(watched));
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace orvane

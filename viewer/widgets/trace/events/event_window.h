@@ -40,11 +40,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void run(bool (EventCommands::*command)());
     void step(int direction);
+    // True when the key is the bar's own.
+    bool handleKey(QKeyEvent* event, QWidget* focused);
     void announce(HintCode code, graph::GraphEntry entry);
     QColor selectedColour() const;
 

@@ -4,6 +4,7 @@
 #include "widgets/trace/graph/graph_thumbnail.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,7 +34,7 @@ CursorBar::CursorBar(TraceGraph& graph, QWidget* parent) : QWidget(parent), m_gr
 
     m_lossModes = new QComboBox(this);
     for (const LossModeChoice& choice : kLossModeList)
-        m_lossModes->addItem(tr(choice.label));
+        m_lossModes->addItem(QCoreApplication::translate("DisplayStrings", choice.label));
     m_orl = new QPushButton(tr("ORL"), this);
     m_primaryLoss = new QLabel(this);
     m_secondLoss = new QLabel(this);

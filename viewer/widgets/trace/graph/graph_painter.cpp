@@ -2,6 +2,7 @@
 
 #include "widgets/trace/graph/event_mark_images.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLine>
 #include <QPainter>
@@ -201,7 +202,10 @@ void PaintMargins(QPainter& painter, const TraceGraph& graph, const GraphPaintPa
     if (!right.isEmpty())
         painter.drawText(r.right() - metrics.horizontalAdvance(right), topBaseline, right);
     painter.setPen(CosmeticPen(params.colours.axis));
-    QString status = QString::fromStdString(graph.StatusLine());
+    QStringList parts;
+    for (const char* part : graph.StatusParts())
+        parts << QCoreApplication::translate("GraphStatus", part);
+    const QString status = parts.join(QStringLiteral(" * "));
     painter.drawText(r.center().x() - metrics.horizontalAdvance(status) / 2,
                      r.top() - textHeight / 2 - kLabelGap + metrics.ascent() / 2, status);
     painter.restore();

@@ -24,9 +24,32 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The column headers stand at these character widths of the fixed font.
-constexpr int kHeaderStops[] = {2, 13, 28, 37};
-const char* const kHeaderTexts[] = {"", "Loss / Span", "dB/km  Loss", "Refl."};
+// The headers after the location's, one per tab stop: over the span loss
+// and its dB/km, over the event loss, over the reflectance.
+const char* const kHeaderTexts[] = {"Span Loss  dB/km", "Loss", "Refl."};
+constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
+// Our fonts run wider for their base unit than the dialog font these stops
+// were laid out for: the headers are set a little smaller to keep clear.
+constexpr double kHeaderFontScale = 0.9;
+
+// The header statics on their tab stops, in dialog units of the page's font.
+QWidget* makeHeaderBar(QWidget* parent, std::array<QLabel*, 4>& labels) {
+    auto* bar = new QWidget(parent);
+    const QFontMetrics metrics(bar->font());
+    const std::array<int, 4> stops =
+        headerTabStops(dialogBaseUnit(metrics.horizontalAdvance(kLetters)));
+    QFont small = bar->font();
+    small.setPointSizeF(small.pointSizeF() * kHeaderFontScale);
+    for (size_t i = 0; i < labels.size(); ++i) {
+        labels[i] = new QLabel(i == 0 ? QString() : COrvane::tr(kHeaderTexts[i - 1]), bar);
+        labels[i]->setFont(small);
+        labels[i]->move(stops[i], 0);
+        labels[i]->adjustSize();
+    }
+    bar->setFixedHeight(metrics.height() + 2);
+    return bar;
+}
 
 } // namespace
 
@@ -81,9 +104,7 @@ QWidget* COrvane::makeAnalysisPage() {
     m_endToEnd = label();
     m_orl = label();
     m_position = label();
-    m_header = label();
     m_comment = label();
-    m_header->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
     auto* thresholds = new QGroupBox(tr("Thresholds"), page);
     auto* t = new QFormLayout(thresholds);
@@ -117,7 +138,7 @@ QWidget* COrvane::makeAnalysisPage() {
     top->addWidget(analyze);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
-    layout->addWidget(m_header);
+    layout->addWidget(makeHeaderBar(page, m_header));
     layout->addWidget(m_events, 1);
     layout->addWidget(m_comment);
     return page;
@@ -171,10 +192,8 @@ void COrvane::fillSummary() {
 }
 
 void COrvane::fillHeader() {
-    QString header = q(locationHeader());
-    for (size_t i = 1; i < std::size(kHeaderStops); ++i)
-        header = header.leftJustified(kHeaderStops[i] + 9, ' ') + kHeaderTexts[i];
-    m_header->setText(QString(kHeaderStops[0], ' ') + header);
+    m_header[0]->setText(q(locationHeader()).replace("Location", tr("Location")));
+    m_header[0]->adjustSize();
 }
 
 void COrvane::fillEvents() {

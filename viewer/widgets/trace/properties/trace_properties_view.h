@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class QLabel;
@@ -43,6 +44,7 @@ public:
     QPushButton* applyButton() const { return m_apply; }
     QLabel* commentText() const { return m_comment; }
     QLabel* endFaultText() const { return m_endFault; }
+    const std::array<QLabel*, 4>& headerLabels() const { return m_header; }
     // Double-click on a row: the event dialog for that event.
     void editRow(int row);
 
@@ -72,7 +74,8 @@ private:
     QLabel* m_endToEnd = nullptr;
     QLabel* m_orl = nullptr;
     QLabel* m_position = nullptr;
-    QLabel* m_header = nullptr;
+    // The column headers: the location's, then the others on their stops.
+    std::array<QLabel*, 4> m_header{};
     QListWidget* m_events = nullptr;
     QLabel* m_comment = nullptr;
     std::function<void(HintCode)> m_notify;

@@ -1,5 +1,6 @@
 #include "core/trace/events/event_paste.h"
 #include "core/trace/events/event_texts.h"
+#include "core/trace/graph/graph_text.h"
 #include "core/trace/tests/events/event_fixture.h"
 
 namespace orvane::test {
@@ -84,8 +85,13 @@ TEST_F(EventEditTest, ReflectanceLossAndCommentLimits) {
     EXPECT_FALSE(editEvent(2, [](EventValues& v) { v.loss = "31"; }));
     EXPECT_FALSE(editEvent(2, [](EventValues& v) { v.loss = "a lot"; }));
     EXPECT_FALSE(editEvent(2, [](EventValues& v) { v.comment = std::string(62, 'c'); }));
-    ASSERT_EQ(scripted.texts().size(), 4u);
-    EXPECT_EQ(scripted.texts()[3], "Comment field limited to 61 characters.");
+    const std::string range = graph::FormatText("%.2f to %.2f dB", -record().GetDynamicRange(),
+                                                record().GetDynamicRange());
+    EXPECT_EQ(scripted.texts(),
+              (std::vector<std::string>{"Reflectance must be between -100 and 0 dB.",
+                                        "Loss must lie within the trace's dynamic range:\n" + range,
+                                        "Loss must be a number.",
+                                        "Comment field limited to 61 characters."}));
     EXPECT_TRUE(editEvent(2, [](EventValues& v) {
         v.comment = std::string(61, 'c');
         v.refl = "-100";

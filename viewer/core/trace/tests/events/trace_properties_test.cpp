@@ -20,8 +20,12 @@ TEST_F(TracePropertiesTest, IORAndBackscatterLimits) {
     EXPECT_FALSE(readBackscatter("-39.9"));
     EXPECT_EQ(readBackscatter("-40"), -40.0);
     EXPECT_EQ(readBackscatter("-90"), -90.0);
-    ASSERT_EQ(scripted.texts().size(), 2u);
+    EXPECT_FALSE(readIOR("1.71"));
+    EXPECT_FALSE(readIOR("n/a"));
+    ASSERT_EQ(scripted.texts().size(), 4u);
     EXPECT_EQ(scripted.texts()[0], kLimitDecimals);
+    EXPECT_EQ(scripted.texts()[2], "Index of Refraction must be between 1.3 and 1.7.");
+    EXPECT_EQ(scripted.texts()[3], "Index of Refraction must be a number.");
     const std::string backscatter = scripted.texts()[1];
     EXPECT_EQ(backscatter.substr(0, backscatter.find('\n')),
               "Backscatter Coefficient value not in the range  -40.0  to  -90.0.");
@@ -61,6 +65,16 @@ TEST_F(TracePropertiesTest, EventRowsHaveFixedWidthsAndIcons) {
     EXPECT_EQ(group.secondLine, graph::FormatText("%9s", doc.EVGetEnd(1, false).c_str()));
     EXPECT_EQ(locationHeader(), "Location(km)");
     EXPECT_EQ(eventPositionText(1, 3), "2 of 3");
+}
+
+// The base unit rounds the average letter width half up, as dialog layouts
+// do: 7.5 pixels is 8, 7.4 is 7.
+TEST(AnalysisHeader, TabStopsFollowTheDialogBaseUnit) {
+    EXPECT_EQ(dialogBaseUnit(52 * 7), 7);
+    EXPECT_EQ(dialogBaseUnit(390), 8);
+    EXPECT_EQ(dialogBaseUnit(385), 7);
+    EXPECT_EQ(headerTabStops(8), (std::array<int, 4>{16, 104, 224, 296}));
+    EXPECT_EQ(headerTabStops(6), (std::array<int, 4>{12, 78, 168, 222}));
 }
 
 TEST_F(TracePropertiesTest, TraceWithoutEventsShowsNoEndAndNoRows) {

@@ -1,6 +1,7 @@
 // Edits an event through the real dialog from the trace window's event
 // table, offscreen.
 #include "core/platform/scripted_prompts.h"
+#include "core/trace/properties/trace_analysis_page.h"
 #include "core/trace/trace_doc.h"
 #include "widgets/trace/events/event_dialog_window.h"
 #include "widgets/trace/properties/trace_properties_view.h"
@@ -59,6 +60,19 @@ TEST(EventEditWidget, EditThroughTheDialogChangesRecordHintAndRow) {
     HintRecorder recorder;
     recorder.attach(&doc);
     ASSERT_EQ(view.eventTable()->count(), 3);
+    // The column headers stand on the tab stops of the page's font, each
+    // clear of the next.
+    const auto& header = view.headerLabels();
+    const std::array<int, 4> stops =
+        headerTabStops(dialogBaseUnit(header[0]->parentWidget()->fontMetrics().horizontalAdvance(
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
+    for (size_t i = 0; i < stops.size(); ++i)
+        EXPECT_EQ(header[i]->x(), stops[i]) << i;
+    for (size_t i = 1; i < stops.size(); ++i) {
+        const QLabel* before = header[i - 1];
+        EXPECT_LE(before->x() + before->fontMetrics().horizontalAdvance(before->text()), stops[i]);
+    }
+    EXPECT_EQ(view.headerLabels()[0]->text(), "Location(km)");
 
     editNextDialog("0.42", "re-spliced");
     view.editRow(0);

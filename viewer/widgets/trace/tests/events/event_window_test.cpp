@@ -1,5 +1,5 @@
-// The event window of the real main window, offscreen: stepping, the texts
-// and a delete that reaches the graph through the trace list.
+// The event window of the real main window, offscreen: stepping by keys and
+// buttons, the texts and a delete that reaches the graph through the list.
 #include "core/platform/scripted_prompts.h"
 #include "core/shell/application_state.h"
 #include "core/trace/events/event_texts.h"
@@ -11,8 +11,11 @@
 #include "widgets/trace/graph/trace_graph_view.h"
 #include "widgets/tracelist/trace_list_frame.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -44,10 +47,30 @@ TEST(EventWindow, StepsShowsAndDeletesTheSelectedEvent) {
         ASSERT_NE(curve, nullptr);
         const size_t marks = curve->Markers().size();
         ASSERT_GE(marks, 3u);
-        window->Commands()->Step(+1);
-        window->Refill();
+        const auto selectedIndex = [&] { return window->Commands()->Selected()->index; };
+        // Without a selection a key selects the primary's first event.
+        QTest::keyClick(window, Qt::Key_Right);
         EXPECT_TRUE(window->numberLine()->text().startsWith(" 1: "));
         EXPECT_FALSE(window->typeText()->text().isEmpty());
+        QTest::keyClick(window, Qt::Key_Down);
+        EXPECT_EQ(selectedIndex(), 2);
+        QTest::keyClick(window, Qt::Key_Home);
+        EXPECT_EQ(selectedIndex(), 1);
+        QTest::keyClick(window, Qt::Key_PageUp); // wraps to the last mark
+        EXPECT_EQ(selectedIndex(), static_cast<int>(marks));
+        QTest::keyClick(window, Qt::Key_End);
+        EXPECT_EQ(selectedIndex(), 1);
+        // A focused button does not take the arrows for moving the focus.
+        auto* editButton = window->findChild<QPushButton*>();
+        ASSERT_NE(editButton, nullptr);
+        QTest::keyClick(editButton, Qt::Key_Right);
+        EXPECT_EQ(selectedIndex(), 2);
+        QTest::keyClick(editButton, Qt::Key_Left);
+        QTest::keyClick(editButton, Qt::Key_Up);
+        EXPECT_EQ(selectedIndex(), static_cast<int>(marks));
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTest::keyClick(window, Qt::Key_Return); // ">>", the default button
+        EXPECT_EQ(selectedIndex(), 1);
 
         prompts.queue(PromptAnswer::Yes);
         window->Delete();
