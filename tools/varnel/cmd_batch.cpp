@@ -13,6 +13,7 @@
 
 #include "core/batch/batch_report.h"
 #include "core/batch/batch_steps.h"
+#include "core/platform/file_access.h"
 
 #include <unistd.h>
 
@@ -146,12 +147,18 @@ nlohmann::ordered_json summaryJson(const MinMaxSummary& summary, const BatchCoun
     return out;
 }
 
-bool writeReport(std::FILE* out, const std::vector<TraceResult>& results, int layout) {
-    bool ok = std::fputs(orvane::batch::reportHeaderLine(layout).c_str(), out) >= 0;
+std::string reportText(const std::vector<TraceResult>& results, int layout) {
+    std::string text = orvane::batch::reportHeaderLine(layout);
     for (const TraceResult& r : results)
         for (const std::string& line : r.reportLines)
-            ok = ok && std::fputs(line.c_str(), out) >= 0;
-    return ok;
+            text += line;
+    return text;
+}
+
+// The report file replaces an earlier one only once it is complete.
+bool writeReportFile(const std::string& path, const std::string& text) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    return orvane::replaceFileContents(path, {bytes, text.size()}) == T6_FILE_OK;
 }
 
 int runBatch(const BatchOptions& options, const Globals& globals) {
@@ -165,14 +172,10 @@ int runBatch(const BatchOptions& options, const Globals& globals) {
     Diagnostics diagnostics;
     std::vector<std::string> paths = batchInputs(options.inputs, options.recursive, diagnostics);
 
-    // The report file is made before any work, so a bad path costs nothing.
-    std::FILE* reportFile = nullptr;
-    if (!options.report.empty()) {
-        reportFile = std::fopen(options.report.c_str(), "w");
-        if (!reportFile) {
-            diagnostics.error(options.report, "Report File open error.");
-            return kExitFileFailed;
-        }
+    // The report's path is checked before any work, so a bad path costs nothing.
+    if (!options.report.empty() && !orvane::canReplaceFile(options.report)) {
+        diagnostics.error(options.report, "Report File open error.");
+        return kExitFileFailed;
     }
 
     ProgressBar bar(::isatty(STDERR_FILENO) != 0);
@@ -204,13 +207,12 @@ int runBatch(const BatchOptions& options, const Globals& globals) {
         if (globals.json) traces.push_back(r.trace);
     }
 
-    bool reportWritten = true;
-    if (reportFile) {
-        reportWritten = writeReport(reportFile, results, options.steps.layout);
-        reportWritten = std::fclose(reportFile) == 0 && reportWritten;
-        if (!reportWritten) diagnostics.error(options.report, "File write error.");
+    const std::string report = reportText(results, options.steps.layout);
+    if (!options.report.empty()) {
+        if (!writeReportFile(options.report, report))
+            diagnostics.error(options.report, "File write error.");
     } else if (!globals.json) {
-        writeReport(stdout, results, options.steps.layout);
+        std::fputs(report.c_str(), stdout);
     }
 
     if (globals.json) {

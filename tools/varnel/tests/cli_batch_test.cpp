@@ -83,6 +83,21 @@ TEST(CliBatch, WorkersGiveTheSameReportInTheSameOrder) {
     EXPECT_EQ(one.err, two.err);
 }
 
+TEST(CliBatch, ReportReplacesAnOldOneWholeAndABadPathStopsBeforeAnyWork) {
+    Cable c;
+    c.s.write("report.csv", "an older report\n");
+    c.s.varnel({"batch", "--report", "report.csv", c.s.path("cable")});
+    const std::string report = c.s.read("report.csv");
+    EXPECT_EQ(report.rfind(kHeaderLine, 0), 0u) << report;
+    EXPECT_EQ(report.find("an older report"), std::string::npos);
+
+    Outcome refused =
+        c.s.varnel({"batch", "--report", c.s.path("no-such-folder/report.csv"), c.s.path("cable")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("Report File open error."), std::string::npos) << refused.err;
+    EXPECT_EQ(refused.err.find("Traces:"), std::string::npos) << refused.err;
+}
+
 TEST(CliBatch, JsonSummaryNamesTheExtremes) {
     Cable c;
     Outcome run = c.s.varnel({"batch", "--json", "--analyze", "-j", "2", c.s.path("cable")});

@@ -7,52 +7,45 @@
 #include "core/shell/application_state.h"
 #include "core/trace/graph/graph_hints.h"
 
-#include <cstdio>
-#include <memory>
+#include <cstdint>
+#include <string>
 
 namespace orvane::batch {
 
 namespace {
 
-class FileReportSink : public ReportSink {
+// The report is gathered whole and written at the end in one replacement, so
+// a run that fails to write it leaves the previous report as it was.
+class MemoryReportSink : public ReportSink {
 public:
-    explicit FileReportSink(std::FILE* file) : m_file(file) {}
     bool write(const std::string& line) override {
-        return std::fwrite(line.data(), 1, line.size(), m_file) == line.size();
+        m_text += line;
+        return true;
     }
+    const std::string& text() const { return m_text; }
 
 private:
-    std::FILE* m_file;
+    std::string m_text;
 };
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using ReportFile = std::unique_ptr<std::FILE, FileCloser>;
-
-// The report file, created afresh with its header line; null (after telling
-// why) when the batch must not start.
-ReportFile openReport(const BatchSettings& settings) {
+// Whether the report may be written: the question about an existing report,
+// and a path that can take a file at all, checked before any trace is touched.
+bool reportMayStart(const BatchSettings& settings) {
     const std::string path = settings.reportPath();
     if (fileExists(path) && !confirm("", kReportExistsQuestion, PromptButtons::YesNo,
                                      PromptAnswer::No, PromptIcon::Question))
-        return nullptr;
-    ReportFile file(std::fopen(path.c_str(), "w"));
-    if (!file) {
+        return false;
+    if (!canReplaceFile(path)) {
         tellFailure("", kReportOpenError, PromptIcon::Stop);
-        return nullptr;
+        return false;
     }
-    const std::string header = reportHeaderLine(settings.reportLayout);
-    if (!FileReportSink(file.get()).write(header)) {
-        tellFailure("", kFileWriteError, PromptIcon::Stop);
-        return nullptr;
-    }
-    return file;
+    return true;
 }
 
-// A close that loses buffered lines is a write failure too.
-void closeReport(ReportFile file) {
-    if (file && std::fclose(file.release()) != 0)
+void writeReport(const BatchSettings& settings, const MemoryReportSink& sink) {
+    const std::string& text = sink.text();
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    if (replaceFileContents(settings.reportPath(), {bytes, text.size()}) != T6_FILE_OK)
         tellFailure("", kFileWriteError, PromptIcon::Stop);
 }
 
@@ -72,11 +65,11 @@ void ReleaseAfterBatch(CTraceListDoc& list, CTraceListEntry* entry) {
 BatchRun RunBatch(CTraceListDoc& list, const TraceEntries& entries, const BatchSettings& settings,
                   const BatchView* view, Progress& progress) {
     BatchRun run;
-    ReportFile report;
-    if (settings.generateReport && !(report = openReport(settings))) return run;
+    if (settings.generateReport && !reportMayStart(settings)) return run;
     run.started = true;
     BusyWhileRunning busy;
-    FileReportSink sink(report.get());
+    MemoryReportSink sink;
+    sink.write(reportHeaderLine(settings.reportLayout));
 
     BatchTraceContext context;
     context.view = view;
@@ -99,7 +92,8 @@ BatchRun RunBatch(CTraceListDoc& list, const TraceEntries& entries, const BatchS
             break;
         }
         const BatchTraceResult result =
-            ProcessBatchTrace(*trace, name, settings, context, report ? &sink : nullptr);
+            ProcessBatchTrace(*trace, name, settings, context,
+                              settings.generateReport ? &sink : nullptr);
         if (result.counted) run.summary.add(name, result.eventCount, result.endDistance);
         if (result.outcome == TraceOutcome::Processed) ++run.processed;
         if (result.outcome == TraceOutcome::Skipped) ++run.skipped;
@@ -114,7 +108,7 @@ BatchRun RunBatch(CTraceListDoc& list, const TraceEntries& entries, const BatchS
 
     if (settings.minMaxSummary)
         tell("", run.summary.text(), PromptIcon::Information);
-    closeReport(std::move(report));
+    if (settings.generateReport) writeReport(settings, sink);
     list.Notify(HINT_HEADER, entries);
     list.Notify(graph::HINT_BATCH_RAN, entries);
     return run;

@@ -54,6 +54,16 @@ int32_t replaceFileContents(const std::string& path, std::span<const uint8_t> by
     return varnel::replaceFile(libraryPath(path).c_str(), bytes);
 }
 
+bool canReplaceFile(const std::string& path) {
+    const std::string name = systemName(path);
+    struct stat info {};
+    if (::stat(name.c_str(), &info) == 0 && (!S_ISREG(info.st_mode) || isReadOnlyFile(path)))
+        return false;
+    const size_t slash = name.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : name.substr(0, slash + 1);
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
 bool fileExists(const std::string& path) {
     struct stat info {};
     return ::stat(systemName(path).c_str(), &info) == 0;

@@ -31,6 +31,10 @@ std::u16string libraryPath(const std::string& path);
 // trace library (T6_FILE_...).
 int32_t replaceFileContents(const std::string& path, std::span<const uint8_t> bytes);
 
+// True when a file may be made or replaced at the path: its folder exists
+// and is writable, and an existing file is a regular, writable one.
+bool canReplaceFile(const std::string& path);
+
 bool fileExists(const std::string& path);
 // Removes a file; errors are ignored.
 void removeFile(const std::string& path);
