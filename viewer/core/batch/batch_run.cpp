@@ -91,9 +91,8 @@ BatchRun RunBatch(CTraceListDoc& list, const TraceEntries& entries, const BatchS
             ReleaseAfterBatch(list, entry);
             break;
         }
-        const BatchTraceResult result =
-            ProcessBatchTrace(*trace, name, settings, context,
-                              settings.generateReport ? &sink : nullptr);
+        const BatchTraceResult result = ProcessBatchTrace(
+            *trace, name, settings, context, settings.generateReport ? &sink : nullptr);
         if (result.counted) run.summary.add(name, result.eventCount, result.endDistance);
         if (result.outcome == TraceOutcome::Processed) ++run.processed;
         if (result.outcome == TraceOutcome::Skipped) ++run.skipped;
@@ -106,8 +105,7 @@ BatchRun RunBatch(CTraceListDoc& list, const TraceEntries& entries, const BatchS
     }
     progress.finish();
 
-    if (settings.minMaxSummary)
-        tell("", run.summary.text(), PromptIcon::Information);
+    if (settings.minMaxSummary) tell("", run.summary.text(), PromptIcon::Information);
     if (settings.generateReport) writeReport(settings, sink);
     list.Notify(HINT_HEADER, entries);
     list.Notify(graph::HINT_BATCH_RAN, entries);
