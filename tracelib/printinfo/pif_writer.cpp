@@ -1,4 +1,6 @@
-// Writing print-information files, one record per call.
+// Writing print-information files, one record per call. The records are
+// gathered in memory and the file is replaced whole by the final call, so an
+// interrupted or failed write leaves an earlier file as it was.
 #include <varnel/varnel.h>
 
 #include "printinfo/pif_buffer.h"
@@ -6,20 +8,56 @@
 #include "printinfo/pif_settings.h"
 #include <varnel/file_io.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdint>
+#include <new>
+#include <string>
+#include <vector>
 
 namespace varnel::pif {
 namespace {
 
-Stream& writer() {
-    static Stream stream;
-    return stream;
+struct Writer {
+    bool open = false;
+    std::u16string path;
+    std::vector<uint8_t> file;   // what the file will hold
+    std::vector<uint8_t> buffer; // the record being built
+
+    void close() {
+        open = false;
+        path.clear();
+        std::vector<uint8_t>().swap(file);
+        std::vector<uint8_t>().swap(buffer);
+    }
+};
+
+Writer& writer() {
+    static Writer state;
+    return state;
 }
 
 int32_t writeBytes(std::span<const uint8_t> bytes) {
-    size_t written = std::fwrite(bytes.data(), 1, bytes.size(), writer().file);
-    return written == bytes.size() ? kOK : kShortWrite;
+    try {
+        writer().file.insert(writer().file.end(), bytes.begin(), bytes.end());
+        return kOK;
+    } catch (const std::bad_alloc&) {
+        return kNoMemory;
+    }
+}
+
+// Refuses at the start what the final replacement could not do: a folder
+// that is missing or not writable, or a path naming something other than a
+// writable regular file.
+bool canWriteAt(const std::string& name) {
+    struct stat info {};
+    if (::stat(name.c_str(), &info) == 0)
+        return S_ISREG(info.st_mode) && ::access(name.c_str(), W_OK) == 0;
+    const size_t slash = name.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : name.substr(0, slash + 1);
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 int32_t writeRecord(RecordBuilder& record) {
@@ -29,7 +67,7 @@ int32_t writeRecord(RecordBuilder& record) {
 
 // Builds a record of the given type with fill(builder) and writes it.
 template <class Fill> int32_t putRecord(int32_t type, Fill fill) {
-    if (!writer().file) return kCannotOpen;
+    if (!writer().open) return kCannotOpen;
     RecordBuilder record(writer().buffer, type);
     fill(record);
     return writeRecord(record);
@@ -51,10 +89,11 @@ struct SettingsWriter {
 using namespace varnel::pif;
 
 int32_t T6PIFPutInit(const char16_t* path, const char16_t* title, int32_t a, int32_t b) {
-    Stream& out = writer();
+    Writer& out = writer();
     out.close();
-    out.file = std::fopen(varnel::systemPath(path).c_str(), "wb");
-    if (!out.file) return kCannotOpen;
+    if (!path || !canWriteAt(varnel::systemPath(path))) return kCannotOpen;
+    out.open = true;
+    out.path = path;
     if (!resizeBuffer(out.buffer, kInitialBufferBytes)) return kNoMemory;
     auto signature = reinterpret_cast<const uint8_t*>(kSignature);
     if (int32_t status = writeBytes({signature, kSignatureBytes})) return status;
@@ -80,8 +119,8 @@ int32_t T6PIFPutT6Filespec(const char16_t* filespec) {
 // The trace goes in the native form; a trace larger than the buffer grows it
 // once to what the record needs.
 int32_t T6PIFPutT6Object(void* record, int32_t a, int32_t b) {
-    Stream& out = writer();
-    if (!out.file) return kCannotOpen;
+    Writer& out = writer();
+    if (!out.open) return kCannotOpen;
     if (!record) return kEmptyCompression;
     CT6& trace = *static_cast<CT6*>(record);
     for (bool grown : {false, true}) {
@@ -154,10 +193,9 @@ int32_t T6PIFPutT6Parms() {
 }
 
 int32_t T6PIFPutFinal() {
-    Stream& out = writer();
+    Writer& out = writer();
     int32_t status = putRecord(kFinal, [](RecordBuilder&) {});
-    if (out.file && std::fclose(out.file) != 0 && status == kOK) status = kShortWrite;
-    out.file = nullptr;
+    if (status == kOK) status = varnel::replaceFile(out.path.c_str(), out.file);
     out.close();
     return status;
 }

@@ -189,6 +189,15 @@ TEST_F(PifFile, CallsWithoutAnOpenFileReportIt) {
     EXPECT_EQ(T6PIFPutInit(u"/no/such/folder/x.pif", u"", 0, 0), 9);
 }
 
+TEST_F(PifFile, AnEarlierFileStaysUntilTheWriteIsComplete) {
+    file.write({'o', 'l', 'd'});
+    ASSERT_EQ(T6PIFPutInit(file.widePath().c_str(), u"t", 0, 0), 0);
+    EXPECT_EQ(T6PIFPutPrinter(u"Plotter", 1, 2), 0);
+    EXPECT_EQ(file.read(), (std::vector<uint8_t>{'o', 'l', 'd'}));
+    ASSERT_EQ(T6PIFPutFinal(), 0);
+    EXPECT_EQ(T6PIFInInit(file.path().c_str()), 0);
+}
+
 TEST_F(PifFile, BackslashesSeparateFolders) {
     std::u16string wide = file.widePath();
     for (char16_t& c : wide)
