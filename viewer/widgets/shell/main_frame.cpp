@@ -5,6 +5,8 @@
 #include "core/shell/application_state.h"
 #include "core/trace/trace_doc.h"
 #include "core/tracelist/trace_list_doc.h"
+#include "widgets/bidir/bidir_menu.h"
+#include "widgets/headered/header_menu.h"
 #include "widgets/platform/file_dialogs.h"
 #include "widgets/shell/main_bars.h"
 #include "widgets/shell/preferences_dialog.h"
@@ -35,7 +37,8 @@ namespace {
 
 constexpr char kTraceFilter[] =
     "Trace Files (*.sor *.SOR *.trc *.TRC *.t6 *.T6 *.wfm *.WFM *.dat *.DAT)|*.sor;*.SOR;*.trc;"
-    "*.TRC;*.t6;*.T6;*.wfm;*.WFM;*.dat;*.DAT|Trace Lists (*.trl)|*.trl;*.TRL|All Files (*.*)|*|";
+    "*.TRC;*.t6;*.T6;*.wfm;*.WFM;*.dat;*.DAT|Trace Lists (*.trl)|*.trl;*.TRL|"
+    "Header Templates (*.hdr)|*.hdr;*.HDR|All Files (*.*)|*|";
 
 CTraceFrame* activeTraceFrame(QMdiArea* mdi) {
     return qobject_cast<CTraceFrame*>(mdi->activeSubWindow());
@@ -69,6 +72,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), m_mdi(new QMdiAre
         new TraceListMenu(trace, m_bars->traceListBar(), [this] { return activeListFrame(); });
     connect(trace, &QMenu::aboutToShow, m_traceMenu, &TraceListMenu::refresh);
     createViewMenu();
+    AddSpliceLossWizardCommands(menuBar(), [this] { return activeListFrame(); });
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::frameActivated);
 }
 
@@ -124,7 +128,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 void CMainFrame::createMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* file = m_fileMenu = menuBar()->addMenu(tr("&File"));
     QAction* open = file->addAction(tr("&Open..."), this, &CMainFrame::openFiles);
     open->setShortcut(QKeySequence::Open);
     QAction* save = file->addAction(tr("&Save"), this, [this] { saveActive(false); });
@@ -134,6 +138,7 @@ void CMainFrame::createMenus() {
     file->addAction(tr("&Export Trace Text"), this, [this] {
         if (CTraceFrame* frame = activeTraceFrame(m_mdi)) frame->document()->ExportTraceText();
     });
+    AddExportReportCommand(file, [this] { return activeListFrame(); });
     file->addSeparator();
     file->addAction(tr("P&references..."), this, [this] { EditPreferences(this); });
     file->addSeparator();
@@ -161,6 +166,7 @@ void CMainFrame::openFiles() {
 }
 
 void CMainFrame::saveActive(bool saveAs) {
+    if (SaveHeaderTemplate(m_mdi->activeSubWindow(), saveAs)) return;
     if (CTraceListFrame* list = activeListFrame(); list && !application().busy) {
         if (saveAs)
             list->list()->DoSaveAs();

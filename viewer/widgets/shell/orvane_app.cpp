@@ -1,5 +1,6 @@
 #include "widgets/shell/orvane_app.h"
 
+#include "core/bidir/stored_report_settings.h"
 #include "core/platform/file_chooser.h"
 #include "core/platform/prompt.h"
 #include "core/shell/application_state.h"
@@ -9,6 +10,7 @@
 #include "core/trace/trace_doc.h"
 #include "core/trace/trace_doc_type.h"
 #include "core/tracelist/trace_list_doc.h"
+#include "widgets/headered/header_menu.h"
 #include "widgets/platform/repaint_scheduler.h"
 #include "widgets/platform/signal_exit.h"
 #include "widgets/platform/wait_cursor.h"
@@ -48,6 +50,7 @@ void COrvaneApp::InitInstance(const QString& programDirectory, bool interactive)
     }
 
     app.preferences = LoadPreferences(*m_settings);
+    bidir::LoadStoredReportSettings(*m_settings);
     m_languages.load(programDirectory, app.preferences);
     PushDisplayStrings([](const char* english) {
         return QCoreApplication::translate("DisplayStrings", english).toStdString();
@@ -96,6 +99,7 @@ void COrvaneApp::registerDocumentTypes() {
             });
         m_mainFrame->addListFrame(new CTraceListFrame(list));
     });
+    InstallHeaderTemplateEditor(m_types.type(DocKind::HeaderTemplate), *m_mainFrame);
     m_types.setListShower([this](CTraceListDoc& list) {
         CTraceListFrame* frame = frameOf(list);
         if (!frame) return;
@@ -145,6 +149,7 @@ void COrvaneApp::ExitInstance() {
         m_mainFrame->bars()->save(*m_settings);
     }
     SavePreferences(*m_settings, application().preferences);
+    bidir::SaveStoredReportSettings(*m_settings);
     m_settings->flush();
 }
 
