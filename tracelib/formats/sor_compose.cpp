@@ -20,18 +20,18 @@ void CT6::SR4731::gatherFields(const CT6& r, SorFile& f) {
     gatherKeyEvents(r, f);
 }
 
-void CT6::T6ToSR4731(int32_t version, SR4731Fields& out) const {
+int32_t CT6::T6ToSR4731(int32_t version, SR4731Fields& out) const {
     out = SR4731Fields{};
     out.issue = version == 2 ? 2 : 1;
     out.mapRevision = version == 2 ? varnel::sor::kIssue2Revision : varnel::sor::kIssue1Revision;
     SR4731::gatherFields(*this, out);
     if (m_sr4731Origin) m_sr4731Origin->keepUnedited(out);
-    SR4731::gatherDataPts(*this, out);
+    return SR4731::gatherDataPts(*this, out);
 }
 
 int32_t CT6::CompSR4731(int32_t version, uint8_t* out, int32_t capacity) {
     SR4731Fields fields;
-    T6ToSR4731(version, fields);
+    m_writeRepairs = T6ToSR4731(version, fields);
 
     // The short form: everything but the data points, which DataPts carries.
     std::vector<uint8_t> native(kShortFormGuessBytes);

@@ -170,7 +170,7 @@ std::vector<int32_t> eventsByTime(const sor::KeyEvents& gathered, const sor::Key
 } // namespace
 
 void CT6::SR4731::keepOrigin(CT6& r, const SorFile& f, std::vector<int32_t> eventSources,
-                             int32_t levelOffsetUnits) {
+                             const Levels& levels) {
     auto origin = std::make_shared<SR4731Origin>();
     origin->stored = fieldsOnly(f);
     origin->baseline.issue = f.issue;
@@ -178,14 +178,8 @@ void CT6::SR4731::keepOrigin(CT6& r, const SorFile& f, std::vector<int32_t> even
     // A record read from our own block matches the key events we wrote by time.
     if (eventSources.empty()) eventSources = eventsByTime(origin->baseline.keyEvents, f.keyEvents);
     origin->eventSources = std::move(eventSources);
-    origin->levelOffsetUnits = levelOffsetUnits;
-    // Points of several scales go back on ours.
-    const auto& blocks = f.dataPts.blocks;
-    const bool oneScale =
-        !blocks.empty() && std::all_of(blocks.begin(), blocks.end(), [&](const auto& b) {
-            return b.scaleFactor == blocks.front().scaleFactor;
-        });
-    origin->pointScaleFactor = oneScale ? blocks.front().scaleFactor : 0;
+    origin->points = f.dataPts;
+    origin->levels = levels;
     for (const auto& b : f.blocks) {
         if (varnel::sor::isRegeneratedBlock(b.name)) continue;
         origin->blocks.push_back({b.name, b.revision, {b.bytes.begin(), b.bytes.end()}});

@@ -29,8 +29,10 @@ struct CT6::SR4731Origin {
     // SR4731::kNoKeyEvent.
     std::vector<int32_t> eventSources;
     std::vector<Block> blocks; // every block but the regenerated ones, in file order
-    int32_t levelOffsetUnits = 0;
-    int32_t pointScaleFactor = 0; // the scale of the file's points, 0 when they had several
+    // The points as stored, and the scale they were read on: a point whose
+    // level the record kept is written back as it was.
+    varnel::sor::DataPts points;
+    CT6::SR4731::Levels levels;
 
     // Stored values for the fields of `gathered` that the record did not
     // change since reading; only for a file of the issue that was read.

@@ -188,7 +188,7 @@ void CT6::T6FromSR4731(const SR4731Fields& f) {
         SR4731::readHeaderPages(*this, f);
     }
     SetTraceType(f.mapRevision >= varnel::sor::kIssue2Revision ? u"SR4731" : u"GR196");
-    SR4731::keepOrigin(*this, f, std::move(eventSources), levels.offsetUnits);
+    SR4731::keepOrigin(*this, f, std::move(eventSources), levels);
 }
 
 int32_t CT6::DecompSR4731(const uint8_t* bytes, int32_t length) {

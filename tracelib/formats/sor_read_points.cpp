@@ -56,12 +56,8 @@ void convertBlock(const varnel::sor::ScaleFactorBlock& block, size_t n, double t
         }
         return;
     }
-    const double unitsPerRaw = block.scaleFactor / 1000.0;
-    for (size_t j = 0; j < n; ++j) {
-        const double level =
-            std::clamp(topUnits - block.points[j] * unitsPerRaw, 0.0, double(kHighestUnits));
-        out[j] = static_cast<uint16_t>(level + 0.5);
-    }
+    for (size_t j = 0; j < n; ++j)
+        out[j] = varnel::sor::levelOfPoint(block.points[j], block.scaleFactor, topUnits);
 }
 
 uint16_t rescaled(uint32_t value, int32_t oldScale) {
@@ -70,6 +66,24 @@ uint16_t rescaled(uint32_t value, int32_t oldScale) {
 }
 
 } // namespace
+
+uint16_t varnel::sor::levelOfPoint(uint16_t point, uint16_t scaleFactor, double topUnits) {
+    const double unitsPerPoint = scaleFactor / 1000.0;
+    const double level = std::clamp(topUnits - point * unitsPerPoint, 0.0, double(kHighestUnits));
+    return static_cast<uint16_t>(level + 0.5);
+}
+
+CT6::SR4731::Levels CT6::SR4731::levelsOf(const varnel::sor::DataPts& d) {
+    LossSpan span = lossSpan(d);
+    Levels levels;
+    if (span.highestDB > kOffsetAboveDB) {
+        // Whole 0.001 dB, so that points written back with it read back the same.
+        levels.offsetUnits = static_cast<int32_t>(std::lround(span.lowestDB * kRecordScaleFactor));
+        span.highestDB -= span.lowestDB;
+    }
+    levels.rangeDB = dynamicRangeFor(span.highestDB);
+    return levels;
+}
 
 CT6::SR4731::Levels CT6::SR4731::readDataPoints(CT6& r, const SorFile& f, bool fromNative) {
     const auto& blocks = f.dataPts.blocks;
@@ -86,16 +100,9 @@ CT6::SR4731::Levels CT6::SR4731::readDataPoints(CT6& r, const SorFile& f, bool f
         start += static_cast<int32_t>(blocks[size_t(i)].points.size());
     }
 
-    LossSpan span = lossSpan(f.dataPts);
-    Levels levels;
-    if (span.highestDB > kOffsetAboveDB) {
-        // Whole 0.001 dB, so that points written back with it read back the same.
-        levels.offsetUnits = static_cast<int32_t>(std::lround(span.lowestDB * kRecordScaleFactor));
-        span.highestDB -= span.lowestDB;
-    }
-    levels.rangeDB = dynamicRangeFor(span.highestDB);
+    const Levels levels = levelsOf(f.dataPts);
     r.SetDynamicRange(levels.rangeDB);
-    const double topUnits = levels.rangeDB * kRecordScaleFactor + levels.offsetUnits;
+    const double topUnits = levels.topUnits();
 
     uint16_t* out = r.DPOGetPtr(0);
     const int32_t count = r.DPOCount();

@@ -18,6 +18,10 @@ namespace varnel::sor {
 // Kilometres per FxdParams distance unit; 1 for units it does not know.
 double unitFactorKM(std::string_view units);
 
+// One stored point of a block of `scaleFactor` as a level in 0.001 dB below
+// `topUnits`, held in what the record can take.
+uint16_t levelOfPoint(uint16_t point, uint16_t scaleFactor, double topUnits);
+
 // Where a time read from a file (100 ps units from the front panel) lies on
 // the trace: point = (t + user offset + front panel offset) / spacing x 10000,
 // spacing being that of pulse width 0. Offsets that would put 0 km off the
@@ -53,14 +57,21 @@ struct CT6::SR4731 {
     using TimeRule = varnel::sor::TimeRule;
 
     // The scale of the points read: dynamic range, and the level offset in
-    // 0.001 dB that was taken off every file loss (0 for most traces).
+    // 0.001 dB that was taken off every file loss (0 for most traces). A
+    // level is topUnits() less the point's loss, in 0.001 dB.
     struct Levels {
         double rangeDB = 0.0;
         int32_t offsetUnits = 0;
+
+        double topUnits() const { return rangeDB * 1000.0 + offsetUnits; }
+        bool operator==(const Levels&) const = default;
     };
 
     // Reading
     static void readStandardFields(CT6& r, const SorFile& f);
+    // The scale the reader gives a file's points, from their smallest and
+    // largest loss.
+    static Levels levelsOf(const varnel::sor::DataPts& d);
     static Levels readDataPoints(CT6& r, const SorFile& f, bool fromNative);
     // Fills the event table; returns for each event the index of the key
     // event it was read from, kNoKeyEvent for the analysed launch.
@@ -73,7 +84,7 @@ struct CT6::SR4731 {
     // Keeps the file's own content with the record (see sor_origin.h); the
     // last step of reading.
     static void keepOrigin(CT6& r, const SorFile& f, std::vector<int32_t> eventSources,
-                           int32_t levelOffsetUnits);
+                           const Levels& levels);
 
     // Writing
     // Every field but the data points, for f.issue.
@@ -82,7 +93,9 @@ struct CT6::SR4731 {
     static void gatherSupParams(const CT6& r, SorFile& f);
     static void gatherFxdParams(const CT6& r, SorFile& f);
     static void gatherKeyEvents(const CT6& r, SorFile& f);
-    static void gatherDataPts(const CT6& r, SorFile& f);
+    // The points, as the file read stored them where the record left them
+    // unchanged; returns T6_WRITE_... bits for levels the file cannot hold.
+    static int32_t gatherDataPts(const CT6& r, SorFile& f);
     // Time of a distance, the inverse of TimeRule (the user offset left out
     // when userOffset is 0).
     static int32_t timeOfKM(const CT6& r, double km, int32_t userOffset);

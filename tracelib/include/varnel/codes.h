@@ -163,6 +163,11 @@ inline constexpr int32_t T6_READ_EVENTS_OFF_TRACE = 0x1;  // key events
 inline constexpr int32_t T6_READ_MARKERS_OFF_TRACE = 0x2; // event or ORL markers
 inline constexpr int32_t T6_READ_OFFSET_OFF_TRACE = 0x4;  // user or front panel offset
 
+// What an SR-4731 file could not hold as the record had it (bits of
+// CT6::GetWriteRepairs): levels outside what its points can store, or that
+// would read back shifted.
+inline constexpr int32_t T6_WRITE_LEVELS_INEXACT = 0x1;
+
 // The automatic analysis (FAS).
 inline constexpr int32_t T6_FAS_DONE = 0;
 inline constexpr int32_t T6_FAS_NO_MEMORY = 1;

@@ -823,13 +823,17 @@ public:
     // What the last read left out or ignored because it lay off the trace
     // (T6_READ_... bits); 0 when the file was taken as it stands.
     int32_t GetReadRepairs() const { return m_readRepairs; }
-    // Gathers the standard fields from the record, issue 2 for version 2,
-    // else issue 1.
-    void T6ToSR4731(int32_t version, SR4731Fields& out) const;
+    // Gathers the standard fields and the points from the record, issue 2
+    // for version 2, else issue 1; returns what the file cannot hold as the
+    // record has it (T6_WRITE_... bits), 0 when it holds everything.
+    int32_t T6ToSR4731(int32_t version, SR4731Fields& out) const;
     // Writes the record as an SR-4731 file (issue 2 for version 2, else
     // issue 1) into out; the result is the file's size, counted also when it
     // exceeds the capacity.
     int32_t CompSR4731(int32_t version, uint8_t* out, int32_t capacity);
+    // What the last CompSR4731 could not write as the record has it
+    // (T6_WRITE_... bits); 0 when the file holds the record's levels exactly.
+    int32_t GetWriteRepairs() const { return m_writeRepairs; }
     // The end-to-end loss an SR-4731 file stated in its key events, in dB;
     // T6_NO_VALUE when the record was not read from such a file or it stated none.
     double GetStoredEndToEndLoss() const;
@@ -841,6 +845,7 @@ private:
     // record back keeps all that was not edited; none for other sources.
     struct SR4731Origin;
     std::shared_ptr<const SR4731Origin> m_sr4731Origin;
+    int32_t m_writeRepairs = 0; // T6_WRITE_... bits of the last SR-4731 write
 
     // ====== Measurements: loss, reflectance, noise floor, attenuation, ORL
 public:
