@@ -6,6 +6,7 @@
 #include "core/trace/trace_doc.h"
 #include "core/tracelist/trace_list_doc.h"
 #include "widgets/platform/file_dialogs.h"
+#include "widgets/printing/print_commands.h"
 #include "widgets/shell/main_bars.h"
 #include "widgets/shell/preferences_dialog.h"
 #include "widgets/trace/events/event_window.h"
@@ -134,6 +135,7 @@ void CMainFrame::createMenus() {
     file->addAction(tr("&Export Trace Text"), this, [this] {
         if (CTraceFrame* frame = activeTraceFrame(m_mdi)) frame->document()->ExportTraceText();
     });
+    printing::AddPrintCommands(file, this);
     file->addSeparator();
     file->addAction(tr("P&references..."), this, [this] { EditPreferences(this); });
     file->addSeparator();

@@ -2,6 +2,7 @@
 
 #include "core/platform/file_chooser.h"
 #include "core/platform/prompt.h"
+#include "core/printing/print_state.h"
 #include "core/shell/application_state.h"
 #include "core/shell/display_strings.h"
 #include "core/shell/instrument.h"
@@ -48,6 +49,7 @@ void COrvaneApp::InitInstance(const QString& programDirectory, bool interactive)
     }
 
     app.preferences = LoadPreferences(*m_settings);
+    printing::LoadPrintSettings(*m_settings);
     m_languages.load(programDirectory, app.preferences);
     PushDisplayStrings([](const char* english) {
         return QCoreApplication::translate("DisplayStrings", english).toStdString();
@@ -145,6 +147,7 @@ void COrvaneApp::ExitInstance() {
         m_mainFrame->bars()->save(*m_settings);
     }
     SavePreferences(*m_settings, application().preferences);
+    printing::SavePrintSettings(*m_settings);
     m_settings->flush();
 }
 
