@@ -173,9 +173,11 @@ void ComposeBiDirectional(const Composition& c, const std::vector<TracePair>& pa
                     table.lines = {"|" + std::string(bidir::kNoEventsReportText)};
                 DrawReport(c.canvas, table, false);
             }
-            for (std::size_t i = 0; i < traces.size(); ++i)
-                DrawTraceTexts(c.canvas, *traces[i].document, i > 0,
-                               {parts.information, parts.header && i == 0, false});
+            if (parts.information)
+                DrawLinesSideBySide(c.canvas, TraceInformationLines(*traces[0].document, false),
+                                    TraceInformationLines(*traces[1].document, true));
+            if (parts.header)
+                DrawTraceTexts(c.canvas, *traces[0].document, false, {false, true, false});
         }
         releaseTraces(c, pair.a, pair.a + 1);
         releaseTraces(c, pair.b, pair.b + 1);

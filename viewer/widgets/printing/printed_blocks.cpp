@@ -69,6 +69,19 @@ void DrawTextBlock(PageCanvas& canvas, const TextBlock& block) {
     canvas.advance(kBlockGap);
 }
 
+void DrawLinesSideBySide(PageCanvas& canvas, const std::vector<std::string>& left,
+                         const std::vector<std::string>& right) {
+    const QFont& font = canvas.fonts().fixed;
+    const int height = lineHeight(font) * static_cast<int>(std::max(left.size(), right.size()));
+    canvas.ensureRoom(height);
+    const QRect body = canvas.body();
+    const int half = body.width() / 2;
+    DrawLinesIn(canvas.painter(), QRect(body.left(), canvas.y(), half - kColumnGap, height), left,
+                font);
+    DrawLinesIn(canvas.painter(), QRect(body.left() + half, canvas.y(), half, height), right, font);
+    canvas.advance(height + kBlockGap);
+}
+
 void DrawLinesIn(QPainter& painter, const QRect& rect, const std::vector<std::string>& lines,
                  QFont font) {
     int widest = 0;
@@ -217,9 +230,16 @@ void DrawReport(PageCanvas& canvas, const bidir::Report& report, bool withEnd) {
     auto measure = [&] {
         std::fill(widths.begin(), widths.end(), 0);
         const QFontMetrics metrics(emphasis);
+        // A heading with an empty neighbour on its right (a group title
+        // over several columns) may run into it: it widens nothing.
         for (std::size_t r = 0; r < rows.size(); ++r)
-            for (std::size_t c = 0; c < columns && !spansRow[r]; ++c)
-                widths[c] = std::max(widths[c], metrics.horizontalAdvance(text(rows[r][c].text)));
+            for (std::size_t c = 0; c < columns && !spansRow[r]; ++c) {
+                const bool overflows =
+                    r < headingCount && c + 1 < columns && rows[r][c + 1].text.empty();
+                if (!overflows)
+                    widths[c] =
+                        std::max(widths[c], metrics.horizontalAdvance(text(rows[r][c].text)));
+            }
         int total = 0;
         for (int w : widths)
             total += w + kColumnGap;
@@ -247,7 +267,7 @@ void DrawReport(PageCanvas& canvas, const bidir::Report& report, bool withEnd) {
             const bool strong = heading || row[c].emphasis;
             painter.setFont(strong ? emphasis : body);
             painter.setPen(row[c].emphasis && !heading ? QColor(170, 0, 0) : QColor(Qt::black));
-            painter.drawText(QRect(x, canvas.y(), widths[c] + kColumnGap, rowHeight),
+            painter.drawText(QRect(x, canvas.y(), canvas.body().right() - x, rowHeight),
                              Qt::AlignLeft | Qt::AlignVCenter, text(row[c].text));
             x += widths[c] + kColumnGap;
         }

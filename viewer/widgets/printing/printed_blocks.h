@@ -22,6 +22,10 @@ inline constexpr int kCaptionGap = 8;
 
 // Lines in the fixed font; a section that fits on a page is not split.
 void DrawTextBlock(PageCanvas& canvas, const TextBlock& block);
+// Two blocks of lines in the fixed font side by side, each in half the
+// body, kept together on one page.
+void DrawLinesSideBySide(PageCanvas& canvas, const std::vector<std::string>& left,
+                         const std::vector<std::string>& right);
 // Lines in the fixed font inside a rectangle, shrunk to fit its width.
 void DrawLinesIn(QPainter& painter, const QRect& rect, const std::vector<std::string>& lines,
                  QFont font);
