@@ -36,10 +36,16 @@ QFont ScaledFont(QFont font, double factor) {
     return font;
 }
 
+bool FixedFontUsable(const QString& description) {
+    QFont font;
+    return description.isEmpty() || font.fromString(description);
+}
+
 PrintFonts MakePrintFonts(const QString& fixedFontDescription) {
     PrintFonts fonts;
     fonts.fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (!fixedFontDescription.isEmpty()) fonts.fixed.fromString(fixedFontDescription);
+    if (FixedFontUsable(fixedFontDescription) && !fixedFontDescription.isEmpty())
+        fonts.fixed.fromString(fixedFontDescription);
     fonts.fixed.setStyleHint(QFont::TypeWriter);
     fonts.fixed.setFixedPitch(true);
     fonts.fixed = PageFont(fonts.fixed, kFixedPointSize);

@@ -39,7 +39,10 @@ struct PrintFonts {
     QFont bold;     // report headings, emphasis
     QFont small;    // plot labels in crowded layouts
 };
+// The fixed font from its stored description (QFont::toString form); the
+// system's fixed font when the description is empty or unusable.
 PrintFonts MakePrintFonts(const QString& fixedFontDescription);
+bool FixedFontUsable(const QString& description);
 
 class PageCanvas {
 public:

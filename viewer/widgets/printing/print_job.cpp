@@ -3,6 +3,7 @@
 #include "core/bidir/bidir_report.h"
 #include "core/bidir/cable_set.h"
 #include "core/bidir/report_builders.h"
+#include "core/platform/prompt.h"
 #include "core/platform/text.h"
 #include "core/trace/trace_doc.h"
 #include "widgets/printing/page_canvas.h"
@@ -94,6 +95,10 @@ bool PrintJob::prepare() {
         m_message = bidir::kNoTraceText;
         return false;
     }
+    // A stored font that cannot be made is told of; the pages use the
+    // system's fixed font instead.
+    if (!FixedFontUsable(QString::fromStdString(m_request.layout.frame.fixedFont)))
+        tell("", kFontSelectionFailureText);
     m_traces = std::make_unique<PrintList>(*m_request.list, entries);
     if (m_request.choice == PrintChoice::BiDirectional ||
         (m_request.choice == PrintChoice::Report && m_request.reportCode == kReportBiDirSpliceLoss))

@@ -49,5 +49,14 @@ TEST(PrinterPages, ALongReportRunsOverPagesInsideTheMargins) {
     EXPECT_GT(QFileInfo(path).size(), 1000);
 }
 
+TEST(PrinterPages, AnUnusableStoredFontFallsBackToTheSystemsFixedFont) {
+    EXPECT_TRUE(FixedFontUsable(QString()));
+    EXPECT_TRUE(FixedFontUsable(QStringLiteral("Monospace,10,-1,5,400,0,0,0,0,0")));
+    EXPECT_FALSE(FixedFontUsable(QStringLiteral(",,,,")));
+    const PrintFonts fonts = MakePrintFonts(QStringLiteral(",,,,"));
+    EXPECT_TRUE(fonts.fixed.fixedPitch());
+    EXPECT_GT(fonts.fixed.pixelSize(), 0);
+}
+
 } // namespace
 } // namespace orvane::printing
