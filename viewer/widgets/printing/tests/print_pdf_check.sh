@@ -27,6 +27,10 @@ FileExtConv=###
 HdrLine1=Brannic Fibre Contractors
 HdrLine2=Cable NOR-SOU acceptance
 WaveformInColor=1
+
+[Exception]
+Wavelength=1
+BackscatCoef=1
 INI
 
 fail() {
@@ -87,7 +91,7 @@ expect bidir "Fiber 001: NORSOU13.001, SOUNOR13.001" "Fiber 012: NORSOU15.012, S
 print summary report:trace-summary "${all[@]}"
 expect summary "Trace Summary Report" "NORSOU13.001" "05/14/24" "THE END"
 print exception report:exception "${all[@]}"
-expect exception "Exception Report" "THE END"
+expect exception "Exception Report" "NORSOU15.001" "Wavelength" "THE END"
 print bidir-summary "report:Bi-Dir Splice Loss Summary" "${wave13[@]}"
 expect bidir-summary "Bi-Dir Splice Loss Summary Report" "Fiber Number" "THE END"
 print one-summary report:1-dir-splice-loss-summary "$samples"/NORSOU13.*
