@@ -235,10 +235,9 @@ int PrintJob::paint(QPagedPaintDevice& device) {
         break;
     }
     case PrintChoice::Report:
-        for (std::size_t i = 0; i < m_reports.size(); ++i) {
-            if (i > 0) canvas.newPage();
-            DrawReport(canvas, m_reports[i]);
-        }
+        // The reports of several fibres follow one another; one end.
+        for (std::size_t i = 0; i < m_reports.size(); ++i)
+            DrawReport(canvas, m_reports[i], i + 1 == m_reports.size());
         break;
     }
     painter.end();

@@ -18,6 +18,7 @@ constexpr int kCellPadding = 8;
 constexpr int kColumnGap = 12;
 constexpr double kMinFontScale = 0.55;
 constexpr double kTitleScale = 1.4;
+constexpr int kRowsKeptWithTitle = 6;
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
@@ -191,7 +192,13 @@ void DrawReport(PageCanvas& canvas, const bidir::Report& report, bool withEnd) {
     const PrintFonts& fonts = canvas.fonts();
     QFont title = fonts.bold;
     title = ScaledFont(title, kTitleScale);
-    canvas.ensureRoom(lineHeight(title) * 3);
+    // A report that fits on a page is not split; a longer one keeps its
+    // title with the headings and the first rows.
+    const int rowsHeight = lineHeight(fonts.bold) * static_cast<int>(report.lines.size() + 2);
+    const int whole = lineHeight(title) + kBlockGap + rowsHeight;
+    canvas.ensureRoom(whole <= canvas.body().height()
+                          ? whole
+                          : lineHeight(title) + lineHeight(fonts.bold) * kRowsKeptWithTitle);
     painter.save();
     painter.setFont(title);
     painter.setPen(Qt::black);

@@ -17,6 +17,7 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$out" "$work/config/Brannic"
+rm -f "$out"/*.pdf "$out"/*.png "$out"/*.txt
 export XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen
 cat >"$work/config/Brannic/Tarvisk.ini" <<'INI'
 [Preferences]
