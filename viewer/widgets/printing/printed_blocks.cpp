@@ -89,10 +89,13 @@ void DrawLinesIn(QPainter& painter, const QRect& rect, const std::vector<std::st
     QFontMetrics metrics(font);
     for (const std::string& line : lines)
         widest = std::max(widest, metrics.horizontalAdvance(text(line)));
-    if (widest > rect.width() && widest > 0) {
-        const double scale = std::max(kMinFontScale, static_cast<double>(rect.width()) / widest);
-        font = ScaledFont(font, scale);
-    }
+    // Shrunk to fit the rectangle's width and height, down to a readable size.
+    const int tallest = metrics.lineSpacing() * static_cast<int>(lines.size());
+    double scale = 1.0;
+    if (widest > rect.width()) scale = static_cast<double>(rect.width()) / widest;
+    if (tallest > rect.height() && tallest > 0)
+        scale = std::min(scale, static_cast<double>(rect.height()) / tallest);
+    if (scale < 1.0) font = ScaledFont(font, std::max(kMinFontScale, scale));
     painter.save();
     painter.setClipRect(rect);
     painter.setFont(font);

@@ -26,7 +26,7 @@ void DrawTextBlock(PageCanvas& canvas, const TextBlock& block);
 // body, kept together on one page.
 void DrawLinesSideBySide(PageCanvas& canvas, const std::vector<std::string>& left,
                          const std::vector<std::string>& right);
-// Lines in the fixed font inside a rectangle, shrunk to fit its width.
+// Lines in the fixed font inside a rectangle, shrunk to fit it.
 void DrawLinesIn(QPainter& painter, const QRect& rect, const std::vector<std::string>& lines,
                  QFont font);
 
