@@ -135,6 +135,11 @@ int PrintPdfCommand(CMainFrame& mainFrame, const SettingsStore& store, const QSt
         std::fprintf(stderr, "orvane: %s\n", bidir::kNoTraceText);
         return 1;
     }
+    // A list file opens with nothing chosen: the whole list is printed, and
+    // its first traces are displayed for the view.
+    if (frame->listView()->rows().selectedCount() == 0) frame->selectAll();
+    if (frame->list()->DisplayedCount() == 0)
+        frame->run([](TraceListCommands& commands) { commands.Display(); });
     int pages = 0;
     if (PrintToPdf(*frame, choice, reportCode, store, path, &pages) != 0) return 1;
     std::printf("%s (%d page%s)\n", qPrintable(path), pages, pages == 1 ? "" : "s");

@@ -102,6 +102,11 @@ expect acceptance "Fiber Acceptance Report" "THE END"
 print bidir-report "report:bi-dir-splice-loss" "${wave13[@]}"
 expect bidir-report "Bi-Directional Report - NORSOU13.001 / SOUNOR13.001"
 
+# A list file prints its traces; its first ones make the view.
+"$(dirname "$orvane")/varnel" list --create "$work/cable.TRL" "$samples"/NORSOU13.00[1-3] >/dev/null
+print list view "$work/cable.TRL"
+expect list "Primary Trace: NORSOU13.001" "Overlay Trace: NORSOU13.003"
+
 # An unknown kind is refused before anything is written.
 status=0
 "$orvane" --print-pdf "$work/none.pdf" --kind sideways "$samples"/NORSOU13.001 \
