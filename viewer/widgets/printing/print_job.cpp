@@ -16,6 +16,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <cmath>
 #include <map>
 
 namespace orvane::printing {
@@ -89,8 +90,11 @@ bool PrintJob::prepare() {
         m_message = bidir::kNoTraceText;
         return false;
     }
-    const TraceEntries& entries =
-        m_request.choice == PrintChoice::CurrentView ? m_request.displayed : m_request.printList;
+    const bool specified =
+        m_request.choice == PrintChoice::Report || m_request.choice == PrintChoice::BiDirectional;
+    const TraceEntries entries = m_request.choice == PrintChoice::CurrentView ? m_request.displayed
+                                 : specified ? ofWavelength(m_request.printList)
+                                             : m_request.printList;
     if (entries.empty()) {
         m_message = bidir::kNoTraceText;
         return false;
@@ -105,6 +109,22 @@ bool PrintJob::prepare() {
         findPairs();
     if (m_request.choice == PrintChoice::Report) return buildReports();
     return true;
+}
+
+// The entries measured at the wavelength to process ("Wavelength" of the
+// specification; 0: all).
+TraceEntries PrintJob::ofWavelength(const TraceEntries& entries) const {
+    const int32_t wavelength = m_request.report.wavelengthNM;
+    if (wavelength == 0) return entries;
+    TraceEntries kept;
+    PrintList all(*m_request.list, entries);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const CT6* record = all.acquire(i);
+        if (record && std::lround(record->GetWavelengthNominal()) == wavelength)
+            kept.push_back(entries[i]);
+        all.release(i);
+    }
+    return kept;
 }
 
 // Pairs by the file-name convention: the names of each wavelength that
@@ -130,8 +150,13 @@ void PrintJob::findPairs() {
         const std::vector<std::size_t>& index = indices[wavelength];
         const auto& back = set.set->directions[1].traceOfFiber;
         for (const auto& [fiber, a] : set.set->directions[0].traceOfFiber)
-            if (auto b = back.find(fiber); b != back.end())
-                m_pairs.push_back({index[a], index[b->second], fiber});
+            if (auto b = back.find(fiber); b != back.end()) {
+                // The reference location's trace is the pair's primary.
+                const bool secondIsReference = m_request.report.referenceTrace == 1;
+                const std::size_t first = index[a], second = index[b->second];
+                m_pairs.push_back(secondIsReference ? Pair{second, first, fiber}
+                                                    : Pair{first, second, fiber});
+            }
     }
     if (!m_pairs.empty()) return;
     for (std::size_t i = 0; i + 1 < m_traces->size(); i += 2)

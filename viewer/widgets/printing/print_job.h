@@ -48,6 +48,8 @@ public:
     // nothing to print (a report refused, no trace to print).
     bool prepare();
     const std::string& message() const { return m_message; }
+    // The reports built (a report print).
+    const std::vector<bidir::Report>& reports() const { return m_reports; }
 
     QPageLayout::Orientation orientation() const;
     // Paints every page into a device whose resolution is kPageDpi;
@@ -59,6 +61,7 @@ private:
         std::size_t a, b;
         int32_t fiber;
     };
+    TraceEntries ofWavelength(const TraceEntries& entries) const;
     void findPairs();
     bool buildReports();
 

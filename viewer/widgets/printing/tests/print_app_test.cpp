@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace orvane::printing {
@@ -61,6 +62,22 @@ TEST(PrintApp, LayoutReadAtStartWrittenAtExitAndPdfsOfTheList) {
                                   "report:nonsense"),
                   2);
         EXPECT_TRUE(prompts.empty());
+
+        // Only the traces of the wavelength to process are reported.
+        ASSERT_TRUE(app.OpenFiles({kSamples + "/NORSOU13.002", kSamples + "/NORSOU15.002"}));
+        auto* second =
+            qobject_cast<CTraceListFrame*>(app.mainFrame()->mdiArea()->subWindowList().back());
+        ASSERT_NE(second, nullptr);
+        app.settings().writeInt("ReportPrint", "Wavelength", 1550);
+        PrintJob job(
+            MakePrintRequest(*second, PrintChoice::Report, kReportTraceSummary, app.settings()));
+        ASSERT_TRUE(job.prepare());
+        ASSERT_EQ(job.reports().size(), 1u);
+        const std::vector<std::string>& lines = job.reports().front().lines;
+        EXPECT_EQ(std::count_if(
+                      lines.begin(), lines.end(),
+                      [](const std::string& l) { return l.find("NORSOU") != std::string::npos; }),
+                  1);
 
         pageLayout().batch.tracesPerPlot = 6;
         app.ExitInstance();
