@@ -284,6 +284,7 @@ void DrawReport(PageCanvas& canvas, const bidir::Report& report, bool withEnd) {
         canvas.advance(rowHeight);
     };
     auto drawHeadings = [&] {
+        if (headingCount == 0) return;
         for (std::size_t i = 0; i < headingCount; ++i)
             drawRow(rows[i], true, spansRow[i]);
         painter.setPen(Qt::black);
