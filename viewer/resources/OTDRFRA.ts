@@ -99,6 +99,10 @@
         <translation>&amp;Enregistrer</translation>
     </message>
     <message>
+        <source>&amp;New Header Template</source>
+        <translation>&amp;Nouveau modèle d'en-tête</translation>
+    </message>
+    <message>
         <source>Save &amp;As...</source>
         <translation>Enregistrer &amp;sous...</translation>
     </message>
@@ -866,8 +870,10 @@
         <translation>Les fichiers de wattmètre nécessitent la bibliothèque de wattmètre (Pomarel), qui n'est pas installée.</translation>
     </message>
     <message>
-        <source>Header templates open in the header template editor, which is not part of this version.</source>
-        <translation>Les modèles d'en-tête s'ouvrent dans l'éditeur de modèles d'en-tête, qui ne fait pas partie de cette version.</translation>
+        <source>Save the Header Template in Brannic 77 format?
+  (No selects Unicode format.)</source>
+        <translation>Enregistrer le modèle d'en-tête au format Brannic 77 ?
+  (Non choisit le format Unicode.)</translation>
     </message>
     <message>
         <source>Unable to flip a trace with no events.</source>

@@ -53,4 +53,7 @@ inline constexpr HintCode HINT_EVENT_INSERTED = 36;
 // cursor measurements.
 inline constexpr HintCode HINT_MEASUREMENT_SETTINGS = 38;
 
+// A header template's text changed in one of its views.
+inline constexpr HintCode HINT_HEADER_TEMPLATE_TEXT = 40;
+
 } // namespace orvane

@@ -12,6 +12,8 @@ namespace orvane {
 class Document;
 
 inline constexpr int kMaxDisplayedTraces = 8;
+// The instrument model named in messages until something renames it.
+inline constexpr char kDefaultModelName[] = "Brannic 77";
 
 struct ApplicationState {
     Preferences preferences;
@@ -21,6 +23,7 @@ struct ApplicationState {
     Document* currentTraceList = nullptr;
     // The folder of the program file (language files lie there).
     std::string programDirectory;
+    std::string modelName = kDefaultModelName;
 };
 
 ApplicationState& application();

@@ -1,5 +1,6 @@
 #include "core/shell/document_types.h"
 
+#include "core/headered/header_doc.h"
 #include "core/platform/prompt.h"
 #include "core/shell/application_state.h"
 #include "core/trace/trace_doc_type.h"
@@ -29,8 +30,7 @@ DocumentTypes::DocumentTypes() {
     auto& t = m_types;
     t[static_cast<size_t>(DocKind::Trace)] = makeTraceDocType(kTraceDocStrings);
     t[static_cast<size_t>(DocKind::TraceList)] = makeTraceListDocType(type(DocKind::Trace));
-    t[static_cast<size_t>(DocKind::HeaderTemplate)] =
-        makeRefusingType(kHeaderDocStrings, kHeaderEditorMissing);
+    t[static_cast<size_t>(DocKind::HeaderTemplate)] = makeHeaderDocType();
     t[static_cast<size_t>(DocKind::TekTrace)] = makeTraceDocType(kTekTraceDocStrings);
     t[static_cast<size_t>(DocKind::AnritsuTrace)] = makeTraceDocType(kAnritsuTraceDocStrings);
     t[static_cast<size_t>(DocKind::BellTrace)] = makeTraceDocType(kBellTraceDocStrings);
@@ -128,11 +128,13 @@ bool DocumentTypes::openTraceList(const std::string& path) {
     return true;
 }
 
-// Header templates and power-meter files cannot be open in this version:
-// the lists are all there is to ask.
+// Power-meter files cannot be open in this version: the lists and the
+// header templates are all there is to ask.
 bool DocumentTypes::SaveAllModified() {
     for (const auto& document : type(DocKind::TraceList).documents())
         if (!static_cast<CTraceListDoc&>(*document).CanCloseFrame()) return false;
+    for (const auto& document : type(DocKind::HeaderTemplate).documents())
+        if (!static_cast<CHeaderDoc&>(*document).SaveModified()) return false;
     return true;
 }
 

@@ -4,6 +4,7 @@
 // everything else opens on its own.
 #pragma once
 
+#include "core/headered/header_doc_type.h"
 #include "core/platform/document_type.h"
 
 #include <array>
@@ -16,15 +17,11 @@ namespace orvane {
 
 class CTraceListDoc;
 
-inline constexpr char kHeaderDocStrings[] =
-    "\nHTempl\nHeader Template\nHeader Templates (*.hdr)\n.HDR\n\n";
 inline constexpr char kP5PDocStrings[] = "\nPwrMtr\nPower Meter\nPower Meter (*.p5p)\n.P5P\n\n";
 inline constexpr char kPmtDocStrings[] = "\nPwrMtr\nPower Meter\nPower Meter (*.pmt)\n.PMT\n\n";
 
 inline constexpr char kPowerMeterNotInstalled[] =
     "Power-meter files need the power-meter library (Pomarel), which is not installed.";
-inline constexpr char kHeaderEditorMissing[] =
-    "Header templates open in the header template editor, which is not part of this version.";
 
 enum class DocKind {
     TraceList,

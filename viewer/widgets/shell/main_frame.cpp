@@ -5,6 +5,7 @@
 #include "core/shell/application_state.h"
 #include "core/trace/trace_doc.h"
 #include "core/tracelist/trace_list_doc.h"
+#include "widgets/headered/header_menu.h"
 #include "widgets/platform/file_dialogs.h"
 #include "widgets/printing/print_commands.h"
 #include "widgets/shell/main_bars.h"
@@ -36,7 +37,8 @@ namespace {
 
 constexpr char kTraceFilter[] =
     "Trace Files (*.sor *.SOR *.trc *.TRC *.t6 *.T6 *.wfm *.WFM *.dat *.DAT)|*.sor;*.SOR;*.trc;"
-    "*.TRC;*.t6;*.T6;*.wfm;*.WFM;*.dat;*.DAT|Trace Lists (*.trl)|*.trl;*.TRL|All Files (*.*)|*|";
+    "*.TRC;*.t6;*.T6;*.wfm;*.WFM;*.dat;*.DAT|Trace Lists (*.trl)|*.trl;*.TRL|"
+    "Header Templates (*.hdr)|*.hdr;*.HDR|All Files (*.*)|*|";
 
 CTraceFrame* activeTraceFrame(QMdiArea* mdi) {
     return qobject_cast<CTraceFrame*>(mdi->activeSubWindow());
@@ -125,7 +127,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 void CMainFrame::createMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* file = m_fileMenu = menuBar()->addMenu(tr("&File"));
     QAction* open = file->addAction(tr("&Open..."), this, &CMainFrame::openFiles);
     open->setShortcut(QKeySequence::Open);
     QAction* save = file->addAction(tr("&Save"), this, [this] { saveActive(false); });
@@ -163,6 +165,7 @@ void CMainFrame::openFiles() {
 }
 
 void CMainFrame::saveActive(bool saveAs) {
+    if (SaveHeaderTemplate(m_mdi->activeSubWindow(), saveAs)) return;
     if (CTraceListFrame* list = activeListFrame(); list && !application().busy) {
         if (saveAs)
             list->list()->DoSaveAs();

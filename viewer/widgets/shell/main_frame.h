@@ -8,6 +8,7 @@
 #include <functional>
 
 class QMdiArea;
+class QMenu;
 
 namespace orvane {
 
@@ -47,6 +48,7 @@ public:
     bool wantsMaximized() const { return m_maximized; }
 
     MainBars* bars() const { return m_bars; }
+    QMenu* fileMenu() const { return m_fileMenu; }
     EventWindow* eventWindow() const { return m_eventWindow; }
     TraceListMenu* traceListMenu() const { return m_traceMenu; }
     CTraceListFrame* activeListFrame() const;
@@ -78,6 +80,7 @@ private:
     std::function<void(const QStringList&)> m_openMany;
     std::function<void()> m_keyboard;
     MainBars* m_bars = nullptr;
+    QMenu* m_fileMenu = nullptr;
     EventWindow* m_eventWindow = nullptr;
     TraceListMenu* m_traceMenu = nullptr;
     QList<QAction*> m_standardActions;

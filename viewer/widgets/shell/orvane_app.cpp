@@ -10,6 +10,7 @@
 #include "core/trace/trace_doc.h"
 #include "core/trace/trace_doc_type.h"
 #include "core/tracelist/trace_list_doc.h"
+#include "widgets/headered/header_menu.h"
 #include "widgets/platform/repaint_scheduler.h"
 #include "widgets/platform/signal_exit.h"
 #include "widgets/platform/wait_cursor.h"
@@ -98,6 +99,7 @@ void COrvaneApp::registerDocumentTypes() {
             });
         m_mainFrame->addListFrame(new CTraceListFrame(list));
     });
+    InstallHeaderTemplateEditor(m_types.type(DocKind::HeaderTemplate), *m_mainFrame);
     m_types.setListShower([this](CTraceListDoc& list) {
         CTraceListFrame* frame = frameOf(list);
         if (!frame) return;
