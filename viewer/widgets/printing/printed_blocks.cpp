@@ -19,6 +19,8 @@ constexpr int kColumnGap = 12;
 constexpr double kMinFontScale = 0.55;
 constexpr double kTitleScale = 1.4;
 constexpr int kRowsKeptWithTitle = 6;
+constexpr QColor kShade{238, 238, 238};
+constexpr int kHeadingBlockGap = 6;
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
@@ -283,10 +285,16 @@ void DrawReport(PageCanvas& canvas, const bidir::Report& report, bool withEnd) {
         }
         canvas.advance(rowHeight);
     };
+    // A trace summary gives each trace two rows, under two blocks of
+    // headings: every other trace is shaded so that its rows read together,
+    // and its rows are not split.
+    const std::size_t rowsPerRecord = report.kind == bidir::ReportKind::TraceSummary ? 2 : 1;
     auto drawHeadings = [&] {
         if (headingCount == 0) return;
-        for (std::size_t i = 0; i < headingCount; ++i)
+        for (std::size_t i = 0; i < headingCount; ++i) {
+            if (i > 0 && i % (headingCount / rowsPerRecord) == 0) canvas.advance(kHeadingBlockGap);
             drawRow(rows[i], true, spansRow[i]);
+        }
         painter.setPen(Qt::black);
         painter.drawLine(canvas.body().left(), canvas.y() + 2, canvas.body().left() + total,
                          canvas.y() + 2);
@@ -295,10 +303,15 @@ void DrawReport(PageCanvas& canvas, const bidir::Report& report, bool withEnd) {
     painter.save();
     drawHeadings();
     for (std::size_t i = headingCount; i < rows.size(); ++i) {
-        if (rowHeight > canvas.remaining()) {
+        const std::size_t record = (i - headingCount) / rowsPerRecord;
+        const bool firstOfRecord = (i - headingCount) % rowsPerRecord == 0;
+        if (rowHeight * (firstOfRecord ? static_cast<int>(rowsPerRecord) : 1) >
+            canvas.remaining()) {
             canvas.newPage();
             drawHeadings();
         }
+        if (rowsPerRecord > 1 && record % 2 == 1)
+            painter.fillRect(QRect(canvas.body().left(), canvas.y(), total, rowHeight), kShade);
         drawRow(rows[i], false, spansRow[i]);
     }
     if (!withEnd) {
