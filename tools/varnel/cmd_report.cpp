@@ -4,7 +4,7 @@
 #include "commands.h"
 #include "output.h"
 
-#include "core/bidir/report_builders.h"
+#include "core/bidir/report_export.h"
 #include "core/platform/headless_prompts.h"
 #include "core/platform/settings_store.h"
 #include "core/platform/text.h"
@@ -43,47 +43,14 @@ ExceptionCriteria criteriaOf(const std::vector<std::string>& settings) {
     return LoadExceptionCriteria(store);
 }
 
-WizardSettings summarySettings(const ReportOptions& options, bool oneDirectional) {
+WizardSettings reportSettings(const ReportOptions& options) {
     WizardSettings settings;
-    settings.oneDirectional = oneDirectional;
-    settings.exceptReport = false;
-    settings.buildTemplates = false;
-    settings.applyTemplates = false;
     settings.convention = orvane::toUtf16(options.convention);
     settings.report.corrPercent = options.corrPercent;
     settings.report.hiLossBiDirDB = options.hiLossBiDir;
     settings.report.hiLoss1DirDB = options.hiLoss1Dir;
+    settings.criteria = criteriaOf(options.criteria);
     return settings;
-}
-
-ReportOutcome build(ReportKind kind, const ReportOptions& options, CableFiles& files) {
-    switch (kind) {
-    case ReportKind::Trace:
-    case ReportKind::TraceSummary:
-        return TraceSummaryReport(files);
-    case ReportKind::Exception:
-        return ExceptionReportOf(files, criteriaOf(options.criteria));
-    case ReportKind::BiDirectional: {
-        BiDirSettings settings;
-        settings.corrPercent = options.corrPercent;
-        settings.hiLoss1DirDB = options.hiLoss1Dir;
-        settings.hiLossBiDirDB = options.hiLossBiDir;
-        return BiDirectionalReport(files, settings);
-    }
-    case ReportKind::OneDirSummary:
-    case ReportKind::BiDirSummary:
-    case ReportKind::FiberAcceptance: {
-        const bool one = kind == ReportKind::OneDirSummary;
-        const WizardSettings settings = summarySettings(options, one);
-        const WizardResult result = RunSpliceLossWizard(files, settings);
-        if (!result.finished) return {std::nullopt, result.message};
-        if (kind == ReportKind::FiberAcceptance) return FiberAcceptanceReport(files, result);
-        return SpliceLossSummaryReport(result, settings.report, one);
-    }
-    case ReportKind::SmartTemplate:
-        break;
-    }
-    return {std::nullopt, "The smart splice template report comes with varnel template build."};
 }
 
 int runReport(const ReportOptions& options, const Globals& globals) {
@@ -97,9 +64,11 @@ int runReport(const ReportOptions& options, const Globals& globals) {
     orvane::ScopedPrompts scope(service);
     Diagnostics diagnostics;
     CableFiles files(options.files, {}, diagnostics);
-    const ReportOutcome outcome = build(*kind, options, files);
+    const ReportOutcome outcome = BuildReportOfKind(*kind, files, reportSettings(options));
     if (!outcome.report) {
-        diagnostics.error(options.kind, outcome.refusal);
+        // An empty refusal was told by the wizard's checks already.
+        diagnostics.error(options.kind,
+                          outcome.refusal.empty() ? "No report was made." : outcome.refusal);
         return finishFiles("lines", ordered_json::array(), diagnostics, globals.json);
     }
     const Report& report = *outcome.report;
@@ -124,9 +93,12 @@ void addReportCommand(CLI::App& app, CommandContext& context) {
     command
         ->add_option("kind", options->kind,
                      "\"Trace Summary\", \"Exception\", \"1-Dir Splice Loss Summary\", \"Bi-Dir "
-                     "Splice Loss Summary\", \"Fiber Acceptance\" or \"Bi-Dir Splice Loss\"")
+                     "Splice Loss Summary\", \"Fiber Acceptance\", \"Bi-Dir Splice Loss\" or "
+                     "\"Smart Splice Template\"")
         ->required();
-    command->add_option("files", options->files, "The traces (the first is the primary)")
+    command
+        ->add_option("files", options->files,
+                     "The traces (the first is the primary, and the smart template's reference)")
         ->required();
     command->add_option("--text", options->textFile, "Write the report to this text file");
     command->add_option("--criterion", options->criteria,

@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
 
     if (parser.isSet(printPdf)) {
         const int status = orvane::printing::PrintPdfCommand(
-            *app.mainFrame(), app.settings(), parser.value(printPdf), parser.value(kind));
+            *app.mainFrame(), parser.value(printPdf), parser.value(kind));
         return status != 0 ? status : (allOpened ? 0 : 1);
     }
 

@@ -892,4 +892,137 @@
 </translation>
     </message>
 </context>
+<context>
+    <name>orvane::BidirMenu</name>
+    <message>
+        <source>Auto &amp;1-Dir</source>
+        <translation>Auto &amp;1-Dir</translation>
+    </message>
+    <message>
+        <source>Auto &amp;Bi-Dir</source>
+        <translation>Auto &amp;Bi-Dir</translation>
+    </message>
+    <message>
+        <source>Export &amp;Report...</source>
+        <translation>Exporter le &amp;rapport...</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>Exporter le rapport</translation>
+    </message>
+    <message>
+        <source>Report :</source>
+        <translation>Rapport :</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CAuto1BiDirDialog</name>
+    <message>
+        <source>Automatic 1-Directional Splice Loss Summary Wizard</source>
+        <translation>Assistant automatique de synthèse des pertes d&apos;épissure unidirectionnelles</translation>
+    </message>
+    <message>
+        <source>Automatic Bi-Directional Splice Loss Summary Wizard</source>
+        <translation>Assistant automatique de synthèse des pertes d&apos;épissure bidirectionnelles</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Exception</source>
+        <translation>Exception</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécuter</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Filename Convention :</source>
+        <translation>Convention de nom de fichier :</translation>
+    </message>
+    <message>
+        <source>Cable :</source>
+        <translation>Câble :</translation>
+    </message>
+    <message>
+        <source>Printer Parameters</source>
+        <translation>Paramètres d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Header Line %1 :</source>
+        <translation>Ligne d&apos;en-tête %1 :</translation>
+    </message>
+    <message>
+        <source>Top Margin Offset (in) :</source>
+        <translation>Décalage de la marge haute (po) :</translation>
+    </message>
+    <message>
+        <source>Left Margin Offset (in) :</source>
+        <translation>Décalage de la marge gauche (po) :</translation>
+    </message>
+    <message>
+        <source>Location Information</source>
+        <translation>Informations sur les sites</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Event Determination :</source>
+        <translation>Détermination des événements :</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusion</translation>
+    </message>
+    <message>
+        <source>Trace Priority</source>
+        <translation>Priorité à la trace</translation>
+    </message>
+    <message>
+        <source>Scale Mode :</source>
+        <translation>Mode d&apos;échelle :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Snap to Template End</source>
+        <translation>Caler sur la fin du modèle</translation>
+    </message>
+    <message>
+        <source>Snap to Trace End</source>
+        <translation>Caler sur la fin de la trace</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CReportWindow</name>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+</context>
 </TS>

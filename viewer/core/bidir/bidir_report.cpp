@@ -182,28 +182,42 @@ std::vector<BiDirRow> BiDirRows(const CT6& a, const CT6& b, const BiDirPairing& 
     return rows;
 }
 
+namespace {
+
+// One row's text: its number, both sides, and the splice loss averaged over
+// the sides that measured it.
+std::string rowLine(const CT6& a, const CT6* b, const BiDirRow& row, int32_t firstA,
+                    const BiDirSettings& settings) {
+    std::string line = row.a == kUnpaired ? "||" : "|" + std::to_string(row.a - firstA + 1) + "|";
+    const Side sa = sideOf(a, row.a, settings);
+    const Side sb = b ? sideOf(*b, row.b, settings) : Side{};
+    line += sa.fields + sb.fields;
+    const int n = (sa.joins ? 1 : 0) + (sb.joins ? 1 : 0);
+    if (n == 0) return line + "|";
+    const double average = ((sa.joins ? sa.loss : 0.0) + (sb.joins ? sb.loss : 0.0)) / n;
+    const double limit = n == 1 ? settings.hiLoss1DirDB : settings.hiLossBiDirDB;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f|", average);
+    return line + (std::fabs(average) >= limit ? std::string(1, kEmphasisMarker) : "") + text;
+}
+
+} // namespace
+
 std::vector<std::string> BiDirReportLines(const CT6& a, const CT6& b,
                                           const BiDirSettings& settings) {
     std::vector<std::string> lines = reportHeadings(ReportKind::BiDirectional);
     const BiDirPairing pairing = PairBiDirEvents(a, b, settings);
-    for (const BiDirRow& row : BiDirRows(a, b, pairing)) {
-        std::string line =
-            row.a == kUnpaired ? "||" : "|" + std::to_string(row.a - pairing.firstA + 1) + "|";
-        const Side sa = sideOf(a, row.a, settings);
-        const Side sb = sideOf(b, row.b, settings);
-        line += sa.fields + sb.fields;
-        const int n = (sa.joins ? 1 : 0) + (sb.joins ? 1 : 0);
-        if (n == 0) {
-            line += "|";
-        } else {
-            const double average = ((sa.joins ? sa.loss : 0.0) + (sb.joins ? sb.loss : 0.0)) / n;
-            const double limit = n == 1 ? settings.hiLoss1DirDB : settings.hiLossBiDirDB;
-            char text[32];
-            std::snprintf(text, sizeof text, "%.2f|", average);
-            line += (std::fabs(average) >= limit ? std::string(1, kEmphasisMarker) : "") + text;
-        }
-        lines.push_back(line);
-    }
+    for (const BiDirRow& row : BiDirRows(a, b, pairing))
+        lines.push_back(rowLine(a, &b, row, pairing.firstA, settings));
+    return lines;
+}
+
+std::vector<std::string> OneDirReportLines(const CT6& a, const BiDirSettings& settings) {
+    std::vector<std::string> lines = reportHeadings(ReportKind::OneDirSummary);
+    int32_t first = 0, last = 0;
+    bounds(a, first, last);
+    for (int32_t i = first; i <= last && a.EVCount() >= 2; ++i)
+        lines.push_back(rowLine(a, nullptr, {i, kUnpaired}, first, settings));
     return lines;
 }
 

@@ -40,4 +40,8 @@ std::vector<BiDirRow> BiDirRows(const CT6& a, const CT6& b, const BiDirPairing& 
 std::vector<std::string> BiDirReportLines(const CT6& a, const CT6& b,
                                           const BiDirSettings& settings);
 
+// The same rows for a trace taken from one end only: its events with the
+// other side blank.
+std::vector<std::string> OneDirReportLines(const CT6& a, const BiDirSettings& settings);
+
 } // namespace orvane::bidir

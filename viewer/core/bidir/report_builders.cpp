@@ -1,5 +1,7 @@
 #include "core/bidir/report_builders.h"
 
+#include "core/bidir/splice_summary_report.h"
+
 #include "core/platform/text.h"
 
 #include <varnel/codes.h>
@@ -17,6 +19,11 @@ template <typename... Args> std::string format(const char* pattern, Args... args
     return text;
 }
 
+// The trace's ORL, or the no-value marker when none was measured.
+double orlOf(const CT6& t) {
+    return t.IsORLAvailable() ? t.GetORL() : T6_NO_VALUE;
+}
+
 Report startReport(ReportKind kind) {
     Report report{kind, reportKindInfo(kind).title, {}};
     report.lines = reportHeadings(kind);
@@ -30,12 +37,6 @@ ReportOutcome refused(const char* text) {
 std::string dbOrNA(double value) {
     if (value == T6_NO_VALUE) return "N/A";
     return format("%.3f", value);
-}
-
-std::string lossField(const std::optional<double>& loss, double limit) {
-    if (!loss) return std::string(1, kEmphasisMarker) + "N/A";
-    const std::string text = format("%.3f", *loss);
-    return std::fabs(*loss) >= limit ? kEmphasisMarker + text : text;
 }
 
 } // namespace
@@ -65,7 +66,7 @@ ReportOutcome TraceSummaryReport(TraceSequence& traces) {
             "|" + (n >= 2 ? textOf([&](char16_t* o) { T6CurDist(t->EVGetStart(n - 1), o, 0); })
                           : std::string());
         second += "|" + dbOrNA(n >= 2 ? t->GetEndToEndLoss() : T6_NO_VALUE);
-        second += "|" + dbOrNA(t->GetORL());
+        second += "|" + dbOrNA(orlOf(*t));
         second += "|" + (t->SpanCount() ? textOf([&](char16_t* o) { t->SpanGetIOR(0, o); })
                                         : std::string());
         second += "|" + textOf([&](char16_t* o) { t->GetHorzShift(o, 0); });
@@ -97,57 +98,75 @@ ReportOutcome BiDirectionalReport(TraceSequence& traces, const BiDirSettings& se
     if (traces.size() < 2) return refused(kNoSecondTraceText);
     const CT6* a = traces.acquire(0);
     const CT6* b = traces.acquire(1);
-    if (!a || !b) return refused(kNoTraceText);
-    if (a->EVCount() < 2 || b->EVCount() < 2) return refused(kNoEventsReportText);
-    Report report{ReportKind::BiDirectional, reportKindInfo(ReportKind::BiDirectional).title, {}};
-    report.lines = BiDirReportLines(*a, *b, settings);
-    return {report, {}};
+    ReportOutcome outcome = refused(kNoTraceText);
+    if (a && b && (a->EVCount() < 2 || b->EVCount() < 2))
+        outcome = refused(kNoEventsReportText);
+    else if (a && b) {
+        Report report{
+            ReportKind::BiDirectional, reportKindInfo(ReportKind::BiDirectional).title, {}};
+        report.lines = BiDirReportLines(*a, *b, settings);
+        outcome = {report, {}};
+    }
+    // The list's traces stay open only while they are used.
+    if (a) traces.release(0);
+    if (b) traces.release(1);
+    return outcome;
 }
 
-ReportOutcome SpliceLossSummaryReport(const WizardResult& result, const ReportPrintSettings& print,
-                                      bool oneDirectional) {
-    if (result.fibers.empty()) return refused(kNoTraceText);
-    const ReportKind kind = oneDirectional ? ReportKind::OneDirSummary : ReportKind::BiDirSummary;
-    Report report{kind, reportKindInfo(kind).title, {}};
-    const double limit = oneDirectional ? print.hiLoss1DirDB : print.hiLossBiDirDB;
-    if (!print.cable.empty()) report.lines.push_back("|Cable : " + print.cable);
-    report.lines.push_back(format("|Correlation % : %g", print.corrPercent));
-    std::string heading = "|Fiber Number";
-    for (double km : result.positionsKM)
-        heading += format("|%.3f", km);
-    report.lines.push_back(heading + "|Avg|Min|Max");
-    for (const FiberSplices& fiber : result.fibers) {
-        std::string row = format("|%.3d", fiber.fiber);
-        double sum = 0, low = 0, high = 0;
-        int count = 0;
-        for (const FiberSplice& s : fiber.splices) {
-            row += "|" + lossField(s.average, limit);
-            if (!s.average) continue;
-            low = count ? std::min(low, *s.average) : *s.average;
-            high = count ? std::max(high, *s.average) : *s.average;
-            sum += *s.average;
-            ++count;
-        }
-        row += count ? format("|%.3f|%.3f|%.3f", sum / count, low, high) : std::string("|||");
-        report.lines.push_back(row);
+namespace {
+
+// One trace's figures for the acceptance report; the no-value marker where
+// the trace has none.
+struct AcceptanceFigures {
+    double endToEndDB = T6_NO_VALUE;
+    double length = T6_NO_VALUE; // display unit
+    double lengthKM = T6_NO_VALUE;
+    double nonConnectorDB = T6_NO_VALUE;
+    double orlDB = T6_NO_VALUE;
+};
+
+// The mean loss of the splices and other non-reflective events between the
+// launch and the end: what the fibre loses apart from its connectors.
+double nonConnectorAverage(const CT6& t) {
+    double sum = 0.0;
+    int32_t count = 0;
+    for (int32_t i = 1; i + 1 < t.EVCount(); ++i) {
+        if (t.EVGetType(i) != T6_EVENT_NON_REFLECTIVE || t.EVGetStartKM(i) < 0) continue;
+        if ((t.EVGetFlags(i) & T6_EVFLAG_LOSS_UNKNOWN) != 0) continue;
+        sum += t.EVGetLoss(i);
+        ++count;
     }
-    auto statsRow = [&](const char* label, auto pick) {
-        std::string row = std::string("|") + label;
-        for (const LossStats& s : result.summary.perPosition)
-            row += s.count ? format("|%.3f", pick(s)) : std::string("|");
-        report.lines.push_back(row);
-    };
-    statsRow("Average", [](const LossStats& s) { return s.average; });
-    statsRow("Min", [](const LossStats& s) { return s.minimum; });
-    statsRow("Max", [](const LossStats& s) { return s.maximum; });
-    const LossStats& o = result.summary.overall;
-    if (o.count)
-        report.lines.push_back(
-            format("|Column Average|%.3f|%.3f|%.3f", o.average, o.minimum, o.maximum));
-    for (const std::string& missing : result.summary.missing)
-        report.lines.push_back("|" + missing);
-    return {report, {}};
+    return count ? sum / count : T6_NO_VALUE;
 }
+
+AcceptanceFigures acceptanceFigures(TraceSequence& traces, std::size_t index) {
+    AcceptanceFigures f;
+    const CT6* t = traces.acquire(index);
+    if (!t) return f;
+    const int32_t n = t->EVCount();
+    if (n >= 2) {
+        f.endToEndDB = t->GetEndToEndLoss();
+        f.length = t->EVGetStart(n - 1);
+        f.lengthKM = t->EVGetStartKM(n - 1);
+        f.nonConnectorDB = nonConnectorAverage(*t);
+    }
+    f.orlDB = orlOf(*t);
+    traces.release(index);
+    return f;
+}
+
+// The mean of the values that have one.
+double meanOf(double a, double b) {
+    if (a == T6_NO_VALUE) return b;
+    if (b == T6_NO_VALUE) return a;
+    return (a + b) / 2.0;
+}
+
+std::string numberOrBlank(double value) {
+    return value == T6_NO_VALUE ? std::string() : format("%.3f", value);
+}
+
+} // namespace
 
 ReportOutcome FiberAcceptanceReport(WizardTraces& traces, const WizardResult& result) {
     if (!result.set || result.set->directions.empty()) return refused(kNoTraceText);
@@ -155,29 +174,49 @@ ReportOutcome FiberAcceptanceReport(WizardTraces& traces, const WizardResult& re
     const CableDirection& ab = result.set->directions[0];
     const CableDirection* ba =
         result.set->directions.size() > 1 ? &result.set->directions[1] : nullptr;
-    auto endToEnd = [&](std::size_t index, double& loss, double& length) {
-        const CT6* t = traces.acquire(index);
-        const int32_t n = t ? t->EVCount() : 0;
-        loss = n >= 2 ? t->GetEndToEndLoss() : T6_NO_VALUE;
-        length = n >= 2 ? t->EVGetStart(n - 1) : T6_NO_VALUE;
-        traces.release(index);
-    };
     for (const auto& [fiber, aIndex] : ab.traceOfFiber) {
-        double aLoss = T6_NO_VALUE, bLoss = T6_NO_VALUE, length = T6_NO_VALUE, unused = 0;
-        endToEnd(aIndex, aLoss, length);
+        const AcceptanceFigures a = acceptanceFigures(traces, aIndex);
+        AcceptanceFigures b;
         if (ba && ba->traceOfFiber.contains(fiber))
-            endToEnd(ba->traceOfFiber.at(fiber), bLoss, unused);
-        const bool both = aLoss != T6_NO_VALUE && bLoss != T6_NO_VALUE;
-        const double average = both ? (aLoss + bLoss) / 2.0 : aLoss;
+            b = acceptanceFigures(traces, ba->traceOfFiber.at(fiber));
+        const bool both = a.endToEndDB != T6_NO_VALUE && b.endToEndDB != T6_NO_VALUE;
+        const double average = meanOf(a.endToEndDB, b.endToEndDB);
+        const double lengthKM = meanOf(a.lengthKM, b.lengthKM);
         std::string row = format("|    %.3d", fiber);
-        row += "|" + dbOrNA(average) + "|" + dbOrNA(aLoss) + "|" + dbOrNA(bLoss);
-        row += "|" + (both ? format("%.3f", std::fabs(aLoss - bLoss)) : std::string("N/A"));
-        row += "|" + (length != T6_NO_VALUE ? format("%.3f", length) : std::string());
-        row += "|" + (length > 0 && average != T6_NO_VALUE ? format("%.3f", average / length)
-                                                           : std::string());
+        row += "|" + dbOrNA(average) + "|" + dbOrNA(a.endToEndDB) + "|" + dbOrNA(b.endToEndDB);
+        row += "|" +
+               (both ? format("%.3f", std::fabs(a.endToEndDB - b.endToEndDB)) : std::string("N/A"));
+        row += "|" + numberOrBlank(meanOf(a.length, b.length));
+        row += "|" + (lengthKM > 0 && average != T6_NO_VALUE ? format("%.3f", average / lengthKM)
+                                                             : std::string());
+        row += "|" + dbOrNA(a.nonConnectorDB) + "|" + dbOrNA(b.nonConnectorDB);
+        const bool bothNonConnector =
+            a.nonConnectorDB != T6_NO_VALUE && b.nonConnectorDB != T6_NO_VALUE;
+        row += "|" +
+               dbOrNA(bothNonConnector ? meanOf(a.nonConnectorDB, b.nonConnectorDB) : T6_NO_VALUE);
+        row += "|" + dbOrNA(a.orlDB) + "|" + dbOrNA(b.orlDB);
         report.lines.push_back(row);
     }
     return {report, {}};
+}
+
+std::vector<Report> WizardReports(WizardTraces& traces, const WizardResult& result,
+                                  const WizardSettings& settings) {
+    std::vector<Report> reports;
+    if (!result.finished) return reports;
+    if (settings.exceptReport) {
+        Report exceptions = startReport(ReportKind::Exception);
+        exceptions.lines.insert(exceptions.lines.end(), result.exceptionRows.begin(),
+                                result.exceptionRows.end());
+        reports.push_back(std::move(exceptions));
+    }
+    reports.insert(reports.end(), result.templateReports.begin(), result.templateReports.end());
+    if (settings.summaryReport) {
+        ReportOutcome summary =
+            SpliceLossSummaryReport(traces, result, settings.report, settings.oneDirectional);
+        if (summary.report) reports.push_back(std::move(*summary.report));
+    }
+    return reports;
 }
 
 } // namespace orvane::bidir

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvane::bidir {
 
@@ -21,10 +22,12 @@ struct ReportOutcome {
 ReportOutcome TraceSummaryReport(TraceSequence& traces);
 ReportOutcome ExceptionReportOf(TraceSequence& traces, const ExceptionCriteria& criteria);
 ReportOutcome BiDirectionalReport(TraceSequence& traces, const BiDirSettings& settings);
-// The splice-loss summary of a finished wizard run, one row per fibre.
-ReportOutcome SpliceLossSummaryReport(const WizardResult& result, const ReportPrintSettings& print,
-                                      bool oneDirectional);
 // End-to-end figures of each fibre pair of a run's set.
 ReportOutcome FiberAcceptanceReport(WizardTraces& traces, const WizardResult& result);
+
+// The reports of a finished wizard run, in the order of its steps: the
+// exception report, each template's build report, the splice-loss summary.
+std::vector<Report> WizardReports(WizardTraces& traces, const WizardResult& result,
+                                  const WizardSettings& settings);
 
 } // namespace orvane::bidir

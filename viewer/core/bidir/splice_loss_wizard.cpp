@@ -2,6 +2,7 @@
 
 #include "core/bidir/exception_report.h"
 #include "core/bidir/smart_template.h"
+#include "core/bidir/smart_template_report.h"
 #include "core/platform/prompt.h"
 #include "core/platform/text.h"
 
@@ -17,6 +18,7 @@ namespace orvane::bidir {
 namespace {
 
 constexpr char16_t kTemplateExtension[] = u".SST";
+constexpr char kBuildingTemplateText[] = "Smart Splice Template : ";
 
 // One direction's traces as a sequence of their own, in fibre order.
 class DirectionTraces : public TraceSequence {
@@ -46,6 +48,7 @@ struct DirectionTemplate {
     std::vector<double> positionsKM;
     double lengthKM = 0.0;
     bool patchCordRemoved = false;
+    std::optional<Report> buildReport;
 };
 
 void readPositions(DirectionTemplate& t) {
@@ -77,15 +80,22 @@ bool decodeAll(WizardTraces& traces, const WizardSettings& settings,
 // The smart template of a direction, built into a copy of its first trace
 // (the one with the lowest fibre number), then saved and listed.
 std::optional<DirectionTemplate> buildTemplate(DirectionTraces& traces,
-                                               const WizardSettings& settings) {
+                                               const WizardSettings& settings, Progress* progress) {
     CT6* first = traces.acquire(0);
     if (!first) return std::nullopt;
     DirectionTemplate t;
     t.record = std::make_unique<CT6>(*first);
     traces.release(0);
-    SmartTemplateSettings smart = settings.smartTemplate;
-    smart.printReport = false;
-    if (!BuildSmartSpliceTemplate(*t.record, traces, smart).built) return std::nullopt;
+    const std::string referenceName = traces.name(0);
+    if (progress)
+        progress->start(kBuildingTemplateText + referenceName,
+                        collectingProgressTotal(traces.size(), false));
+    const SmartTemplateResult built =
+        BuildSmartSpliceTemplate(*t.record, traces, settings.smartTemplate, progress);
+    if (progress) progress->finish();
+    if (!built.built) return std::nullopt;
+    if (settings.smartTemplate.printReport)
+        t.buildReport = SmartSpliceTemplateReport(*t.record, built, referenceName);
     readPositions(t);
     return t;
 }
@@ -293,7 +303,8 @@ std::u16string templateFileName(const CableDirection& direction) {
     return toUtf16(direction.from + direction.to + direction.wavelength) + kTemplateExtension;
 }
 
-WizardResult RunSpliceLossWizard(WizardTraces& traces, const WizardSettings& settings) {
+WizardResult RunSpliceLossWizard(WizardTraces& traces, const WizardSettings& settings,
+                                 Progress* progress) {
     WizardResult result;
     std::vector<DecodedTraceName> names;
     if (!decodeAll(traces, settings, names)) return result;
@@ -304,7 +315,9 @@ WizardResult RunSpliceLossWizard(WizardTraces& traces, const WizardSettings& set
         return result;
     }
     result.set = set.set;
-    if (!confirm("", kContinueText, PromptButtons::YesNo, PromptAnswer::Yes)) return result;
+    if (settings.askToContinue &&
+        !confirm("", kContinueText, PromptButtons::YesNo, PromptAnswer::Yes))
+        return result;
 
     if (settings.exceptReport && traces.size() > 0)
         if (CT6* primary = traces.acquire(0)) {
@@ -318,10 +331,11 @@ WizardResult RunSpliceLossWizard(WizardTraces& traces, const WizardSettings& set
     std::vector<DirectionTemplate> templates;
     for (const CableDirection& direction : result.set->directions) {
         directions.emplace_back(traces, direction);
-        std::optional<DirectionTemplate> t = settings.buildTemplates
-                                                 ? buildTemplate(directions.back(), settings)
-                                                 : firstTraceAsTemplate(directions.back());
+        std::optional<DirectionTemplate> t =
+            settings.buildTemplates ? buildTemplate(directions.back(), settings, progress)
+                                    : firstTraceAsTemplate(directions.back());
         if (!t) return result;
+        if (t->buildReport) result.templateReports.push_back(std::move(*t->buildReport));
         templates.push_back(std::move(*t));
     }
     if (settings.buildTemplates) {

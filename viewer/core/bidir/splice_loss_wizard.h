@@ -9,10 +9,12 @@
 #include "core/bidir/event_correlation.h"
 #include "core/bidir/exception_criteria.h"
 #include "core/bidir/report_print_settings.h"
+#include "core/bidir/report_table.h"
 #include "core/bidir/smart_template_settings.h"
 #include "core/bidir/splice_summary.h"
 #include "core/bidir/template_apply.h"
 #include "core/bidir/trace_sequence.h"
+#include "core/platform/progress.h"
 
 #include <optional>
 #include <string>
@@ -27,6 +29,9 @@ struct WizardSettings {
     bool buildTemplates = true;
     bool applyTemplates = true;
     bool summaryReport = true;
+    // "Do you want to continue?" before the processing (a report export
+    // that only reads the traces does not ask).
+    bool askToContinue = true;
     std::u16string convention;
     bool instrumentNames = false; // "NV8FN Enabled": dot-separated fields instead
     InstrumentFormat instrumentFormat = kDefaultInstrumentFormat;
@@ -68,11 +73,15 @@ struct WizardResult {
     std::vector<double> positionsKM;        // the summary's columns along A->B
     std::vector<FiberSplices> fibers;
     SpliceSummary summary;
+    // One "Smart Splice Template Report" per template built, when asked for.
+    std::vector<Report> templateReports;
 };
 
 // The messages go through the prompt service; the refusals with a stop icon,
 // then "Do you want to continue?" before anything is changed.
-WizardResult RunSpliceLossWizard(WizardTraces& traces, const WizardSettings& settings);
+// Building each template shows its progress, whose Cancel ends the run.
+WizardResult RunSpliceLossWizard(WizardTraces& traces, const WizardSettings& settings,
+                                 Progress* progress = nullptr);
 
 // "Template file name" of a direction: from, to and wavelength codes + ".SST".
 std::u16string templateFileName(const CableDirection& direction);

@@ -2,10 +2,13 @@
 
 #include "core/platform/text.h"
 
+#include <varnel/varnel.h>
+
 namespace orvane::bidir {
 
 namespace {
 
+constexpr int32_t kEventDeterminationTemplate = 0;
 constexpr int32_t kEventDeterminationMerge = 1;
 
 // "FileNameConv" and "FileExtConv" are one text on the page.
@@ -23,7 +26,7 @@ void splitConvention(const std::u16string& convention, Preferences& p) {
 
 } // namespace
 
-WizardSettings WizardSettingsFrom(const Preferences& p, const SettingsStore& store,
+WizardSettings WizardSettingsFrom(const Preferences& p, const StoredReportSettings& stored,
                                   bool oneDirectional) {
     WizardSettings s;
     s.oneDirectional = oneDirectional;
@@ -34,7 +37,7 @@ WizardSettings WizardSettingsFrom(const Preferences& p, const SettingsStore& sto
     s.convention = conventionOf(p);
     s.instrumentNames = p.nv8fnEnabled != 0;
     s.instrumentFormat = p.nv8fnFormat;
-    s.report = LoadReportPrintSettings(store);
+    s.report = stored.print;
     s.smartTemplate.numSplices = p.smartTemplate.numSplices;
     s.smartTemplate.lossThresDB = p.smartTemplate.lossThres;
     s.smartTemplate.minFrequency = p.smartTemplate.minFrequency;
@@ -44,13 +47,14 @@ WizardSettings WizardSettingsFrom(const Preferences& p, const SettingsStore& sto
     s.apply.merge = p.fasTemplate.eventDetermination == kEventDeterminationMerge;
     s.apply.tracePriority = p.fasTemplate.tracePriority != 0;
     s.apply.percentDis = p.fasTemplate.percentDis;
-    s.apply.absoluteDisKM = p.fasTemplate.absoluteDis;
+    // "AbsoluteDis" is entered and kept in the display unit.
+    s.apply.absoluteDisKM = T6KMFromCurDist(p.fasTemplate.absoluteDis);
     s.apply.snapTo = p.fasTemplate.snapTo;
-    s.criteria = LoadExceptionCriteria(store);
+    s.criteria = stored.criteria;
     return s;
 }
 
-void KeepWizardSettings(const WizardSettings& s, Preferences& p, SettingsStore& store) {
+void KeepWizardSettings(const WizardSettings& s, Preferences& p, StoredReportSettings& stored) {
     p.auto1Bi.exceptReport = s.exceptReport ? 1 : 0;
     p.auto1Bi.buildSST = s.buildTemplates ? 1 : 0;
     p.auto1Bi.applySST = s.applyTemplates ? 1 : 0;
@@ -64,11 +68,14 @@ void KeepWizardSettings(const WizardSettings& s, Preferences& p, SettingsStore& 
     p.smartTemplate.printReport = s.smartTemplate.printReport ? 1 : 0;
     // The run forces "Template" and "Snap to Trace End" for itself only; the
     // stored application settings keep the user's choice.
+    p.fasTemplate.eventDetermination =
+        s.apply.merge ? kEventDeterminationMerge : kEventDeterminationTemplate;
     p.fasTemplate.tracePriority = s.apply.tracePriority ? 1 : 0;
     p.fasTemplate.percentDis = s.apply.percentDis;
-    p.fasTemplate.absoluteDis = s.apply.absoluteDisKM;
-    SaveReportPrintSettings(store, s.report);
-    SaveExceptionCriteria(store, s.criteria);
+    p.fasTemplate.absoluteDis = T6CurDistFromKM(s.apply.absoluteDisKM);
+    p.fasTemplate.snapTo = s.apply.snapTo;
+    stored.print = s.report;
+    stored.criteria = s.criteria;
 }
 
 } // namespace orvane::bidir

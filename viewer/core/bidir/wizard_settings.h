@@ -1,20 +1,20 @@
 // The wizard's settings gathered from where they are kept: the preferences'
 // "Auto1Bi", "Preferences", "SmartTemplate" and "FASTemplate" values, and the
-// "ReportPrint" and "Exception" sections; and written back after Run.
+// "ReportPrint" and "Exception" sections as the program holds them; and
+// copied back after Run (the program writes them all at exit).
 #pragma once
 
 #include "core/bidir/splice_loss_wizard.h"
-#include "core/platform/settings_store.h"
+#include "core/bidir/stored_report_settings.h"
 #include "core/shell/preferences.h"
 
 namespace orvane::bidir {
 
-WizardSettings WizardSettingsFrom(const Preferences& preferences, const SettingsStore& store,
-                                  bool oneDirectional);
+WizardSettings WizardSettingsFrom(const Preferences& preferences,
+                                  const StoredReportSettings& stored, bool oneDirectional);
 
-// Copies the pages' values back: the preferences' sections in memory (the
-// program writes them at exit), "ReportPrint" and "Exception" into the store.
+// Copies the pages' values back into the preferences and the stored sections.
 void KeepWizardSettings(const WizardSettings& settings, Preferences& preferences,
-                        SettingsStore& store);
+                        StoredReportSettings& stored);
 
 } // namespace orvane::bidir

@@ -114,8 +114,12 @@ ReportPrintValues LoadReportPrintValues(const SettingsStore& store) {
 }
 
 void SaveReportPrintValues(SettingsStore& store, const ReportPrintValues& v) {
-    using bidir::kReportPrintSection;
     bidir::SaveReportPrintSettings(store, v.common);
+    SaveReportPrintExtras(store, v);
+}
+
+void SaveReportPrintExtras(SettingsStore& store, const ReportPrintValues& v) {
+    using bidir::kReportPrintSection;
     store.writeInt(kReportPrintSection, "WaveformInColor", v.waveformInColor ? 1 : 0);
     store.writeInt(kReportPrintSection, "Type", v.type);
     store.writeInt(kReportPrintSection, "ReferenceTrace", v.referenceTrace);

@@ -94,6 +94,8 @@ ReportPrintValues LoadReportPrintValues(const SettingsStore& store);
 // Writes every value but "StartPatchCordDis" and "VarFont", which the
 // program only reads.
 void SaveReportPrintValues(SettingsStore& store, const ReportPrintValues& values);
+// Only the values of printing alone (the shared ones are the wizard's to write).
+void SaveReportPrintExtras(SettingsStore& store, const ReportPrintValues& values);
 
 // Margin offsets: hundredths of an inch stored, inches shown.
 int32_t MarginStoredForm(double inches);

@@ -1,27 +1,42 @@
 #include "core/printing/print_state.h"
 
+#include "core/bidir/stored_report_settings.h"
+
 namespace orvane::printing {
+
+namespace {
+
+ReportPrintValues& reportValues() {
+    static ReportPrintValues values;
+    return values;
+}
+
+} // namespace
 
 PageLayoutSettings& pageLayout() {
     static PageLayoutSettings layout;
     return layout;
 }
 
-namespace {
-SettingsStore* g_store = nullptr;
+ReportPrintValues CurrentReportPrintValues() {
+    ReportPrintValues values = reportValues();
+    values.common = bidir::storedReportSettings().print;
+    return values;
 }
 
-void LoadPrintSettings(SettingsStore& store) {
-    g_store = &store;
+void KeepReportPrintValues(const ReportPrintValues& values) {
+    reportValues() = values;
+    bidir::storedReportSettings().print = values.common;
+}
+
+void LoadPrintSettings(const SettingsStore& store) {
     pageLayout() = LoadPageLayout(store);
-}
-
-SettingsStore* printSettingsStore() {
-    return g_store;
+    reportValues() = LoadReportPrintValues(store);
 }
 
 void SavePrintSettings(SettingsStore& store) {
     SavePageLayout(store, pageLayout());
+    SaveReportPrintExtras(store, reportValues());
 }
 
 } // namespace orvane::printing

@@ -1,5 +1,7 @@
-// The program's print settings record: read once at start-up, edited by
-// "Page Layout", written back once at exit.
+// The program's print settings record: the page layout and the print values
+// of "ReportPrint", read once at start-up, edited by the print dialogs and
+// "Page Layout", written back once at exit. The values printing shares with
+// the splice-loss wizard are the wizard's stored report settings.
 #pragma once
 
 #include "core/printing/print_settings.h"
@@ -8,10 +10,12 @@ namespace orvane::printing {
 
 PageLayoutSettings& pageLayout();
 
-// Also remembers the store: the print dialogs read and write "ReportPrint"
-// and "Exception" there.
-void LoadPrintSettings(SettingsStore& store);
-SettingsStore* printSettingsStore();
+// "ReportPrint" as the print dialogs show it, and their accepted values.
+ReportPrintValues CurrentReportPrintValues();
+void KeepReportPrintValues(const ReportPrintValues& values);
+
+// After the wizard's stored report settings were loaded.
+void LoadPrintSettings(const SettingsStore& store);
 void SavePrintSettings(SettingsStore& store);
 
 } // namespace orvane::printing

@@ -31,7 +31,13 @@ QDoubleSpinBox* realBox(double low, double high, const QString& prefix, const QS
 } // namespace
 
 CExceptionCriteriaPage::CExceptionCriteriaPage(QWidget* parent) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
+    // Two columns keep the page within a small screen: the comparisons with
+    // the primary trace on the left, the events and the rest on the right.
+    auto* columns = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    columns->addLayout(layout);
+    columns->addLayout(right);
     auto* primary = new QGroupBox(tr("Different than Primary"));
     auto* primaryGrid = new QGridLayout(primary);
     for (std::size_t i = 0; i < bidir::kSettingCriteria; ++i) {
@@ -95,7 +101,7 @@ CExceptionCriteriaPage::CExceptionCriteriaPage(QWidget* parent) : QWidget(parent
     addRow(eventGrid, "Reflective Splice", &ExceptionCriteria::reflSplice, {});
     addRow(eventGrid, "Span Loss", &ExceptionCriteria::spanLoss,
            {real(&ExceptionCriteria::spanLossValue, 0, kMaxReal, " > ", " dB/km")});
-    layout->addWidget(events);
+    right->addWidget(events);
 
     auto* misc = new QGroupBox(tr("Miscellaneous"));
     auto* miscGrid = new QGridLayout(misc);
@@ -103,7 +109,9 @@ CExceptionCriteriaPage::CExceptionCriteriaPage(QWidget* parent) : QWidget(parent
            {whole(&ExceptionCriteria::averagesMin, "< ")});
     addRow(miscGrid, "Unusual Trace", &ExceptionCriteria::unusualTrace, {});
     addRow(miscGrid, "Duplicate Waveform", &ExceptionCriteria::duplicateWaveform, {});
-    layout->addWidget(misc);
+    right->addWidget(misc);
+    layout->addStretch();
+    right->addStretch();
     setCriteria(ExceptionCriteria{});
 }
 

@@ -5,15 +5,24 @@
 #include "core/platform/text.h"
 #include "widgets/bidir/exception_criteria_page.h"
 
+#include <varnel/varnel.h>
+
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orvane {
 
@@ -26,6 +35,11 @@ constexpr int kAdvancedPage = 3;
 constexpr double kMaxLossThres = 1.0;
 constexpr double kMaxPercentDis = 200.0;
 constexpr double kMaxAbsoluteDis = 1e8;
+// The event determination choices in the order of their stored values.
+constexpr const char* kEventDeterminations[] = {"Template", "Merge"};
+constexpr int kMergeChoice = 1;
+// The scale modes in the order of their stored values.
+constexpr const char* kScaleModes[] = {"None", "Snap to Template End", "Snap to Trace End"};
 
 QDoubleSpinBox* realBox(double low, double high, int decimals) {
     auto* box = new QDoubleSpinBox;
@@ -97,7 +111,41 @@ QWidget* CAuto1BiDirDialog::generalPage() {
     form->addRow(tr("1-Dir :"), m_hiLoss1Dir);
     m_ignoreConn = new QCheckBox(tr("Ignore Patch Cord Connector"));
     form->addRow(m_ignoreConn);
+    auto* boxes = new QHBoxLayout;
+    boxes->addWidget(printerBox());
+    boxes->addWidget(locationBox(), 0, Qt::AlignTop);
+    form->addRow(boxes);
     return page;
+}
+
+QWidget* CAuto1BiDirDialog::printerBox() {
+    auto* box = new QGroupBox(tr("Printer Parameters"));
+    auto* form = new QFormLayout(box);
+    for (int i = 0; i < 3; ++i) {
+        m_headerLines[i] = new QLineEdit;
+        form->addRow(tr("Header Line %1 :").arg(i + 1), m_headerLines[i]);
+    }
+    m_topMargin = realBox(0.0, bidir::kMaxTopMarginInch, 2);
+    form->addRow(tr("Top Margin Offset (in) :"), m_topMargin);
+    m_leftMargin = realBox(0.0, bidir::kMaxLeftMarginInch, 2);
+    form->addRow(tr("Left Margin Offset (in) :"), m_leftMargin);
+    return box;
+}
+
+QWidget* CAuto1BiDirDialog::locationBox() {
+    auto* box = new QGroupBox(tr("Location Information"));
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(new QLabel(tr("Code")), 0, 1);
+    grid->addWidget(new QLabel(tr("Location")), 0, 2);
+    for (int i = 0; i < 2; ++i) {
+        grid->addWidget(new QLabel(QString::number(i + 1)), i + 1, 0);
+        m_locCode[i] = new QLineEdit;
+        m_locName[i] = new QLineEdit;
+        grid->addWidget(m_locCode[i], i + 1, 1);
+        grid->addWidget(m_locName[i], i + 1, 2);
+    }
+    grid->setColumnStretch(2, 1);
+    return box;
 }
 
 QWidget* CAuto1BiDirDialog::templatePage() {
@@ -120,10 +168,22 @@ QWidget* CAuto1BiDirDialog::advancedPage() {
     form->addRow(m_eventFreqDist);
     m_printReport = new QCheckBox(tr("Print Report"));
     form->addRow(m_printReport);
+    m_eventDetermination = new QComboBox;
+    for (const char* choice : kEventDeterminations)
+        m_eventDetermination->addItem(tr(choice));
+    form->addRow(tr("Event Determination :"), m_eventDetermination);
+    m_tracePriority = new QCheckBox(tr("Trace Priority"));
+    form->addRow(m_tracePriority);
     m_percentDis = realBox(0.0, kMaxPercentDis, 1);
     form->addRow(tr("Percent Distance :"), m_percentDis);
     m_absoluteDis = realBox(0.0, kMaxAbsoluteDis, 3);
     form->addRow(tr("Absolute Distance :"), m_absoluteDis);
+    m_scaleMode = new QComboBox;
+    for (const char* choice : kScaleModes)
+        m_scaleMode->addItem(tr(choice));
+    form->addRow(tr("Scale Mode :"), m_scaleMode);
+    // The run itself always uses the template's events snapped to each trace's end.
+    form->addRow(new QLabel(tr("While the wizard runs: Template Events, Snap to Trace End.")));
     return page;
 }
 
@@ -138,14 +198,26 @@ void CAuto1BiDirDialog::show(const bidir::WizardSettings& s) {
     m_hiLossBiDir->setValue(s.report.hiLossBiDirDB);
     m_hiLoss1Dir->setValue(s.report.hiLoss1DirDB);
     m_ignoreConn->setChecked(s.report.ignoreConn);
+    for (int i = 0; i < 3; ++i)
+        m_headerLines[i]->setText(QString::fromStdString(s.report.headerLines[i]));
+    m_topMargin->setValue(s.report.topMarginInch);
+    m_leftMargin->setValue(s.report.leftMarginInch);
+    m_locCode[0]->setText(QString::fromStdString(s.report.locCode1));
+    m_locName[0]->setText(QString::fromStdString(s.report.loc1));
+    m_locCode[1]->setText(QString::fromStdString(s.report.locCode2));
+    m_locName[1]->setText(QString::fromStdString(s.report.loc2));
     m_lossThres->setValue(s.smartTemplate.lossThresDB);
     m_minFrequency->setValue(s.smartTemplate.minFrequency);
     m_adjustForHelix->setChecked(s.smartTemplate.adjustForHelix);
     m_exception->setCriteria(s.criteria);
     m_eventFreqDist->setChecked(s.smartTemplate.eventFreqDist);
     m_printReport->setChecked(s.smartTemplate.printReport);
+    m_eventDetermination->setCurrentIndex(s.apply.merge ? kMergeChoice : 0);
+    m_tracePriority->setChecked(s.apply.tracePriority);
     m_percentDis->setValue(s.apply.percentDis);
-    m_absoluteDis->setValue(s.apply.absoluteDisKM);
+    m_absoluteDis->setValue(T6CurDistFromKM(s.apply.absoluteDisKM)); // display unit
+    m_scaleMode->setCurrentIndex(
+        std::clamp(s.apply.snapTo, bidir::kSnapNone, bidir::kSnapToTraceEnd));
 }
 
 void CAuto1BiDirDialog::restoreDefaults(int page) {
@@ -160,6 +232,13 @@ void CAuto1BiDirDialog::restoreDefaults(int page) {
         shown.report.hiLossBiDirDB = defaults.report.hiLossBiDirDB;
         shown.report.hiLoss1DirDB = defaults.report.hiLoss1DirDB;
         shown.report.ignoreConn = defaults.report.ignoreConn;
+        shown.report.headerLines = defaults.report.headerLines;
+        shown.report.topMarginInch = defaults.report.topMarginInch;
+        shown.report.leftMarginInch = defaults.report.leftMarginInch;
+        shown.report.locCode1 = defaults.report.locCode1;
+        shown.report.loc1 = defaults.report.loc1;
+        shown.report.locCode2 = defaults.report.locCode2;
+        shown.report.loc2 = defaults.report.loc2;
         shown.smartTemplate.numSplices = defaults.smartTemplate.numSplices;
         break;
     case kTemplatePage:
@@ -194,14 +273,25 @@ bidir::WizardSettings CAuto1BiDirDialog::settings() const {
     s.report.hiLossBiDirDB = m_hiLossBiDir->value();
     s.report.hiLoss1DirDB = m_hiLoss1Dir->value();
     s.report.ignoreConn = m_ignoreConn->isChecked();
+    for (int i = 0; i < 3; ++i)
+        s.report.headerLines[i] = m_headerLines[i]->text().toStdString();
+    s.report.topMarginInch = m_topMargin->value();
+    s.report.leftMarginInch = m_leftMargin->value();
+    s.report.locCode1 = m_locCode[0]->text().toStdString();
+    s.report.loc1 = m_locName[0]->text().toStdString();
+    s.report.locCode2 = m_locCode[1]->text().toStdString();
+    s.report.loc2 = m_locName[1]->text().toStdString();
     s.smartTemplate.lossThresDB = m_lossThres->value();
     s.smartTemplate.minFrequency = m_minFrequency->value();
     s.smartTemplate.adjustForHelix = m_adjustForHelix->isChecked();
     s.criteria = m_exception->criteria();
     s.smartTemplate.eventFreqDist = m_eventFreqDist->isChecked();
     s.smartTemplate.printReport = m_printReport->isChecked();
+    s.apply.merge = m_eventDetermination->currentIndex() == kMergeChoice;
+    s.apply.tracePriority = m_tracePriority->isChecked();
     s.apply.percentDis = m_percentDis->value();
-    s.apply.absoluteDisKM = m_absoluteDis->value();
+    s.apply.absoluteDisKM = T6KMFromCurDist(m_absoluteDis->value());
+    s.apply.snapTo = m_scaleMode->currentIndex();
     return s;
 }
 
@@ -229,14 +319,6 @@ void CAuto1BiDirDialog::accept() {
         return;
     }
     QDialog::accept();
-}
-
-std::optional<bidir::WizardResult> RunSpliceLossWizard(QWidget* parent, bidir::WizardTraces& traces,
-                                                       bidir::WizardSettings& settings) {
-    CAuto1BiDirDialog dialog(settings, parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    settings = dialog.settings();
-    return bidir::RunSpliceLossWizard(traces, settings);
 }
 
 } // namespace orvane

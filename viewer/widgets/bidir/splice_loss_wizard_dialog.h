@@ -36,6 +36,8 @@ public:
 
 private:
     QWidget* generalPage();
+    QWidget* printerBox();
+    QWidget* locationBox();
     QWidget* templatePage();
     QWidget* advancedPage();
     void show(const bidir::WizardSettings& settings);
@@ -54,20 +56,23 @@ private:
     QDoubleSpinBox* m_hiLossBiDir = nullptr;
     QDoubleSpinBox* m_hiLoss1Dir = nullptr;
     QCheckBox* m_ignoreConn = nullptr;
+    QLineEdit* m_headerLines[3] = {};
+    QDoubleSpinBox* m_topMargin = nullptr;
+    QDoubleSpinBox* m_leftMargin = nullptr;
+    QLineEdit* m_locCode[2] = {};
+    QLineEdit* m_locName[2] = {};
     QDoubleSpinBox* m_lossThres = nullptr;
     QSpinBox* m_minFrequency = nullptr;
     QCheckBox* m_adjustForHelix = nullptr;
     CExceptionCriteriaPage* m_exception = nullptr;
     QCheckBox* m_eventFreqDist = nullptr;
     QCheckBox* m_printReport = nullptr;
+    QComboBox* m_eventDetermination = nullptr;
+    QCheckBox* m_tracePriority = nullptr;
     QDoubleSpinBox* m_percentDis = nullptr;
     QDoubleSpinBox* m_absoluteDis = nullptr;
+    QComboBox* m_scaleMode = nullptr;
     QPushButton* m_run = nullptr;
 };
-
-// RunSpliceLossWizard: the dialog, then on Run the core's processing over
-// the traces; nothing when the dialog is cancelled.
-std::optional<bidir::WizardResult> RunSpliceLossWizard(QWidget* parent, bidir::WizardTraces& traces,
-                                                       bidir::WizardSettings& settings);
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #include "widgets/printing/page_composers.h"
 
 #include "core/bidir/bidir_report.h"
+#include "core/bidir/splice_summary_report.h"
 #include "core/printing/trace_texts.h"
 #include "core/trace/trace_doc.h"
 #include "widgets/printing/print_job.h"
@@ -143,11 +144,7 @@ void ComposeBiDirectional(const Composition& c, const std::vector<TracePair>& pa
     const BiDirPrintLayout& layout = c.request.layout.bidir;
     const PlotSetup setup{c.request.currentView, layout.useCurrentView, true};
     const TraceTextParts parts{layout.traceInfo, layout.headerInfo, false};
-    bidir::BiDirSettings settings;
-    settings.corrPercent = c.request.report.common.corrPercent;
-    settings.patchCordKM = c.request.report.common.startPatchCordKM;
-    settings.hiLoss1DirDB = c.request.report.common.hiLoss1DirDB;
-    settings.hiLossBiDirDB = c.request.report.common.hiLossBiDirDB;
+    const bidir::BiDirSettings settings = bidir::BiDirSettingsOf(c.request.report.common);
     for (std::size_t p = 0; p < pairs.size(); ++p) {
         if (p > 0) c.canvas.newPage();
         const TracePair& pair = pairs[p];

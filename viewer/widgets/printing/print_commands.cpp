@@ -1,6 +1,6 @@
 #include "widgets/printing/print_commands.h"
 
-#include "core/bidir/exception_criteria.h"
+#include "core/bidir/stored_report_settings.h"
 #include "core/platform/prompt.h"
 #include "core/printing/print_state.h"
 #include "core/shell/application_state.h"
@@ -32,11 +32,11 @@ bool primaryLoaded(const CTraceListDoc& list) {
     return list.Primary() && list.Primary()->document;
 }
 
-bool askCriteria(QWidget* parent, SettingsStore& store) {
+bool askCriteria(QWidget* parent) {
     QDialog dialog(parent);
     dialog.setWindowTitle(QObject::tr("Exception"));
     auto* page = new CExceptionCriteriaPage(&dialog);
-    page->setCriteria(bidir::LoadExceptionCriteria(store));
+    page->setCriteria(bidir::storedReportSettings().criteria);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -44,30 +44,30 @@ bool askCriteria(QWidget* parent, SettingsStore& store) {
     layout->addWidget(page);
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted) return false;
-    bidir::SaveExceptionCriteria(store, page->criteria());
+    bidir::storedReportSettings().criteria = page->criteria();
     return true;
 }
 
 // The report code, or nothing when the print ends here.
-std::optional<int32_t> specifyReport(CTraceListFrame& frame, SettingsStore& store) {
+std::optional<int32_t> specifyReport(CTraceListFrame& frame) {
     auto reportDialog = [&]() -> std::optional<int32_t> {
-        ReportPrintValues values = LoadReportPrintValues(store);
+        ReportPrintValues values = CurrentReportPrintValues();
         CReportSpecDialog dialog(values, application().preferences, primaryLoaded(*frame.list()),
                                  &frame);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         dialog.store(values, application().preferences);
-        SaveReportPrintValues(store, values);
+        KeepReportPrintValues(values);
         return dialog.reportCode();
     };
-    return SpecifyReport(reportDialog, [&] { return askCriteria(&frame, store); });
+    return SpecifyReport(reportDialog, [&] { return askCriteria(&frame); });
 }
 
-bool specifyBiDirectionalPrint(CTraceListFrame& frame, SettingsStore& store) {
-    ReportPrintValues values = LoadReportPrintValues(store);
+bool specifyBiDirectionalPrint(CTraceListFrame& frame) {
+    ReportPrintValues values = CurrentReportPrintValues();
     CBiDirPrintSpecDialog dialog(values, application().preferences, &frame);
     if (dialog.exec() != QDialog::Accepted) return false;
     dialog.store(values, application().preferences);
-    SaveReportPrintValues(store, values);
+    KeepReportPrintValues(values);
     return true;
 }
 
@@ -91,16 +91,14 @@ void runPrint(CTraceListFrame& frame, PrintJob& job, bool preview) {
 } // namespace
 
 void PrintFromTraceList(CTraceListFrame& frame, bool preview) {
-    SettingsStore* store = printSettingsStore();
-    if (!store) return;
     const bool displayed = frame.graphView()->Graph().CurveCount() > 0;
     const bool selected = frame.listView()->rows().selectedCount() > 0;
-    ReportPrintValues values = LoadReportPrintValues(*store);
+    ReportPrintValues values = CurrentReportPrintValues();
     CSelectPrintTypeDialog select(SelectPrintTypeState(PrintMode(frame), displayed, selected),
                                   values, &frame);
     if (select.exec() != QDialog::Accepted) return;
     select.store(values);
-    SaveReportPrintValues(*store, values);
+    KeepReportPrintValues(values);
     const PrintChoice choice = select.choice();
     if (!displayed && NeedsDisplayedTrace(choice, pageLayout())) {
         tell("", kDisplayTraceToPrintText, PromptIcon::None);
@@ -109,15 +107,15 @@ void PrintFromTraceList(CTraceListFrame& frame, bool preview) {
 
     int32_t mode = static_cast<int32_t>(choice);
     if (choice == PrintChoice::Report) {
-        const std::optional<int32_t> code = specifyReport(frame, *store);
+        const std::optional<int32_t> code = specifyReport(frame);
         if (!code) return;
         mode = *code;
-    } else if (choice == PrintChoice::BiDirectional && !specifyBiDirectionalPrint(frame, *store)) {
+    } else if (choice == PrintChoice::BiDirectional && !specifyBiDirectionalPrint(frame)) {
         return;
     }
     SetPrintMode(frame, mode);
 
-    PrintJob job(MakePrintRequest(frame, choice, mode, *store));
+    PrintJob job(MakePrintRequest(frame, choice, mode));
     if (!job.prepare()) {
         tell("", job.message(), PromptIcon::Stop);
         return;

@@ -3,6 +3,8 @@
 #include "core/bidir/bidir_report.h"
 #include "core/bidir/cable_set.h"
 #include "core/bidir/report_builders.h"
+#include "core/bidir/report_export.h"
+#include "core/bidir/splice_summary_report.h"
 #include "core/platform/prompt.h"
 #include "core/platform/text.h"
 #include "core/trace/trace_doc.h"
@@ -27,15 +29,6 @@ QPageSize localPageSize() {
     return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                ? QPageSize(QPageSize::Letter)
                : QPageSize(QPageSize::A4);
-}
-
-bidir::BiDirSettings biDirSettings(const PrintRequest& request) {
-    bidir::BiDirSettings s;
-    s.corrPercent = request.report.common.corrPercent;
-    s.patchCordKM = request.report.common.startPatchCordKM;
-    s.hiLoss1DirDB = request.report.common.hiLoss1DirDB;
-    s.hiLossBiDirDB = request.report.common.hiLossBiDirDB;
-    return s;
 }
 
 // Two traces of the print list as a sequence, for the bi-directional report.
@@ -163,63 +156,30 @@ void PrintJob::findPairs() {
         m_pairs.push_back({i, i + 1, static_cast<int32_t>(i / 2 + 1)});
 }
 
+// The report of the chosen kind, built as File / Export Report... builds it;
+// the bi-directional report once per fibre pair.
 bool PrintJob::buildReports() {
     const std::optional<bidir::ReportKind> kind = ReportKindOfCode(m_request.reportCode);
     if (!kind) {
         m_message = bidir::kNoTraceText;
         return false;
     }
+    bidir::WizardSettings settings = m_request.wizard;
+    settings.report = m_request.report.common;
     bidir::ReportOutcome outcome;
-    switch (*kind) {
-    case bidir::ReportKind::TraceSummary:
-        outcome = bidir::TraceSummaryReport(*m_traces);
-        break;
-    case bidir::ReportKind::Exception:
-        outcome = bidir::ExceptionReportOf(*m_traces, m_request.wizard.criteria);
-        break;
-    case bidir::ReportKind::BiDirectional:
-        if (m_pairs.empty()) {
-            outcome = {std::nullopt,
-                       m_traces->size() < 2 ? bidir::kNoSecondTraceText : bidir::kNoTraceText};
-            break;
-        }
-        for (const Pair& pair : m_pairs) {
-            PairSequence two(*m_traces, pair.a, pair.b);
-            outcome = bidir::BiDirectionalReport(two, biDirSettings(m_request));
-            if (!outcome.report) break;
-            outcome.report->title +=
-                " - " + m_traces->name(pair.a) + " / " + m_traces->name(pair.b);
-            m_reports.push_back(*outcome.report);
-        }
-        if (!outcome.report) m_reports.clear();
-        outcome.report.reset();
-        if (!m_reports.empty()) return true;
-        break;
-    case bidir::ReportKind::BiDirSummary:
-    case bidir::ReportKind::OneDirSummary:
-    case bidir::ReportKind::FiberAcceptance: {
-        bidir::WizardSettings settings = m_request.wizard;
-        settings.oneDirectional = *kind == bidir::ReportKind::OneDirSummary;
-        settings.exceptReport = false;
-        settings.buildTemplates = false;
-        settings.applyTemplates = false;
-        settings.summaryReport = true;
-        settings.report = m_request.report.common;
-        const bidir::WizardResult result = bidir::RunSpliceLossWizard(*m_traces, settings);
-        if (!result.finished) {
-            outcome = {std::nullopt, result.message};
-            break;
-        }
-        outcome =
-            *kind == bidir::ReportKind::FiberAcceptance
-                ? bidir::FiberAcceptanceReport(*m_traces, result)
-                : bidir::SpliceLossSummaryReport(result, settings.report, settings.oneDirectional);
-        break;
+    if (*kind != bidir::ReportKind::BiDirectional || m_pairs.empty()) {
+        outcome = bidir::BuildReportOfKind(*kind, *m_traces, settings);
+        if (outcome.report) m_reports.push_back(*outcome.report);
     }
-    default:
-        break;
+    for (const Pair& pair :
+         *kind == bidir::ReportKind::BiDirectional ? m_pairs : std::vector<Pair>{}) {
+        PairSequence two(*m_traces, pair.a, pair.b);
+        outcome = bidir::BiDirectionalReport(two, bidir::BiDirSettingsOf(m_request.report.common));
+        if (!outcome.report) break;
+        outcome.report->title += " - " + m_traces->name(pair.a) + " / " + m_traces->name(pair.b);
+        m_reports.push_back(*outcome.report);
     }
-    if (outcome.report) m_reports.push_back(*outcome.report);
+    if (!outcome.report) m_reports.clear();
     if (m_reports.empty()) {
         m_message = outcome.refusal.empty() ? bidir::kNoTraceText : outcome.refusal;
         return false;

@@ -1,5 +1,6 @@
 #include "widgets/printing/print_request.h"
 
+#include "core/bidir/stored_report_settings.h"
 #include "core/bidir/wizard_settings.h"
 #include "core/platform/prompt.h"
 #include "core/printing/print_state.h"
@@ -38,8 +39,7 @@ TraceEntries displayedPrimaryFirst(const CTraceListDoc& list) {
 
 } // namespace
 
-PrintRequest MakePrintRequest(CTraceListFrame& frame, PrintChoice choice, int32_t reportCode,
-                              const SettingsStore& store) {
+PrintRequest MakePrintRequest(CTraceListFrame& frame, PrintChoice choice, int32_t reportCode) {
     PrintRequest request;
     request.choice = choice;
     request.reportCode = reportCode;
@@ -49,8 +49,9 @@ PrintRequest MakePrintRequest(CTraceListFrame& frame, PrintChoice choice, int32_
     const graph::TraceGraph& view = frame.graphView()->Graph();
     request.currentView = view.CurveCount() > 0 ? &view : nullptr;
     request.layout = pageLayout();
-    request.report = LoadReportPrintValues(store);
-    request.wizard = bidir::WizardSettingsFrom(application().preferences, store, false);
+    request.report = CurrentReportPrintValues();
+    request.wizard =
+        bidir::WizardSettingsFrom(application().preferences, bidir::storedReportSettings(), false);
     request.title = QString::fromStdString(frame.list()->title());
     return request;
 }
@@ -89,9 +90,9 @@ bool ParsePrintKind(const QString& text, PrintChoice& choice, int32_t& reportCod
     return true;
 }
 
-int PrintToPdf(CTraceListFrame& frame, PrintChoice choice, int32_t reportCode,
-               const SettingsStore& store, const QString& path, int* pages) {
-    PrintJob job(MakePrintRequest(frame, choice, reportCode, store));
+int PrintToPdf(CTraceListFrame& frame, PrintChoice choice, int32_t reportCode, const QString& path,
+               int* pages) {
+    PrintJob job(MakePrintRequest(frame, choice, reportCode));
     if (!job.prepare()) {
         tellFailure(std::string(), job.message(), PromptIcon::Stop);
         return 1;
@@ -118,8 +119,7 @@ int PrintToPdf(CTraceListFrame& frame, PrintChoice choice, int32_t reportCode,
     return 0;
 }
 
-int PrintPdfCommand(CMainFrame& mainFrame, const SettingsStore& store, const QString& path,
-                    const QString& kind) {
+int PrintPdfCommand(CMainFrame& mainFrame, const QString& path, const QString& kind) {
     PrintChoice choice = PrintChoice::CurrentView;
     int32_t reportCode = kReportTraceSummary;
     if (!ParsePrintKind(kind, choice, reportCode)) {
@@ -141,7 +141,7 @@ int PrintPdfCommand(CMainFrame& mainFrame, const SettingsStore& store, const QSt
     if (frame->list()->DisplayedCount() == 0)
         frame->run([](TraceListCommands& commands) { commands.Display(); });
     int pages = 0;
-    if (PrintToPdf(*frame, choice, reportCode, store, path, &pages) != 0) return 1;
+    if (PrintToPdf(*frame, choice, reportCode, path, &pages) != 0) return 1;
     std::printf("%s (%d page%s)\n", qPrintable(path), pages, pages == 1 ? "" : "s");
     return 0;
 }

@@ -9,13 +9,11 @@
 namespace orvane {
 class CMainFrame;
 class CTraceListFrame;
-class SettingsStore;
 } // namespace orvane
 
 namespace orvane::printing {
 
-PrintRequest MakePrintRequest(CTraceListFrame& frame, PrintChoice choice, int32_t reportCode,
-                              const SettingsStore& store);
+PrintRequest MakePrintRequest(CTraceListFrame& frame, PrintChoice choice, int32_t reportCode);
 
 // The view's print mode, kept by the window between prints (a kind, or a
 // report code); -1 before the first print.
@@ -28,12 +26,11 @@ bool ParsePrintKind(const QString& text, PrintChoice& choice, int32_t& reportCod
 
 // Composes the pages into a PDF file; 0 done, 1 nothing printed or the file
 // not written (the message on stderr), with the page count in pages.
-int PrintToPdf(CTraceListFrame& frame, PrintChoice choice, int32_t reportCode,
-               const SettingsStore& store, const QString& path, int* pages = nullptr);
+int PrintToPdf(CTraceListFrame& frame, PrintChoice choice, int32_t reportCode, const QString& path,
+               int* pages = nullptr);
 
 // orvane --print-pdf: the trace list window of the files opened, printed
 // into the PDF; the program's exit status (2 for an unknown kind).
-int PrintPdfCommand(CMainFrame& mainFrame, const SettingsStore& store, const QString& path,
-                    const QString& kind);
+int PrintPdfCommand(CMainFrame& mainFrame, const QString& path, const QString& kind);
 
 } // namespace orvane::printing

@@ -5,6 +5,7 @@
 #include "core/shell/application_state.h"
 #include "core/trace/trace_doc.h"
 #include "core/tracelist/trace_list_doc.h"
+#include "widgets/bidir/bidir_menu.h"
 #include "widgets/headered/header_menu.h"
 #include "widgets/platform/file_dialogs.h"
 #include "widgets/printing/print_commands.h"
@@ -72,6 +73,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), m_mdi(new QMdiAre
         new TraceListMenu(trace, m_bars->traceListBar(), [this] { return activeListFrame(); });
     connect(trace, &QMenu::aboutToShow, m_traceMenu, &TraceListMenu::refresh);
     createViewMenu();
+    AddSpliceLossWizardCommands(menuBar(), [this] { return activeListFrame(); });
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::frameActivated);
 }
 
@@ -137,6 +139,7 @@ void CMainFrame::createMenus() {
     file->addAction(tr("&Export Trace Text"), this, [this] {
         if (CTraceFrame* frame = activeTraceFrame(m_mdi)) frame->document()->ExportTraceText();
     });
+    AddExportReportCommand(file, [this] { return activeListFrame(); });
     printing::AddPrintCommands(file, this);
     file->addSeparator();
     file->addAction(tr("P&references..."), this, [this] { EditPreferences(this); });

@@ -1,5 +1,6 @@
 #include "widgets/shell/orvane_app.h"
 
+#include "core/bidir/stored_report_settings.h"
 #include "core/platform/file_chooser.h"
 #include "core/platform/prompt.h"
 #include "core/printing/print_state.h"
@@ -50,6 +51,7 @@ void COrvaneApp::InitInstance(const QString& programDirectory, bool interactive)
     }
 
     app.preferences = LoadPreferences(*m_settings);
+    bidir::LoadStoredReportSettings(*m_settings);
     printing::LoadPrintSettings(*m_settings);
     m_languages.load(programDirectory, app.preferences);
     PushDisplayStrings([](const char* english) {
@@ -149,6 +151,7 @@ void COrvaneApp::ExitInstance() {
         m_mainFrame->bars()->save(*m_settings);
     }
     SavePreferences(*m_settings, application().preferences);
+    bidir::SaveStoredReportSettings(*m_settings);
     printing::SavePrintSettings(*m_settings);
     m_settings->flush();
 }

@@ -60,21 +60,37 @@ TEST(StoredSettings, CriteriaAndReportValuesKeepTheirForms) {
 TEST(StoredSettings, WizardSettingsComeFromTheirSectionsAndGoBack) {
     MemorySettingsStore store;
     store.writeText(kReportPrintSection, "HiLoss1Dir", "450");
+    store.writeText(kReportPrintSection, "LocCode1", "NOR");
     store.writeText(kExceptionSection, "Smooth", "1");
+    LoadStoredReportSettings(store);
     Preferences preferences;
     preferences.fileNameConv = "AAABBB__";
     preferences.fileExtConv = "###";
-    WizardSettings settings = WizardSettingsFrom(preferences, store, false);
+    WizardSettings settings = WizardSettingsFrom(preferences, storedReportSettings(), false);
     EXPECT_EQ(settings.convention, u"AAABBB__.###");
     EXPECT_DOUBLE_EQ(settings.report.hiLoss1DirDB, 0.45);
+    EXPECT_EQ(settings.report.locCode1, "NOR");
     EXPECT_TRUE(settings.criteria.setting[static_cast<std::size_t>(SettingCriterion::Smooth)]);
+
     settings.convention = u"AAAABBBB.##";
     settings.buildTemplates = false;
-    KeepWizardSettings(settings, preferences, store);
+    settings.report.headerLines[2] = "Route 9";
+    settings.report.leftMarginInch = 1.5;
+    settings.apply.merge = false;
+    settings.apply.snapTo = kSnapNone;
+    KeepWizardSettings(settings, preferences, storedReportSettings());
     EXPECT_EQ(preferences.fileNameConv, "AAAABBBB");
     EXPECT_EQ(preferences.fileExtConv, "##");
     EXPECT_EQ(preferences.auto1Bi.buildSST, 0);
+    EXPECT_EQ(preferences.fasTemplate.eventDetermination, 0);
+    EXPECT_EQ(preferences.fasTemplate.snapTo, kSnapNone);
+    // The sections reach the store only when the program ends.
+    EXPECT_FALSE(store.readText(kReportPrintSection, "HdrLine3"));
+    SaveStoredReportSettings(store);
+    EXPECT_EQ(*store.readText(kReportPrintSection, "HdrLine3"), "Route 9");
+    EXPECT_EQ(*store.readText(kReportPrintSection, "LeftMarginOffset"), "150");
     EXPECT_EQ(*store.readText(kReportPrintSection, "HiLoss1Dir"), "450");
+    storedReportSettings() = {};
 }
 
 class ExceptionCriteriaTest : public ::testing::Test {

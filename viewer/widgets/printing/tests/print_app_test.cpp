@@ -45,22 +45,20 @@ TEST(PrintApp, LayoutReadAtStartWrittenAtExitAndPdfsOfTheList) {
 
         int pages = 0;
         const QString view = dir.filePath("view.pdf");
-        EXPECT_EQ(PrintPdfCommand(*app.mainFrame(), app.settings(), view, "view"), 0);
+        EXPECT_EQ(PrintPdfCommand(*app.mainFrame(), view, "view"), 0);
         EXPECT_GT(QFileInfo(view).size(), 1000);
         auto* frame =
             qobject_cast<CTraceListFrame*>(app.mainFrame()->mdiArea()->subWindowList().front());
         ASSERT_NE(frame, nullptr);
-        EXPECT_EQ(PrintToPdf(*frame, PrintChoice::BiDirectional, 0, app.settings(),
-                             dir.filePath("bidir.pdf"), &pages),
-                  0);
+        EXPECT_EQ(
+            PrintToPdf(*frame, PrintChoice::BiDirectional, 0, dir.filePath("bidir.pdf"), &pages),
+            0);
         EXPECT_EQ(pages, 1); // one fibre: one page
-        EXPECT_EQ(PrintToPdf(*frame, PrintChoice::Report, kReportTraceSummary, app.settings(),
+        EXPECT_EQ(PrintToPdf(*frame, PrintChoice::Report, kReportTraceSummary,
                              dir.filePath("summary.pdf"), &pages),
                   0);
         EXPECT_EQ(pages, 1);
-        EXPECT_EQ(PrintPdfCommand(*app.mainFrame(), app.settings(), dir.filePath("x.pdf"),
-                                  "report:nonsense"),
-                  2);
+        EXPECT_EQ(PrintPdfCommand(*app.mainFrame(), dir.filePath("x.pdf"), "report:nonsense"), 2);
         EXPECT_TRUE(prompts.empty());
 
         // Only the traces of the wavelength to process are reported.
@@ -68,9 +66,10 @@ TEST(PrintApp, LayoutReadAtStartWrittenAtExitAndPdfsOfTheList) {
         auto* second =
             qobject_cast<CTraceListFrame*>(app.mainFrame()->mdiArea()->subWindowList().back());
         ASSERT_NE(second, nullptr);
-        app.settings().writeInt("ReportPrint", "Wavelength", 1550);
-        PrintJob job(
-            MakePrintRequest(*second, PrintChoice::Report, kReportTraceSummary, app.settings()));
+        ReportPrintValues values = CurrentReportPrintValues();
+        values.wavelengthNM = 1550;
+        KeepReportPrintValues(values);
+        PrintJob job(MakePrintRequest(*second, PrintChoice::Report, kReportTraceSummary));
         ASSERT_TRUE(job.prepare());
         ASSERT_EQ(job.reports().size(), 1u);
         const std::vector<std::string>& lines = job.reports().front().lines;
@@ -90,6 +89,7 @@ TEST(PrintApp, LayoutReadAtStartWrittenAtExitAndPdfsOfTheList) {
     EXPECT_EQ(written.value("ReportPrint/VarFont").toString(), "Serif,11");
     EXPECT_EQ(written.value("ReportPrint/StartPatchCordDis").toInt(), 350);
     pageLayout() = PageLayoutSettings();
+    KeepReportPrintValues(ReportPrintValues());
 }
 
 } // namespace

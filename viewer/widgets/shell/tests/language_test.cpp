@@ -44,7 +44,8 @@ TEST_F(LanguageTest, TheFrenchFileTranslatesMenusAndBars) {
     COrvaneApp app(std::make_unique<IniSettingsStore>(ini()));
     app.InitInstance(ORVANE_PROGRAM_DIR, false);
     EXPECT_EQ(menuTitles(*app.mainFrame()),
-              (QStringList{"&Fichier", "&En-tête", "É&vénement", "&Trace", "&Affichage"}));
+              (QStringList{"&Fichier", "&En-tête", "É&vénement", "&Trace", "&Affichage",
+                           "Auto &1-Dir", "Auto &Bi-Dir"}));
     EXPECT_EQ(QLocale().language(), QLocale::French);
     EXPECT_EQ(QCoreApplication::translate("Messages", "Unexpected file format."),
               "Format de fichier inattendu.");
