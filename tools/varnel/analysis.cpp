@@ -7,8 +7,6 @@
 
 namespace varnel::cli {
 
-namespace {
-
 // FAS statuses other than done.
 std::string fasFailureText(int32_t status) {
     switch (status) {
@@ -22,6 +20,8 @@ std::string fasFailureText(int32_t status) {
         return "Analysis failed.";
     }
 }
+
+namespace {
 
 // A reflectance given with either sign, its size within lowest ... highest.
 CLI::Validator reflectanceRange(double lowest, double highest) {

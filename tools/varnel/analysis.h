@@ -40,4 +40,7 @@ struct AnalysisOptions {
 // the viewer's message. A failed analysis is reported with its reason.
 bool analyzeTrace(orvane::CTraceDoc& document, Diagnostics& diagnostics);
 
+// The reason of a FAS status other than done.
+std::string fasFailureText(int32_t status);
+
 } // namespace varnel::cli

@@ -1,14 +1,18 @@
-// varnel batch DIR|FILE... [--analyze] [--report FILE] [--jobs N] [--recursive]: every
-// trace of a cable in one run, one report line per event, a min/max summary.
+// varnel batch DIR|FILE... [--analyze] [batch steps] [--report FILE] [--jobs N]
+// [--recursive]: every trace of a cable in one run through the viewer's batch
+// steps, one report line per event, a min/max summary.
 #include "analysis.h"
 #include "batch_inputs.h"
-#include "batch_report.h"
+#include "batch_step_options.h"
 #include "batch_workers.h"
 #include "commands.h"
 #include "output.h"
 #include "text.h"
 #include "trace_io.h"
 #include "trace_view.h"
+
+#include "core/batch/batch_report.h"
+#include "core/batch/batch_steps.h"
 
 #include <unistd.h>
 
@@ -19,29 +23,58 @@ namespace varnel::cli {
 
 namespace {
 
+using orvane::batch::MinMaxSummary;
+
 struct BatchOptions {
     std::vector<std::string> inputs;
     bool analyze = false;
     AnalysisOptions analysis;
+    BatchStepOptions steps;
     std::string report; // empty: stdout
     int jobs = 1;
     bool recursive = false;
 };
 
-TraceResult processTrace(const std::string& path, const BatchOptions& options, bool withJson) {
+class LineCollector : public orvane::batch::ReportSink {
+public:
+    bool write(const std::string& line) override {
+        lines.push_back(line);
+        return true;
+    }
+    std::vector<std::string> lines;
+};
+
+// The batch steps on one trace, as the viewer runs them; the lines are kept
+// for the report, which the parent writes in the order of the traces.
+bool runSteps(orvane::CTraceDoc& document, const std::string& name, const BatchOptions& options,
+              const orvane::batch::BatchSettings& settings, Diagnostics& diagnostics,
+              TraceResult& result) {
+    DiagnosticsPrompts prompts(diagnostics, document.path(), options.steps.yes);
+    orvane::ScopedPrompts installed(prompts);
+    const orvane::batch::FixedBatchView view(options.steps.cursorAKM(), options.steps.cursorBKM());
+    LineCollector report;
+    const orvane::batch::BatchTraceResult steps =
+        orvane::batch::ProcessBatchTrace(document, name, settings, {nullptr, &view}, &report);
+    if (steps.outcome != orvane::batch::TraceOutcome::Processed) return false;
+    if (settings.analyze && document.LastAnalysisStatus() != T6_FAS_DONE) {
+        diagnostics.error(document.path(), fasFailureText(document.LastAnalysisStatus()));
+        return false;
+    }
+    result.reportLines = std::move(report.lines);
+    result.eventCount = steps.eventCount;
+    result.endDistance = steps.endDistance;
+    return true;
+}
+
+TraceResult processTrace(const std::string& path, const BatchOptions& options,
+                         const orvane::batch::BatchSettings& settings, bool withJson) {
     TraceResult result;
     result.path = path;
     Diagnostics diagnostics(false);
     orvane::CTraceDoc document;
-    const CT6& record = document.record();
     const std::string name = fileNameOf(path);
     bool ok = openTrace(path, document, diagnostics) &&
-              (!options.analyze || analyzeTrace(document, diagnostics));
-    if (ok && record.EVCount() == 0) {
-        diagnostics.error(path, "No events in trace : " + name);
-        ok = false;
-    }
-    if (ok) result.reportLines = reportLines(record, name);
+              runSteps(document, name, options, settings, diagnostics, result);
     // Events before 0 km (a launch cable the user cut off) give no line.
     if (ok && result.reportLines.empty()) {
         diagnostics.warning(path, "No events at or after 0 km; skipped : " + name);
@@ -49,9 +82,7 @@ TraceResult processTrace(const std::string& path, const BatchOptions& options, b
     }
     if (ok) {
         result.reported = true;
-        result.eventCount = countedEvents(record);
-        result.endDistance = record.EVGetStart(record.EVCount() - 1);
-        if (withJson) result.trace = traceJson(path, record);
+        if (withJson) result.trace = traceJson(path, document.record());
     }
     result.diagnostics = diagnostics.entries();
     return result;
@@ -115,8 +146,8 @@ nlohmann::ordered_json summaryJson(const MinMaxSummary& summary, const BatchCoun
     return out;
 }
 
-bool writeReport(std::FILE* out, const std::vector<TraceResult>& results) {
-    bool ok = std::fputs(reportHeaderLine().c_str(), out) >= 0;
+bool writeReport(std::FILE* out, const std::vector<TraceResult>& results, int layout) {
+    bool ok = std::fputs(orvane::batch::reportHeaderLine(layout).c_str(), out) >= 0;
     for (const TraceResult& r : results)
         for (const std::string& line : r.reportLines)
             ok = ok && std::fputs(line.c_str(), out) >= 0;
@@ -126,6 +157,11 @@ bool writeReport(std::FILE* out, const std::vector<TraceResult>& results) {
 int runBatch(const BatchOptions& options, const Globals& globals) {
     globals.apply();
     options.analysis.apply();
+    if (options.steps.orl == "a-to-b" && options.steps.cursors.size() != 2) {
+        std::fprintf(stderr, "varnel: --orl a-to-b needs --cursors A,B\n");
+        return kExitUsage;
+    }
+    const orvane::batch::BatchSettings settings = options.steps.settings(options.analyze);
     Diagnostics diagnostics;
     std::vector<std::string> paths = batchInputs(options.inputs, options.recursive, diagnostics);
 
@@ -142,7 +178,9 @@ int runBatch(const BatchOptions& options, const Globals& globals) {
     ProgressBar bar(::isatty(STDERR_FILENO) != 0);
     std::vector<TraceResult> results = runTraceJobs(
         paths, options.jobs,
-        [&](const std::string& path) { return processTrace(path, options, globals.json); },
+        [&](const std::string& path) {
+            return processTrace(path, options, settings, globals.json);
+        },
         [&](size_t done, size_t total, const std::string& path) { bar.show(done, total, path); });
     bar.clear();
 
@@ -162,17 +200,17 @@ int runBatch(const BatchOptions& options, const Globals& globals) {
             continue;
         }
         ++counts.reported;
-        summary.add(fileNameOf(r.path), r.eventCount, r.endDistance);
+        if (settings.minMaxSummary) summary.add(fileNameOf(r.path), r.eventCount, r.endDistance);
         if (globals.json) traces.push_back(r.trace);
     }
 
     bool reportWritten = true;
     if (reportFile) {
-        reportWritten = writeReport(reportFile, results);
+        reportWritten = writeReport(reportFile, results, options.steps.layout);
         reportWritten = std::fclose(reportFile) == 0 && reportWritten;
         if (!reportWritten) diagnostics.error(options.report, "File write error.");
     } else if (!globals.json) {
-        writeReport(stdout, results);
+        writeReport(stdout, results, options.steps.layout);
     }
 
     if (globals.json) {
@@ -185,7 +223,8 @@ int runBatch(const BatchOptions& options, const Globals& globals) {
         printJson(document);
     } else {
         std::fflush(stdout);
-        std::fprintf(stderr, "%s%s", summary.text().c_str(), countsText(counts).c_str());
+        const std::string summaryText = settings.minMaxSummary ? summary.text() : "";
+        std::fprintf(stderr, "%s%s", summaryText.c_str(), countsText(counts).c_str());
     }
     return diagnostics.errorCount() > 0 ? kExitFileFailed : kExitOK;
 }
@@ -200,6 +239,7 @@ void addBatchCommand(CLI::App& app, CommandContext& context) {
     command->add_flag("--analyze", options->analyze,
                       "Run the automatic analysis on each trace first");
     options->analysis.addTo(*command);
+    options->steps.addTo(*command);
     command->add_option("--report", options->report,
                         "Write the report to this file instead of stdout");
     command->add_flag("-r,--recursive", options->recursive,

@@ -19,18 +19,6 @@ struct ExportOptions {
     bool toStdout = false;
 };
 
-bool writeTextFile(const std::string& path, const std::string& text, Diagnostics& diagnostics) {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file) {
-        diagnostics.error(path, "File open error");
-        return false;
-    }
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fclose(file) == 0 && ok;
-    if (!ok) diagnostics.error(path, "File write error.");
-    return ok;
-}
-
 int runExport(const ExportOptions& options, const Globals& globals) {
     globals.apply();
     Diagnostics diagnostics;

@@ -42,16 +42,7 @@ void setLaunchIntercept(const varnel::sim::FibreDescription& fibre, CT6& record)
 
 bool writeJsonFile(const std::string& path, const nlohmann::ordered_json& document,
                    Diagnostics& diagnostics) {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file) {
-        diagnostics.error(path, "File open error");
-        return false;
-    }
-    std::string text = document.dump(2) + "\n";
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fclose(file) == 0 && ok;
-    if (!ok) diagnostics.error(path, "File write error.");
-    return ok;
+    return writeTextFile(path, document.dump(2) + "\n", diagnostics);
 }
 
 int runSimulate(const SimulateOptions& options, const Globals& globals) {

@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
     using namespace varnel::cli;
     // A closed pipe shows as a write error instead of ending the process.
     std::signal(SIGPIPE, SIG_IGN);
+    // So does a file-size limit: the write fails (EFBIG) and is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
     CLI::App app{"varnel: OTDR trace files from the command line"};
     app.require_subcommand(1);
     CommandContext context;

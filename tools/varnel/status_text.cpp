@@ -4,16 +4,10 @@
 #include "core/trace/trace_messages.h"
 #include "text.h"
 
+#include <varnel/file_io.h>
 #include <varnel/sor_damage.h>
 #include <varnel/varnel.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace varnel::cli {
@@ -29,17 +23,12 @@ std::string writeFailureText(int32_t status) {
 }
 
 std::string openFailureReason(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return std::strerror(errno);
-    if (S_ISDIR(info.st_mode)) return std::strerror(EISDIR);
-    if (::access(path.c_str(), R_OK) != 0) return std::strerror(errno);
-    return {};
+    return varnel::readRefusal(orvane::libraryPath(path).c_str());
 }
 
 std::string damageWhere(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                     std::istreambuf_iterator<char>()};
+    std::vector<uint8_t> bytes;
+    if (varnel::readWholeFile(orvane::libraryPath(path).c_str(), bytes) != T6_FILE_OK) return {};
     SorDamage where;
     if (!FindSorDamage(bytes.data(), bytes.size(), where)) return {};
     return "Reading stopped in block \"" + where.block + "\" at offset " +

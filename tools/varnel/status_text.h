@@ -13,7 +13,8 @@ std::string readFailureText(int32_t status);
 std::string writeFailureText(int32_t status);
 
 // Why a file cannot be opened for reading ("No such file or directory",
-// "Is a directory", "Permission denied"); empty when no reason shows.
+// "Is a directory", "not a regular file (a FIFO)", "larger than 64 MB, ...");
+// empty when no reason shows.
 std::string openFailureReason(const std::string& path);
 
 // Where reading a damaged SR-4731 file stopped ("Reading stopped in block

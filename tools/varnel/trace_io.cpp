@@ -37,7 +37,7 @@ orvane::PromptAnswer DiagnosticsPrompts::ask(const orvane::Prompt& prompt) {
         if (!where.empty()) message += " " + where;
     }
     m_diagnostics.add({m_path, message, !prompt.failure});
-    return prompt.defaultAnswer;
+    return m_affirmative ? orvane::answersOf(prompt.buttons).front() : prompt.defaultAnswer;
 }
 
 int32_t saveChoiceCode(std::u16string_view formatName) {
@@ -69,7 +69,8 @@ bool saveNewRecord(CT6& record, const std::string& path, const std::u16string& f
         diagnostics.error(path, orvane::accessDeniedText(path));
         return false;
     }
-    const int32_t status = record.FileSaveAs(toUtf16(path).c_str(), formatName.c_str(), 0, 1);
+    const int32_t status =
+        record.FileSaveAs(orvane::libraryPath(path).c_str(), formatName.c_str(), 0, 1);
     if (status != 0) {
         diagnostics.error(path, collapseBlanks(orvane::traceWriteFailureText(status)));
         return false;
@@ -81,6 +82,14 @@ bool saveTraceInPlace(orvane::CTraceDoc& document, Diagnostics& diagnostics) {
     DiagnosticsPrompts prompts(diagnostics, document.path());
     orvane::ScopedPrompts installed(prompts);
     return document.Save();
+}
+
+bool writeTextFile(const std::string& path, std::string_view text, Diagnostics& diagnostics) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const int32_t status = orvane::replaceFileContents(path, {bytes, text.size()});
+    if (status == T6_FILE_OK) return true;
+    diagnostics.error(path, collapseBlanks(orvane::traceWriteFailureText(status)));
+    return false;
 }
 
 } // namespace varnel::cli

@@ -15,16 +15,18 @@ namespace varnel::cli {
 
 // Prompts of the trace document while the tool works on one file: each
 // message becomes a diagnostic of that file (an error when it reports a
-// failure, else a warning) and every question gets its default answer.
+// failure, else a warning) and every question gets its default answer, or
+// its affirmative one when the user said --yes.
 class DiagnosticsPrompts : public orvane::PromptService {
 public:
-    DiagnosticsPrompts(Diagnostics& diagnostics, std::string path)
-        : m_diagnostics(diagnostics), m_path(std::move(path)) {}
+    DiagnosticsPrompts(Diagnostics& diagnostics, std::string path, bool affirmative = false)
+        : m_diagnostics(diagnostics), m_path(std::move(path)), m_affirmative(affirmative) {}
     orvane::PromptAnswer ask(const orvane::Prompt& prompt) override;
 
 private:
     Diagnostics& m_diagnostics;
     std::string m_path;
+    bool m_affirmative;
 };
 
 // The Save As choice code of a format name ("T6", "SR4731", "GR196",
@@ -48,5 +50,9 @@ bool saveNewRecord(CT6& record, const std::string& path, const std::u16string& f
 
 // Writes the document to its own file in the format it was read in.
 bool saveTraceInPlace(orvane::CTraceDoc& document, Diagnostics& diagnostics);
+
+// Writes a text file (an export, a simulation's truth) the way traces are
+// saved: the old file stays until the new one is complete.
+bool writeTextFile(const std::string& path, std::string_view text, Diagnostics& diagnostics);
 
 } // namespace varnel::cli

@@ -4,6 +4,8 @@
 
 #include "core/trace/trace_doc.h"
 
+#include <varnel/scaled_values.h>
+
 #include <cstdio>
 
 namespace varnel::cli {
@@ -165,6 +167,12 @@ nlohmann::ordered_json thresholdOrNull(double db) {
     return db == 0 ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(db);
 }
 
+// A value its field could not hold is not available (the text says N/A).
+nlohmann::ordered_json scaledOrNull(double value) {
+    const bool saturated = T6ScaledIsSaturated(T6ScaledFromKM(value));
+    return saturated ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(value);
+}
+
 } // namespace
 
 nlohmann::ordered_json traceValues(const CT6& r) {
@@ -175,14 +183,14 @@ nlohmann::ordered_json traceValues(const CT6& r) {
         {"pointCount", r.DPOCount()},
         {"sampleSpacingM", r.SpanGetDxKM(0) * 1000.0},
         {"resolutionM", r.GetResoNominalM()},
-        {"rangeKM", T6KMFromCurDist(r.GetRangeNominal())},
+        {"rangeKM", scaledOrNull(T6KMFromCurDist(r.GetRangeNominal()))},
         {"lengthKM", r.GetMaxKM()},
         {"horizontalShiftKM", r.GetHorzShiftKM()},
         {"pulseWidthsNS", pulses},
         {"wavelengthNM", r.GetWavelengthNominal()},
         {"actualWavelengthNM", r.GetWavelengthActual()},
         {"ior", r.SpanGetIOR(0)},
-        {"backscatterDB", r.SpanGetBackScatter(0)},
+        {"backscatterDB", scaledOrNull(r.SpanGetBackScatter(0))},
         {"averages", r.GetAvgComplete()},
         {"averagingSeconds", r.GetAvgSeconds()},
         {"dynamicRangeDB", r.GetDynamicRange()},

@@ -94,18 +94,26 @@ void readTime(CT6& r, uint32_t stamp) {
                     local.tm_min, local.tm_sec);
 }
 
+bool differGrossly(double a, double b, double ratio) {
+    return a > b * ratio || a * ratio < b;
+}
+
 // The range in distance wins, unless it disagrees grossly with the range in
 // time: some instruments store another quantity in that field (1.5 km
-// fibres showing 12 km, or thousands of km).
-double rangeKM(const varnel::sor::FxdParams& x) {
+// fibres showing 12 km, or thousands of km). Without a range in time the
+// length acquired checks it; a range that fits neither is not available.
+double rangeKM(const varnel::sor::FxdParams& x, double acquiredKM) {
     constexpr double kGrossRatio = 2.0;
+    constexpr double kAcquiredRatio = 4.0; // instruments acquire more than their range
     const double fromTime = x.acquisitionRange / 50.0 / 1000.0;
     if (x.acquisitionRangeDistance == 0) return fromTime;
     const double fromDistance =
         x.acquisitionRangeDistance / 10.0 * varnel::sor::unitFactorKM(x.distanceUnits);
-    const bool gross =
-        fromDistance > fromTime * kGrossRatio || fromDistance * kGrossRatio < fromTime;
-    return fromTime > 0 && gross ? fromTime : fromDistance;
+    if (fromTime > 0)
+        return differGrossly(fromDistance, fromTime, kGrossRatio) ? fromTime : fromDistance;
+    if (acquiredKM > 0 && differGrossly(fromDistance, acquiredKM, kAcquiredRatio))
+        return T6_NO_VALUE;
+    return fromDistance;
 }
 
 } // namespace
@@ -152,7 +160,7 @@ void CT6::SR4731::readStandardFields(CT6& r, const SorFile& f) {
     r.SetAvgType(kAverageNoLabel);
     r.SetAvgComplete(f.fxd.averages);
     r.SetAvgSeconds(f.fxd.averagingTimeSec);
-    r.SetRangeNominalKM(rangeKM(f.fxd));
+    r.SetRangeNominalKM(rangeKM(f.fxd, r.SpanGetDxKM(0) * f.dataPts.totalPoints));
 }
 
 void CT6::T6FromSR4731(const SR4731Fields& f) {

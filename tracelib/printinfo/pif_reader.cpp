@@ -89,7 +89,10 @@ int32_t T6PIFInInit(const char* path) {
     Reader& in = reader();
     in.close();
     in.unload();
-    in.file = std::fopen(varnel::systemPathFrom8Bit(path ? path : "").c_str(), "rb");
+    const std::string name = varnel::systemPathFrom8Bit(path ? path : "");
+    // A FIFO would wait for a writer, a device never end: regular files only.
+    if (!varnel::readRefusal(varnel::utf16Path(name).c_str()).empty()) return kCannotOpen;
+    in.file = std::fopen(name.c_str(), "rb");
     if (!in.file) return kCannotOpen;
     if (std::fseek(in.file, 0, SEEK_END) != 0) return kBadSignatureOrShortRead;
     in.fileBytes = std::ftell(in.file);

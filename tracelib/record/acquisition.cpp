@@ -2,6 +2,7 @@
 #include "record/record_text.h"
 #include "record/settings.h"
 
+#include <varnel/scaled_values.h>
 #include <varnel/varnel.h>
 
 #include <cmath>
@@ -84,6 +85,8 @@ double CT6::GetRangeNominal() const {
 }
 
 char16_t* CT6::GetRangeNominal(char16_t* out, int32_t units) const {
+    if (T6ScaledIsSaturated(m_rangeNominal))
+        return writeFormatted(out, settings().notAvailable.view());
     double range = GetRangeNominal();
     writeFormatted(out, formatDouble(range < 2 ? u"%.1f" : u"%.0f", range));
     return units ? T6AddUnitsDist(out) : out;

@@ -1,4 +1,5 @@
 // Fixed-point encodings of the record and DP/FR position arithmetic.
+#include <varnel/scaled_values.h>
 #include <varnel/varnel.h>
 
 #include <cmath>
@@ -15,6 +16,10 @@ static int32_t truncateSaturated(double x) {
 
 int32_t T6LONGRounded(double x) {
     return truncateSaturated(x >= 0 ? x + 0.5 : x - 0.5);
+}
+
+bool T6ScaledIsSaturated(int32_t v) {
+    return v == INT32_MAX || v == INT32_MIN;
 }
 
 double T6KMFromScaled(int32_t v) {

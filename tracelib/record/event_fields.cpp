@@ -5,6 +5,8 @@
 #include "record/settings.h"
 #include "record/wide_text.h"
 
+#include <varnel/scaled_values.h>
+
 using namespace varnel;
 
 namespace {
@@ -161,12 +163,14 @@ void CT6::EVSetLoss(int32_t i, double db) {
     if (store(eventAt(i), &Element::Loss, T6ScaledFromDB(db))) markEventsModified();
 }
 
+// A reflectance the field could not hold is none: 0, as for no reflection.
 double CT6::EVGetRefl(int32_t i) const {
-    return T6DBFromScaled(fieldOr(eventAt(i), &Element::Refl));
+    const int32_t stored = fieldOr(eventAt(i), &Element::Refl);
+    return T6ScaledIsSaturated(stored) ? 0.0 : T6DBFromScaled(stored);
 }
 
 char16_t* CT6::EVGetRefl(int32_t i, char16_t* buf, int32_t units) const {
-    if (fieldOr(eventAt(i), &Element::Refl) == 0) return copyTruncated(buf, u"", 0);
+    if (EVGetRefl(i) == 0) return copyTruncated(buf, u"", 0);
     return T6GetDB2Dec(EVGetRefl(i), buf, units);
 }
 

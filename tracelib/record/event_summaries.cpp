@@ -162,7 +162,11 @@ double CT6::endToEndLoss(bool forced) const {
         if (!forced && lossUnknown(m_events[0])) return T6_NO_VALUE;
         referenceDB = GetLaunchIntercept();
     } else {
-        referenceDB = GetDBAtKM(0.0);
+        // A fibre that ends at 0 km has no length after its launch cable; the
+        // level "at 0 km" would be read off the end's own reflection.
+        uint16_t fr = 0;
+        const bool endsByZero = end.StartDP <= DPFRFromKM(0.0, fr);
+        referenceDB = endsByZero ? endDB : GetDBAtKM(0.0);
         if (referenceDB == T6_NO_VALUE) return T6_NO_VALUE;
     }
     double lossDB = referenceDB - endDB;

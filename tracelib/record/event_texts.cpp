@@ -4,6 +4,8 @@
 #include "record/settings.h"
 #include "record/wide_text.h"
 
+#include <varnel/scaled_values.h>
+
 #include <string>
 
 using namespace varnel;
@@ -84,7 +86,7 @@ char16_t* CT6::EVGetReflFlagged(int32_t i, char16_t* buf, int32_t units) const {
     const Element* e = eventAt(i);
     if (!e || e->Type == T6_EVENT_NON_REFLECTIVE) return writeEmpty(buf);
     if (e->Flags & T6_EVFLAG_REFL_UNKNOWN) return writeFormatted(buf, u"??.?? ");
-    if (e->Refl != 0) {
+    if (e->Refl != 0 && !T6ScaledIsSaturated(e->Refl)) {
         std::u16string text;
         std::u16string_view suffix = u" ";
         if (e->Flags & T6_EVFLAG_REFL_SATURATED) {

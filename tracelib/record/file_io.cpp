@@ -1,10 +1,9 @@
-// Reading whole files and replacing them safely.
+// Reading whole files: regular files of a trace's size only.
 #include <varnel/codes.h>
 #include <varnel/file_io.h>
-#include <varnel/text_codec.h>
 
 #include <cerrno>
-#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <new>
 #include <string>
@@ -15,41 +14,6 @@ namespace varnel {
 
 namespace {
 
-// Every chunk goes through write() until done or an error; EINTR retries.
-bool writeAll(int fd, std::span<const uint8_t> bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        bytes = bytes.subspan(static_cast<size_t>(n));
-    }
-    return true;
-}
-
-// The mode of the file being replaced, so that saving keeps it.
-bool existingMode(const std::string& target, mode_t& mode) {
-    struct stat st {};
-    if (::stat(target.c_str(), &st) != 0) return false;
-    mode = st.st_mode & 07777;
-    return true;
-}
-
-// A new file in the target's folder, named independently of the target so that
-// a long target name cannot make it too long; O_EXCL so that no other file is
-// ever reused, and mode 0666 so that the umask applies as to any new file.
-int createTemporary(const std::string& target, std::string& temporary) {
-    static unsigned counter = 0;
-    size_t slash = target.rfind('/');
-    std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder + ".varnel-" + std::to_string(::getpid()) + "-" +
-                    std::to_string(++counter) + ".tmp";
-        int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
 class FileHandle {
 public:
     explicit FileHandle(int fd) : fd_(fd) {}
@@ -59,40 +23,57 @@ public:
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
     int get() const { return fd_; }
-    bool close() {
-        int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
 
 private:
     int fd_;
 };
 
-} // namespace
-
-std::string systemPath(const char16_t* path) {
-    std::string out = utf8FromUtf16(path ? path : u"");
-    // '\' never occurs inside a multi-byte sequence.
-    for (char& c : out)
-        if (c == '\\') c = '/';
-    return out;
+const char* kindOf(mode_t mode) {
+    if (S_ISFIFO(mode)) return "a FIFO";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "not a regular file";
 }
 
-std::string systemPathFrom8Bit(std::string_view path) {
-    return systemPath(utf16From8Bit(path).c_str());
+std::string refusalOf(const struct stat& info) {
+    if (S_ISDIR(info.st_mode)) return std::strerror(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return std::string("not a regular file (") + kindOf(info.st_mode) + ")";
+    if (info.st_size > kLargestTraceFileBytes)
+        return std::string("larger than ") + kLargestTraceFileText +
+               ", more than any trace file holds";
+    return {};
+}
+
+// Opens without waiting: a FIFO with no writer would otherwise block for
+// ever. Regular files ignore the flag, which is cleared for the reads.
+int openWithoutWaiting(const std::string& name) {
+    int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return fd;
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
+} // namespace
+
+std::string readRefusal(const char16_t* path) {
+    struct stat info {};
+    const std::string name = systemPath(path);
+    if (::stat(name.c_str(), &info) != 0) return std::strerror(errno);
+    std::string refusal = refusalOf(info);
+    if (refusal.empty() && ::access(name.c_str(), R_OK) != 0) refusal = std::strerror(errno);
+    return refusal;
 }
 
 int32_t readWholeFile(const char16_t* path, std::vector<uint8_t>& bytes) {
-    std::string name = systemPath(path);
+    const std::string name = systemPath(path);
     if (name.empty()) return T6_FILE_CANNOT_OPEN;
-    FileHandle file(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
+    FileHandle file(openWithoutWaiting(name));
     if (file.get() < 0) return T6_FILE_CANNOT_OPEN;
-    struct stat st {};
-    if (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return T6_FILE_CANNOT_OPEN;
-    // Callers hand the buffer on with a 32-bit length.
-    if (st.st_size > INT32_MAX) return T6_FILE_NO_MEMORY;
-    size_t size = static_cast<size_t>(st.st_size);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0 || !refusalOf(info).empty()) return T6_FILE_CANNOT_OPEN;
+    const size_t size = static_cast<size_t>(info.st_size);
     try {
         bytes.assign(size, 0);
     } catch (const std::bad_alloc&) {
@@ -106,25 +87,6 @@ int32_t readWholeFile(const char16_t* path, std::vector<uint8_t>& bytes) {
         got += static_cast<size_t>(n);
     }
     return got < size ? T6_FILE_SHORT_READ : T6_FILE_OK;
-}
-
-int32_t replaceFile(const char16_t* path, std::span<const uint8_t> bytes) {
-    std::string target = systemPath(path);
-    if (target.empty() || target.back() == '/') return T6_FILE_CANNOT_OPEN;
-    std::string temporary;
-    FileHandle file(createTemporary(target, temporary));
-    if (file.get() < 0) return T6_FILE_CANNOT_OPEN;
-    auto fail = [&](int32_t status) {
-        ::unlink(temporary.c_str());
-        return status;
-    };
-    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0) return fail(T6_FILE_SHORT_WRITE);
-    mode_t mode = 0;
-    if (existingMode(target, mode) && ::fchmod(file.get(), mode) != 0)
-        return fail(T6_FILE_CANNOT_OPEN);
-    if (!file.close()) return fail(T6_FILE_SHORT_WRITE);
-    if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(T6_FILE_CANNOT_OPEN);
-    return T6_FILE_OK;
 }
 
 } // namespace varnel

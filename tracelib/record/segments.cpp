@@ -5,6 +5,7 @@
 #include "record/segment_array.h"
 #include "record/settings.h"
 
+#include <varnel/scaled_values.h>
 #include <varnel/varnel.h>
 
 #include <cmath>
@@ -258,7 +259,10 @@ double CT6::SpanGetBackScatter(int32_t i) const {
 }
 
 char16_t* CT6::SpanGetBackScatter(int32_t i, char16_t* out, int32_t units) const {
-    if (!entryAt(m_spans, i)) return unknownText(out);
+    const auto* e = entryAt(m_spans, i);
+    if (!e) return unknownText(out);
+    if (T6ScaledIsSaturated(e->backScatter))
+        return varnel::writeFormatted(out, varnel::settings().notAvailable.view());
     return T6GetDB2Dec(SpanGetBackScatter(i), out, units);
 }
 

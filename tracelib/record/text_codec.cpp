@@ -12,6 +12,9 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr char32_t kLastCodePoint = 0x10FFFF;
+constexpr char16_t kCarriedByteBase = 0xDC00;
+constexpr char16_t kFirstCarriedByte = 0xDC80;
+constexpr char16_t kLastCarriedByte = 0xDCFF;
 constexpr char32_t kFirstSupplementary = 0x10000;
 
 bool isSurrogate(char32_t c) {
@@ -92,6 +95,42 @@ std::u16string utf16FromCp1252(std::string_view bytes) {
 std::u16string utf16From8Bit(std::string_view bytes) {
     if (auto text = utf16FromUtf8(bytes)) return std::move(*text);
     return utf16FromCp1252(bytes);
+}
+
+std::u16string utf16CarryingBytes(std::string_view bytes) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size();) {
+        char32_t cp = 0;
+        const size_t length = utf8Sequence(bytes, i, cp);
+        if (length == 0) {
+            out.push_back(static_cast<char16_t>(kCarriedByteBase + static_cast<uint8_t>(bytes[i])));
+            ++i;
+            continue;
+        }
+        appendUtf16(out, cp);
+        i += length;
+    }
+    return out;
+}
+
+std::string bytesFromUtf16Carrying(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        const bool paired =
+            isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1]);
+        if (paired) {
+            appendUtf8(out, kFirstSupplementary + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            ++i;
+        } else if (c >= kFirstCarriedByte && c <= kLastCarriedByte) {
+            out.push_back(static_cast<char>(c - kCarriedByteBase));
+        } else {
+            appendUtf8(out, isSurrogate(c) ? U'\uFFFD' : char32_t{c});
+        }
+    }
+    return out;
 }
 
 std::string utf8FromUtf16(std::u16string_view text, char32_t unpaired, size_t maxBytes) {

@@ -303,6 +303,35 @@ TEST_F(FasScenario, FlatTraceGivesLaunchAndEnd) {
     EXPECT_EQ(record.EVGetType(lastIndex(record)), T6_EVENT_END);
 }
 
+// A launch cable taken off by a shift, as an instrument's user offset does:
+// the fibre's end is where 0 km now lies. The table is the one of the same
+// trace unshifted, moved by the shift: the launch before 0 km, the end at it.
+TEST_F(FasScenario, AFibreThatEndsAtZeroKmEndsThere) {
+    sim::FibreDescription fibre = sim::plainFibre(1.0, 0.33, 4096);
+    fibre.events = {{0.4, 0.3, 0.0}};
+    CT6 plain;
+    const sim::SimulatedFibre truth = sim::simulateFibre(fibre, plain);
+    ASSERT_EQ(plain.FAS(), T6_FAS_DONE);
+    CT6 shifted;
+    sim::simulateFibre(fibre, shifted);
+    shifted.SetHorzShiftKM(-truth.endKM);
+    ASSERT_EQ(shifted.FAS(), T6_FAS_DONE);
+
+    ASSERT_EQ(shifted.EVCount(), 3);
+    ASSERT_EQ(plain.EVCount(), 3);
+    EXPECT_EQ(shifted.EVGetType(0), T6_EVENT_LAUNCH);
+    EXPECT_EQ(shifted.EVGetType(2), T6_EVENT_END);
+    EXPECT_NEAR(shifted.EVGetStartKM(2), 0.0, 0.002);
+    for (int32_t i = 0; i < 3; ++i) {
+        EXPECT_NEAR(shifted.EVGetStartKM(i), plain.EVGetStartKM(i) - truth.endKM, 1e-6) << i;
+        EXPECT_EQ(shifted.EVGetLoss(i), plain.EVGetLoss(i)) << i;
+        EXPECT_EQ(shifted.EVGetRefl(i), plain.EVGetRefl(i)) << i;
+    }
+    // No fibre lies after the launch cable, so none of it loses anything (the
+    // level at 0 km is not taken off the end's reflection).
+    EXPECT_EQ(shifted.GetEndToEndLoss(), 0.0);
+}
+
 TEST_F(FasScenario, EmptyRecordIsRefused) {
     CT6 record;
     EXPECT_EQ(record.FAS(), T6_FAS_NO_TRACE);

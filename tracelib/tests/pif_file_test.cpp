@@ -7,6 +7,8 @@
 
 #include <cstring>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using varnel::test::int32Bytes;
@@ -115,6 +117,12 @@ TEST_F(PifFile, SignatureIsRequired) {
 
     EXPECT_EQ(open(RawPif()), 0);
     EXPECT_EQ(T6PIFInInit((file.path() + ".missing").c_str()), 9);
+    // Neither a FIFO without a writer nor a device holds us up.
+    const std::string fifo = file.path() + ".fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(T6PIFInInit(fifo.c_str()), 9);
+    ::unlink(fifo.c_str());
+    EXPECT_EQ(T6PIFInInit("/dev/zero"), 9);
 }
 
 TEST_F(PifFile, RecordLongerThanTheBufferGrowsIt) {

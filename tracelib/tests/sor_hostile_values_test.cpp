@@ -118,3 +118,29 @@ TEST(SorHostileValues, RealEndAtZeroKmReadsAsAnEndThere) {
     EXPECT_EQ(r.EVGetType(1), T6_EVENT_END);
     EXPECT_NEAR(r.EVGetStartKM(1), 0.0, 0.005);
 }
+
+TEST(SorHostileValues, ValuesTheirFieldsCannotHoldReadAsNotAvailable) {
+    // A reflectance of 2,147,483 dB, a backscatter coefficient of -6472.6 dB
+    // (a signed -81.0 dB stored unsigned) and a range of 2000 km over a 5 km
+    // trace: none is a number anyone could use.
+    sor::SorFile f = simulatedSorFile(2);
+    f.keyEvents.events[2].reflectance = INT32_MAX;
+    f.fxd.backscatter = 64726;
+    f.fxd.distanceUnits = "km";
+    f.fxd.acquisitionRange = 0;
+    f.fxd.acquisitionRangeDistance = 20000;
+    CT6 r;
+    ASSERT_EQ(openSor(r, writeSor(f)), 0);
+    char16_t text[64] = {};
+    EXPECT_EQ(std::u16string(r.SpanGetBackScatter(0, text, T6_WITH_UNITS)), u"N/A");
+    EXPECT_EQ(std::u16string(r.GetRangeNominal(text, T6_WITH_UNITS)), u"N/A");
+    EXPECT_EQ(r.EVGetRefl(2), 0.0);
+    EXPECT_EQ(std::u16string(r.EVGetRefl(2, text, T6_WITH_UNITS)), u"");
+    EXPECT_EQ(std::u16string(r.EVGetReflFlagged(2, text, T6_NO_UNITS)), u"N/A  ");
+
+    // A range in distance that agrees with the trace stays.
+    f.fxd.acquisitionRangeDistance = 50;
+    CT6 plausible;
+    ASSERT_EQ(openSor(plausible, writeSor(f)), 0);
+    EXPECT_EQ(std::u16string(plausible.GetRangeNominal(text, T6_NO_UNITS)), u"5");
+}

@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QPixmap>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -57,6 +58,9 @@ int takeScreenshot(orvane::CMainFrame& frame, const QString& out, QSize size) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file-size limit fails the write in hand (EFBIG), which is reported,
+    // instead of ending the program with unsaved work.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Without a display these render offscreen.
     if (runsWithoutWindow(argc, argv) && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -565,6 +565,22 @@
         <source>Pr&amp;operties</source>
         <translation>Pr&amp;opriétés</translation>
     </message>
+    <message>
+        <source>&amp;Batch Process...</source>
+        <translation>&amp;Traitement par lot...</translation>
+    </message>
+    <message>
+        <source>Build  Splice &amp;Template</source>
+        <translation>Créer un &amp;modèle d'épissures</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Splice Template...</source>
+        <translation>Appli&amp;quer un modèle d'épissures...</translation>
+    </message>
+    <message>
+        <source>Smart Spl&amp;ice Template...</source>
+        <translation>Modèle d'épissures &amp;intelligent...</translation>
+    </message>
 </context>
 <context>
     <name>orvane::TraceListModel</name>

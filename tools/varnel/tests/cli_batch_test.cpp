@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace varnel::cli::test {
@@ -108,6 +109,40 @@ TEST(CliBatch, TraceWithoutEventsIsSkippedWithItsMessage) {
     Outcome analysed = s.varnel({"batch", "--analyze", bare});
     EXPECT_EQ(analysed.exitCode, 0) << analysed.err;
     EXPECT_GT(lines(analysed.out).size(), 3u);
+}
+
+TEST(CliBatch, StepOptionsShiftCutReportInLayoutZeroAndSave) {
+    Scratch s;
+    const std::string trace = s.simulate("AAABBB13.001");
+    const std::string before = s.read("AAABBB13.001");
+    Outcome run = s.varnel({"batch", "--cords-start", "1", "--remove-farther", "10", "--layout",
+                            "0", "--no-summary", "--save-as", "SR4731", trace});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    // The launch now lies before 0 km; the splice at 0.004 km; the connector
+    // became the end, the old end was cut.
+    std::vector<std::string> report = lines(run.out);
+    ASSERT_EQ(report.size(), 2u) << run.out;
+    EXPECT_NE(report[0].find("; 1;\"N\";0.0040;"), std::string::npos) << report[0];
+    EXPECT_NE(report[1].find(";\"E\";"), std::string::npos) << report[1];
+    EXPECT_EQ(std::count(report[0].begin(), report[0].end(), ';'), 21);
+    EXPECT_EQ(run.err.find("Min/max"), std::string::npos);
+    const std::string after = s.read("AAABBB13.001");
+    EXPECT_NE(after, before);
+    EXPECT_EQ(after.rfind("Map", 0), 0u); // SR-4731 now
+}
+
+TEST(CliBatch, RefusedPatchCordsSkipTheTraceUnlessAnsweredYes) {
+    Scratch s;
+    const std::string trace = s.simulate("AAABBB13.001"); // 4 events
+    Outcome refused = s.varnel({"batch", "--cords-start", "3", trace});
+    EXPECT_EQ(refused.exitCode, 0) << refused.err;
+    EXPECT_NE(refused.err.find("Unable to remove patch cords from AAABBB13.001"), std::string::npos)
+        << refused.err;
+    EXPECT_NE(refused.err.find("reported: 0, skipped: 1"), std::string::npos) << refused.err;
+    Outcome yes = s.varnel({"batch", "--cords-start", "3", "--yes", trace});
+    EXPECT_NE(yes.err.find("reported: 1, skipped: 0"), std::string::npos) << yes.err;
+    Outcome usage = s.varnel({"batch", "--orl", "a-to-b", trace});
+    EXPECT_EQ(usage.exitCode, 2);
 }
 
 TEST(CliBatch, UnwritableReportStopsBeforeAnyWork) {

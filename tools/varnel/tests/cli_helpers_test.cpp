@@ -1,5 +1,4 @@
 // The tool's helpers that need no trace file.
-#include "batch_report.h"
 #include "batch_workers.h"
 #include "status_text.h"
 #include "text.h"
@@ -51,33 +50,12 @@ TEST(CliStatusText, EveryStatusHasItsMessage) {
 
 TEST(CliStatusText, EveryReadRepairIsWarnedOf) {
     EXPECT_TRUE(orvane::traceReadRepairTexts(0).empty());
-    const auto all = orvane::traceReadRepairTexts(T6_READ_EVENTS_OFF_TRACE | T6_READ_MARKERS_OFF_TRACE |
-                                     T6_READ_OFFSET_OFF_TRACE);
+    const auto all = orvane::traceReadRepairTexts(
+        T6_READ_EVENTS_OFF_TRACE | T6_READ_MARKERS_OFF_TRACE | T6_READ_OFFSET_OFF_TRACE);
     ASSERT_EQ(all.size(), 3u);
     EXPECT_EQ(all[0], "key events that lie off the trace were left out.");
     EXPECT_EQ(orvane::traceReadRepairTexts(T6_READ_OFFSET_OFF_TRACE),
               std::vector<std::string>{"an offset that puts 0 km off the trace was ignored."});
-}
-
-TEST(CliReport, TextFieldsAreQuotedWithInnerQuotesDoubled) {
-    EXPECT_EQ(quoted("splice"), "\"splice\"");
-    EXPECT_EQ(quoted("the \"old\" one;"), "\"the \"\"old\"\" one;\"");
-    EXPECT_EQ(reportHeaderLine().substr(0, 14), "\"Trace Name\";\"");
-}
-
-TEST(CliReport, SummaryKeepsTheFirstTraceOfEachExtreme) {
-    MinMaxSummary summary;
-    EXPECT_TRUE(summary.empty());
-    summary.add("A", 5, 24.6);
-    summary.add("B", 3, 9.3);
-    summary.add("C", 5, 24.6);
-    summary.add("D", 3, 30.0);
-    EXPECT_EQ(summary.fewestEvents().trace, "B");
-    EXPECT_EQ(summary.mostEvents().trace, "A");
-    EXPECT_EQ(summary.shortestEnd().trace, "B");
-    EXPECT_EQ(summary.longestEnd().trace, "D");
-    EXPECT_EQ(summary.longestEnd().value, 30.0);
-    EXPECT_EQ(summary.text().rfind("Min/max events and end distances :\n", 0), 0u);
 }
 
 TraceResult echoJob(const std::string& path) {

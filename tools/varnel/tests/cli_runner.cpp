@@ -58,8 +58,9 @@ std::string Scratch::read(const std::string& name) const {
     return readFile(path(name));
 }
 
-Outcome Scratch::varnel(const std::vector<std::string>& arguments) const {
-    std::string command = "cd " + shellQuoted(m_dir) + " && " + shellQuoted(VARNEL_CLI);
+Outcome Scratch::varnel(const std::vector<std::string>& arguments, const std::string& setup) const {
+    std::string command =
+        "cd " + shellQuoted(m_dir) + " && " + setup + " " + shellQuoted(VARNEL_CLI);
     for (const std::string& a : arguments)
         command += " " + shellQuoted(a);
     command += " >" + shellQuoted(path(".out")) + " 2>" + shellQuoted(path(".err")) + " </dev/null";

@@ -30,8 +30,9 @@ public:
     void write(const std::string& name, const std::string& bytes) const;
     std::string read(const std::string& name) const;
 
-    // Runs varnel with the arguments (each passed as one word).
-    Outcome varnel(const std::vector<std::string>& arguments) const;
+    // Runs varnel with the arguments (each passed as one word), after the
+    // shell words of setup ("ulimit -f 4;", "timeout 10").
+    Outcome varnel(const std::vector<std::string>& arguments, const std::string& setup = {}) const;
 
     // A simulated trace: a 20 km fibre with a splice at 5 km and a
     // reflective connector at 12 km; extra JSON keys are laid over it.

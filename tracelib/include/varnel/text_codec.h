@@ -34,6 +34,14 @@ VARNEL_API std::u16string utf16From8Bit(std::string_view bytes);
 VARNEL_API std::string utf8FromUtf16(std::u16string_view text, char32_t unpaired = U'\uFFFD',
                                      size_t maxBytes = std::string::npos);
 
+// Bytes of unknown meaning (a Linux file name) to UTF-16 and back without
+// loss: valid UTF-8 is decoded, and each other byte is carried as the
+// unpaired surrogate U+DC00 + byte (U+DC80-U+DCFF), which no decoded text
+// holds. The way back restores the carried bytes; any other unpaired
+// surrogate becomes U+FFFD.
+VARNEL_API std::u16string utf16CarryingBytes(std::string_view bytes);
+VARNEL_API std::string bytesFromUtf16Carrying(std::u16string_view text);
+
 VARNEL_API void appendUtf8(std::string& out, char32_t codePoint);
 VARNEL_API void appendUtf16(std::u16string& out, char32_t codePoint);
 

@@ -1,6 +1,7 @@
 // Links against the shared library alone: everything used here must be exported.
 #include <varnel/file_io.h>
 #include <varnel/outside_library.h>
+#include <varnel/scaled_values.h>
 #include <varnel/text_codec.h>
 #include <varnel/varnel.h>
 
@@ -23,7 +24,9 @@ TEST(PublicApi, BareRecordDistanceAcceptsNone) {
 
 TEST(PublicApi, SharedHelpersAreExported) {
     EXPECT_EQ(varnel::utf8FromUtf16(varnel::utf16From8Bit("caf\xE9")), "caf\xC3\xA9");
-    EXPECT_EQ(varnel::systemPath(u"a\\b"), "a/b");
+    EXPECT_EQ(varnel::systemPath(u"/tmp\\b"), "/tmp/b");
+    EXPECT_EQ(varnel::systemPath(varnel::utf16Path("caf\xE9").c_str()), "caf\xE9");
+    EXPECT_TRUE(T6ScaledIsSaturated(T6ScaledFromDB(-1e6)));
     std::vector<uint8_t> bytes;
     EXPECT_EQ(varnel::readWholeFile(u"/no/such/file", bytes), T6_FILE_CANNOT_OPEN);
     // A missing outside library is an answer, not an error.

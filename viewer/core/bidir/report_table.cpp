@@ -1,10 +1,10 @@
 #include "core/bidir/report_table.h"
 
+#include "core/platform/file_access.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 namespace orvane::bidir {
 
@@ -125,24 +125,10 @@ std::string reportText(const Report& report) {
 }
 
 bool exportReport(const Report& report, const std::string& path) {
-    // Written beside the target and renamed over it, so a failed write
-    // leaves the old file as it was.
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << reportText(report);
-        out.flush();
-        if (!out) {
-            out.close();
-            std::filesystem::remove(temporary);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) std::filesystem::remove(temporary, error);
-    return !error;
+    // Replaced whole, so a failed write leaves the old file as it was.
+    const std::string text = reportText(report);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    return replaceFileContents(path, {bytes, text.size()}) == T6_FILE_OK;
 }
 
 } // namespace orvane::bidir

@@ -9,6 +9,7 @@
 #include "core/shell/application_state.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,10 +21,16 @@ namespace orvane {
 namespace {
 
 // At most limit bytes from the start of the file; nothing when it cannot
-// be opened or read (a folder, no permission).
+// be opened or read (a folder, no permission) or is no regular file (a FIFO
+// would wait for a writer, a device never end).
 std::optional<std::vector<uint8_t>> readFileStart(const std::string& path, size_t limit) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     std::vector<uint8_t> bytes(limit);
     size_t done = 0;
     bool failed = false;

@@ -21,9 +21,14 @@ bool isWriteDenied(const std::string& path, bool onInstrument);
 
 std::string accessDeniedText(const std::string& what);
 
-// Writes the bytes beside the file and renames them over it only once they
-// are all on disk: an interrupted or failed write keeps the old file. The
-// result is a file status of the trace library (T6_FILE_...).
+// A path as the library takes it: every byte of the name is kept, also where
+// it is not UTF-8, and a name with a '\\' in it that exists stays that name.
+std::u16string libraryPath(const std::string& path);
+
+// Replaces the file through the library (varnel::replaceFile): the old file
+// stays until the new one is complete on disk, a symbolic link is written
+// through, and nothing is left behind. The result is a file status of the
+// trace library (T6_FILE_...).
 int32_t replaceFileContents(const std::string& path, std::span<const uint8_t> bytes);
 
 bool fileExists(const std::string& path);

@@ -46,7 +46,7 @@ bool isR90Family(int32_t format) {
 // --- Files ------------------------------------------------------------------
 
 bool CTraceDoc::load(const std::string& path) {
-    const int32_t status = m_record.DecompFile(toUtf16(path).c_str(), 0);
+    const int32_t status = m_record.DecompFile(libraryPath(path).c_str(), 0);
     if (status != T6_FILE_OK) {
         tellFailure(path, traceReadFailureText(status));
         m_loadedFormat = kFormatUnknown;
@@ -146,23 +146,10 @@ bool CTraceDoc::SaveCopyAs(int32_t& position, std::string& directory) {
         if (!chosen) return false;
         if (!isWriteDenied(chosen->path, application().onInstrument)) break;
     }
-    std::string newPath = chosen->path;
     position = chosen->filter + 1;
-    directory = directoryOf(newPath);
+    directory = directoryOf(chosen->path);
     const int32_t code = saveChoiceAt(position).code;
-
-    if (fileNameOf(newPath).find('.') == std::string::npos) {
-        std::string ext;
-        if (code == kChoiceOriginal && isR90Family(m_loadedFormat))
-            ext = recordDefaultExtension(m_record);
-        else if (code == kChoiceOriginal && m_loadedFormat == kFormatTekWfm)
-            ext = kWfmExtension;
-        else if (code == kChoiceWfm)
-            ext = kWfmExtension;
-        else if (code == kChoiceR90 || code == kChoiceR90Min || code == kChoiceR90Max)
-            ext = recordDefaultExtension(m_record);
-        if (!ext.empty()) newPath += "." + ext;
-    }
+    const std::string newPath = PathWithSaveExtension(chosen->path, code);
 
     SelectSaveFormat(code);
     // A failed save must not take a file the user already had; only what
@@ -172,6 +159,20 @@ bool CTraceDoc::SaveCopyAs(int32_t& position, std::string& directory) {
     m_saveFormat = m_loadedFormat;
     if (!samePath(newPath, path()) && !existedBefore) removeFile(newPath);
     return false;
+}
+
+std::string CTraceDoc::PathWithSaveExtension(const std::string& path, int32_t choiceCode) const {
+    if (fileNameOf(path).find('.') != std::string::npos) return path;
+    std::string ext;
+    if (choiceCode == kChoiceOriginal && isR90Family(m_loadedFormat))
+        ext = recordDefaultExtension(m_record);
+    else if (choiceCode == kChoiceOriginal && m_loadedFormat == kFormatTekWfm)
+        ext = kWfmExtension;
+    else if (choiceCode == kChoiceWfm)
+        ext = kWfmExtension;
+    else if (choiceCode == kChoiceR90 || choiceCode == kChoiceR90Min || choiceCode == kChoiceR90Max)
+        ext = recordDefaultExtension(m_record);
+    return ext.empty() ? path : path + "." + ext;
 }
 
 bool CTraceDoc::ExportTraceText() {
@@ -229,7 +230,7 @@ void CTraceDoc::ApplyCustomHeader() {
     const std::optional<std::string> file =
         fileChooser().chooseOpenFile({"", {kHeaderTemplateFilter, kAllFilesFilter}});
     if (!file) return;
-    const int32_t status = m_record.HDRFromFile(toUtf16(*file).c_str());
+    const int32_t status = m_record.HDRFromFile(libraryPath(*file).c_str());
     const bool usable = status == T6_FILE_OK || status == T6_HDR_FIELD_CUT ||
                         status == T6_HDR_TOO_MANY_PAGES || status == T6_HDR_TOO_MANY_FIELDS;
     if (!usable) {

@@ -51,6 +51,9 @@ public:
     // and out; directory receives the folder of the chosen file.
     bool SaveCopyAs(int32_t& position, std::string& directory);
     void SelectSaveFormat(int32_t choiceCode);
+    // The path with the extension a save in that choice adds to a file name
+    // that has none.
+    std::string PathWithSaveExtension(const std::string& path, int32_t choiceCode) const;
     // Writes DocumentPathOrName + ".TXT".
     bool ExportTraceText();
 

@@ -1,9 +1,11 @@
 #include "core/tracelist/trl_file.h"
 
+#include "core/platform/file_access.h"
 #include "core/platform/text.h"
 
+#include <varnel/file_io.h>
+
 #include <algorithm>
-#include <fstream>
 
 namespace orvane {
 
@@ -92,15 +94,10 @@ TrlWriteResult encodeTrl(const std::vector<std::string>& paths) {
 }
 
 std::optional<std::vector<uint8_t>> readTrlBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size < 0 || !in) return std::nullopt;
-    std::vector<uint8_t> bytes(std::min(static_cast<size_t>(size), kTrlMaxFileSize));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<size_t>(in.gcount()));
+    // The library's reader refuses FIFOs, devices and huge files at once.
+    std::vector<uint8_t> bytes;
+    if (varnel::readWholeFile(libraryPath(path).c_str(), bytes) != T6_FILE_OK) return std::nullopt;
+    if (bytes.size() > kTrlMaxFileSize) bytes.resize(kTrlMaxFileSize);
     return bytes;
 }
 

@@ -1,5 +1,6 @@
 #include "widgets/tracelist/trace_list_menu.h"
 
+#include "widgets/batch/batch_menu.h"
 #include "widgets/tracelist/trace_list_frame.h"
 
 #include <QAction>
@@ -52,6 +53,7 @@ TraceListMenu::TraceListMenu(QMenu* menu, QToolBar* toolBar,
     QAction* properties =
         add(menu, tr("Pr&operties"), command(&C::Properties), rule(&C::HasSelection));
     properties->setShortcuts({Qt::Key_Return, Qt::Key_Enter});
+    AddBatchCommands(menu, m_activeFrame);
     for (QAction* action : {addTraces, remove, display, hide, primary, previous, next})
         toolBar->addAction(action);
     refresh();

@@ -10,6 +10,9 @@
 
 #include <varnel/varnel.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <filesystem>
 
 namespace orvane::test {
@@ -147,15 +150,21 @@ TEST_F(HeaderDocTest, TheQuestionNamesTheProgramsModelEverywhereThePlaceholderSt
     EXPECT_EQ(asked.buttons, PromptButtons::YesNoCancel);
 }
 
-// Root may write anywhere: a folder in the way of the temporary file is
-// what makes this write fail.
+// Root may write anywhere: a file-size limit, as a full disk would, is what
+// makes this write fail.
 TEST_F(HeaderDocTest, AFailedWriteIsToldAndLeavesTheOldFile) {
     writeAll(at("kept.hdr"), "old");
     CHeaderDoc* document = open(at("kept.hdr"));
     ASSERT_NE(document, nullptr);
-    std::filesystem::create_directory(at("kept.hdr") + ".orvane-tmp");
     document->SetText(u"new");
-    EXPECT_FALSE(document->DoFileSave());
+    rlimit usual{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &usual), 0);
+    rlimit tiny = usual;
+    tiny.rlim_cur = 1;
+    ::setrlimit(RLIMIT_FSIZE, &tiny);
+    const bool saved = document->DoFileSave();
+    ::setrlimit(RLIMIT_FSIZE, &usual);
+    EXPECT_FALSE(saved);
     EXPECT_EQ(readAll(at("kept.hdr")), "old");
     EXPECT_TRUE(document->isModified());
     EXPECT_EQ(scripted.texts(),
@@ -166,9 +175,12 @@ TEST_F(HeaderDocTest, AFileThatCannotBeReadIsToldAndNotOpened) {
     EXPECT_EQ(open(at("missing.hdr")), nullptr);
     std::filesystem::create_directory(at("folder.hdr"));
     EXPECT_EQ(open(at("folder.hdr")), nullptr);
+    ASSERT_EQ(::mkfifo(at("pipe.hdr").c_str(), 0600), 0); // refused, not waited on
+    EXPECT_EQ(open(at("pipe.hdr")), nullptr);
     EXPECT_EQ(scripted.texts(),
               (std::vector<std::string>{at("missing.hdr") + "\nFailed to open document.",
-                                        at("folder.hdr") + "\nFailed to open document."}));
+                                        at("folder.hdr") + "\nFailed to open document.",
+                                        at("pipe.hdr") + "\nFailed to open document."}));
     EXPECT_TRUE(types.type(DocKind::HeaderTemplate).documents().empty());
 }
 

@@ -125,6 +125,27 @@ TEST_F(TraceDocTest, UnwritableAndLegacyFormatsFailAndLeaveTheFileAlone) {
     EXPECT_NE(scripted.texts()[1].find("legacy converter"), std::string::npos);
 }
 
+TEST_F(TraceDocTest, NamesThatAreNotUtf8HoldABackslashOrAreLinksOpenAndSaveInPlace) {
+    namespace fs = std::filesystem;
+    const std::string source = writeTrace("plain.sor", u"SR4731");
+    fs::create_directory(at("store"));
+    const std::vector<std::string> names = {"tr\xe9s.sor", "a\\b.sor", "store/real.sor"};
+    for (const std::string& name : names)
+        fs::copy_file(source, at(name));
+    fs::create_symlink("store/real.sor", at("link.sor"));
+    for (const std::string name : {"tr\xe9s.sor", "a\\b.sor", "link.sor"}) {
+        CTraceDoc document;
+        ASSERT_TRUE(openInto(document, at(name))) << name;
+        document.setModified();
+        EXPECT_TRUE(document.Save()) << name;
+        CTraceDoc again;
+        EXPECT_TRUE(openInto(again, at(name))) << name;
+    }
+    EXPECT_TRUE(fs::is_symlink(at("link.sor")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(at("")), {}), 5); // nothing left behind
+    EXPECT_TRUE(scripted.empty());
+}
+
 TEST_F(TraceDocTest, ReadOnlyFileIsRefusedAndKeepsTheModifiedFlag) {
     CTraceDoc document;
     const std::string path = writeTrace("locked.T6");

@@ -1,10 +1,10 @@
-#include "batch_report.h"
+#include "core/batch/batch_report.h"
 
-#include "text.h"
+#include "core/platform/text.h"
 
 #include <cstdio>
 
-namespace varnel::cli {
+namespace orvane::batch {
 
 namespace {
 
@@ -35,7 +35,8 @@ std::string spliceLossText(const CT6& r, int32_t i) {
     return zeroWhenUnknown(textOf([&](char16_t* b) { return r.EVGetLoss(i, b, T6_NO_UNITS); }));
 }
 
-std::string eventLine(const CT6& r, int32_t i, const std::string& traceFields) {
+// The event's fields, without a line end.
+std::string eventFields(const CT6& r, int32_t i, const std::string& traceFields) {
     char number[16];
     std::snprintf(number, sizeof number, "%2d", i);
     std::string line = traceFields + number + ";";
@@ -54,7 +55,20 @@ std::string eventLine(const CT6& r, int32_t i, const std::string& traceFields) {
     line += textOf([&](char16_t* b) { return r.EVGetCumLoss(i, b, T6_NO_UNITS); }) + ";";
     line += quoted(textOf([&](char16_t* b) { return r.EVGetFlagsText(i, b); })) + ";";
     line += quoted(textOf([&](char16_t* b) { return r.EVGetComment(i, b); }));
-    return line + "\n";
+    return line;
+}
+
+// Layout 0's tail: two empty fields, then range, resolution, pulse width,
+// wavelength, index of refraction and averages.
+std::string acquisitionFields(const CTraceDoc& trace) {
+    const CT6& r = trace.record();
+    char range[32];
+    char resolution[32];
+    std::snprintf(range, sizeof range, "%.1f", r.GetRangeNominal());
+    std::snprintf(resolution, sizeof resolution, "%.4f", r.GetResoNominal());
+    return ";\"\";\"\";" + std::string(range) + ";" + resolution + ";" + trace.PWGetPW(0, false) +
+           ";" + trace.GetWavelengthNominal(false) + ";" + trace.SpanGetIOR() + ";" +
+           trace.GetAvgComplete();
 }
 
 std::string extremeLine(const char* label, const std::string& value, const std::string& trace) {
@@ -76,20 +90,24 @@ std::string quoted(const std::string& text) {
     return out + "\"";
 }
 
-std::string reportHeaderLine() {
+std::string reportHeaderLine(int32_t layout) {
+    if (layout != kLayoutTessan) return "";
     std::string line;
     for (const char* title : kTitles)
         line += (line.empty() ? "" : ";") + quoted(title);
     return line + "\n";
 }
 
-std::vector<std::string> reportLines(const CT6& r, const std::string& name) {
+std::vector<std::string> reportLines(const CTraceDoc& trace, const std::string& name,
+                                     int32_t layout) {
+    const CT6& r = trace.record();
     const std::string traceFields =
         quoted(name) + ";" + quoted(textOf([&](char16_t* b) { return r.GetDate(b); })) + ";" +
         quoted(textOf([&](char16_t* b) { return r.GetTime(b); })) + ";";
+    const std::string tail = layout == kLayoutTessan ? "" : acquisitionFields(trace);
     std::vector<std::string> lines;
     for (int32_t i = 0; i < r.EVCount(); ++i)
-        if (r.EVGetStart(i) >= 0.0) lines.push_back(eventLine(r, i, traceFields));
+        if (r.EVGetStart(i) >= 0.0) lines.push_back(eventFields(r, i, traceFields) + tail + "\n");
     return lines;
 }
 
@@ -109,7 +127,7 @@ void MinMaxSummary::add(const std::string& trace, int32_t eventCount, double end
 }
 
 std::string MinMaxSummary::text() const {
-    std::string out = "Min/max events and end distances :\n";
+    std::string out = std::string(kSummaryHeading) + "\n";
     if (empty()) return out + "  (no trace with events)\n";
     out += extremeLine("Fewest events : ", std::to_string(static_cast<int>(m_fewest.value)),
                        m_fewest.trace);
@@ -120,4 +138,4 @@ std::string MinMaxSummary::text() const {
     return out;
 }
 
-} // namespace varnel::cli
+} // namespace orvane::batch

@@ -1,21 +1,25 @@
 // The batch report: one ';'-separated line per event of each trace, text
-// fields in double quotes, under a header line of fourteen titles; and the
+// fields in double quotes; layout 1 under a header line of fourteen titles,
+// layout 0 with the trace's acquisition fields after each line. And the
 // min/max summary of event counts and end distances.
 #pragma once
 
-#include <varnel/varnel.h>
+#include "core/batch/batch_messages.h"
+#include "core/trace/trace_doc.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace varnel::cli {
+namespace orvane::batch {
 
-std::string reportHeaderLine();
+// The header line, with its line feed; empty for layouts without one.
+std::string reportHeaderLine(int32_t layout);
 
-// Lines (each ending in a line feed) for the events of the record whose start
+// Lines (each ending in a line feed) for the events of the trace whose start
 // is not negative; name is the trace's name in the first field.
-std::vector<std::string> reportLines(const CT6& record, const std::string& name);
+std::vector<std::string> reportLines(const CTraceDoc& trace, const std::string& name,
+                                     int32_t layout);
 
 // A text field: in double quotes, a quote inside doubled.
 std::string quoted(const std::string& text);
@@ -38,15 +42,15 @@ public:
     Extreme shortestEnd() const { return m_shortest; }
     Extreme longestEnd() const { return m_longest; }
 
-    // "Min/max events and end distances :" and one line per extreme.
+    // The heading and one line per extreme.
     std::string text() const;
 
 private:
     int m_traces = 0;
-    Extreme m_fewest{"", 9999};
-    Extreme m_most{"", -9999};
-    Extreme m_shortest{"", 1e9};
-    Extreme m_longest{"", -1e9};
+    Extreme m_fewest{"", kFewestEventsStart};
+    Extreme m_most{"", kMostEventsStart};
+    Extreme m_shortest{"", kShortestEndStart};
+    Extreme m_longest{"", kLongestEndStart};
 };
 
-} // namespace varnel::cli
+} // namespace orvane::batch
