@@ -2,7 +2,10 @@
 //   orvane [FILE...]                 opens the traces into a new trace list, or a .TRL
 //   orvane --screenshot OUT.png [--size WxH] FILE...
 //                                    renders the window, writes the PNG, exits
+//   orvane --print-pdf OUT.pdf [--kind view|batch|frame|bidir|report:KIND] FILE...|LIST.TRL
+//                                    prints the traces into a PDF, exits
 #include "widgets/platform/ini_settings_store.h"
+#include "widgets/printing/print_request.h"
 #include "widgets/shell/main_frame.h"
 #include "widgets/shell/orvane_app.h"
 #include "widgets/shell/splash.h"
@@ -23,9 +26,11 @@ namespace {
 constexpr char kVersion[] = "0.1.0";
 constexpr QSize kScreenshotSize(1280, 800);
 
-bool asksForScreenshot(int argc, char** argv) {
+// A screenshot or a PDF needs no screen.
+bool runsWithoutWindow(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--screenshot") == 0) return true;
+        if (std::strcmp(argv[i], "--screenshot") == 0 || std::strcmp(argv[i], "--print-pdf") == 0)
+            return true;
     return false;
 }
 
@@ -56,8 +61,8 @@ int main(int argc, char** argv) {
     // A file-size limit fails the write in hand (EFBIG), which is reported,
     // instead of ending the program with unsaved work.
     std::signal(SIGXFSZ, SIG_IGN);
-    // A screenshot needs no screen: without a display it renders offscreen.
-    if (asksForScreenshot(argc, argv) && qEnvironmentVariableIsEmpty("DISPLAY") &&
+    // Without a display these render offscreen.
+    if (runsWithoutWindow(argc, argv) && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
@@ -71,8 +76,13 @@ int main(int argc, char** argv) {
     QCommandLineOption screenshot("screenshot", "Render the window into OUT.png and exit.",
                                   "OUT.png");
     QCommandLineOption size("size", "Window size of the screenshot (default 1280x800).", "WxH");
+    QCommandLineOption printPdf("print-pdf", "Print the traces into OUT.pdf and exit.", "OUT.pdf");
+    QCommandLineOption kind("kind", "What --print-pdf prints: view (default), batch, frame, bidir "
+                                    "or report:KIND.", "KIND", "view");
     parser.addOption(screenshot);
     parser.addOption(size);
+    parser.addOption(printPdf);
+    parser.addOption(kind);
     parser.addPositionalArgument("files", "Trace files to open.", "[FILE...]");
     parser.process(application);
 
@@ -83,12 +93,19 @@ int main(int argc, char** argv) {
     }
 
     orvane::COrvaneApp app(std::make_unique<orvane::IniSettingsStore>());
-    app.InitInstance(QCoreApplication::applicationDirPath(), !parser.isSet(screenshot));
+    const bool headless = parser.isSet(screenshot) || parser.isSet(printPdf);
+    app.InitInstance(QCoreApplication::applicationDirPath(), !headless);
     const QStringList files = parser.positionalArguments();
     const bool allOpened = files.isEmpty() || app.OpenFiles(files);
 
     if (parser.isSet(screenshot)) {
         const int status = takeScreenshot(*app.mainFrame(), parser.value(screenshot), shotSize);
+        return status != 0 ? status : (allOpened ? 0 : 1);
+    }
+
+    if (parser.isSet(printPdf)) {
+        const int status = orvane::printing::PrintPdfCommand(
+            *app.mainFrame(), parser.value(printPdf), parser.value(kind));
         return status != 0 ? status : (allOpened ? 0 : 1);
     }
 

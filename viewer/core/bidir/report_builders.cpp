@@ -44,36 +44,37 @@ std::string dbOrNA(double value) {
 ReportOutcome TraceSummaryReport(TraceSequence& traces) {
     if (traces.size() == 0) return refused(kNoTraceText);
     Report report = startReport(ReportKind::TraceSummary);
+    // Data rows are separated by '|': dates and paths hold '/'.
     for (std::size_t i = 0; i < traces.size(); ++i) {
         const CT6* t = traces.acquire(i);
         if (!t) continue;
         const int32_t n = t->EVCount();
-        std::string row = "/" + traces.name(i);
-        row += "/" + textOf([&](char16_t* o) { t->GetWavelengthNominal(o, 0); });
-        row += "/" + textOf([&](char16_t* o) { t->GetRangeNominal(o, 0); });
-        row += "/" + (t->PWCount() ? std::to_string(t->PWGetNanoSec(0)) : std::string());
-        row += "/" + textOf([&](char16_t* o) { t->GetResoNominal(o, 0); });
-        row += "/" + std::to_string(t->GetAvgComplete());
-        row += "/" + textOf([&](char16_t* o) { t->GetDate(o); });
-        row += "/" + textOf([&](char16_t* o) { t->GetTime(o); });
-        row += "/" + textOf([&](char16_t* o) { t->GetModel(o); });
-        row += "/" + textOf([&](char16_t* o) { t->GetOpticsModule(o); });
-        row += "/" + textOf([&](char16_t* o) { t->GetFiberModeAbbrev(o); });
+        std::string row = "|" + traces.name(i);
+        row += "|" + textOf([&](char16_t* o) { t->GetWavelengthNominal(o, 0); });
+        row += "|" + textOf([&](char16_t* o) { t->GetRangeNominal(o, 0); });
+        row += "|" + (t->PWCount() ? std::to_string(t->PWGetNanoSec(0)) : std::string());
+        row += "|" + textOf([&](char16_t* o) { t->GetResoNominal(o, 0); });
+        row += "|" + std::to_string(t->GetAvgComplete());
+        row += "|" + textOf([&](char16_t* o) { t->GetDate(o); });
+        row += "|" + textOf([&](char16_t* o) { t->GetTime(o); });
+        row += "|" + textOf([&](char16_t* o) { t->GetModel(o); });
+        row += "|" + textOf([&](char16_t* o) { t->GetOpticsModule(o); });
+        row += "|" + textOf([&](char16_t* o) { t->GetFiberModeAbbrev(o); });
         report.lines.push_back(row);
-        std::string second = "/";
+        std::string second = "|";
         second +=
-            "/" + (n >= 2 ? textOf([&](char16_t* o) { T6CurDist(t->EVGetStart(n - 1), o, 0); })
+            "|" + (n >= 2 ? textOf([&](char16_t* o) { T6CurDist(t->EVGetStart(n - 1), o, 0); })
                           : std::string());
-        second += "/" + dbOrNA(n >= 2 ? t->GetEndToEndLoss() : T6_NO_VALUE);
-        second += "/" + dbOrNA(orlOf(*t));
-        second += "/" + (t->SpanCount() ? textOf([&](char16_t* o) { t->SpanGetIOR(0, o); })
+        second += "|" + dbOrNA(n >= 2 ? t->GetEndToEndLoss() : T6_NO_VALUE);
+        second += "|" + dbOrNA(orlOf(*t));
+        second += "|" + (t->SpanCount() ? textOf([&](char16_t* o) { t->SpanGetIOR(0, o); })
                                         : std::string());
-        second += "/" + textOf([&](char16_t* o) { t->GetHorzShift(o, 0); });
-        second += "/" + textOf([&](char16_t* o) { t->GetVertShift(o, 0); });
+        second += "|" + textOf([&](char16_t* o) { t->GetHorzShift(o, 0); });
+        second += "|" + textOf([&](char16_t* o) { t->GetVertShift(o, 0); });
         second +=
-            "/" + (t->SpanCount() ? textOf([&](char16_t* o) { t->SpanGetBackScatter(0, o, 0); })
+            "|" + (t->SpanCount() ? textOf([&](char16_t* o) { t->SpanGetBackScatter(0, o, 0); })
                                   : std::string());
-        second += "/" + textOf([&](char16_t* o) { t->GetTraceType(o); });
+        second += "|" + textOf([&](char16_t* o) { t->GetTraceType(o); });
         report.lines.push_back(second);
         traces.release(i);
     }

@@ -8,6 +8,7 @@
 #include "widgets/bidir/bidir_menu.h"
 #include "widgets/headered/header_menu.h"
 #include "widgets/platform/file_dialogs.h"
+#include "widgets/printing/print_commands.h"
 #include "widgets/shell/main_bars.h"
 #include "widgets/shell/preferences_dialog.h"
 #include "widgets/shell/recent_files_menu.h"
@@ -140,6 +141,7 @@ void CMainFrame::createMenus() {
         if (CTraceFrame* frame = activeTraceFrame(m_mdi)) frame->document()->ExportTraceText();
     });
     AddExportReportCommand(file, [this] { return activeListFrame(); });
+    printing::AddPrintCommands(file, this);
     file->addSeparator();
     file->addAction(tr("P&references..."), this, [this] { EditPreferences(this); });
     file->addSeparator();

@@ -3,6 +3,7 @@
 #include "core/bidir/stored_report_settings.h"
 #include "core/platform/file_chooser.h"
 #include "core/platform/prompt.h"
+#include "core/printing/print_state.h"
 #include "core/shell/application_state.h"
 #include "core/shell/display_strings.h"
 #include "core/shell/instrument.h"
@@ -51,6 +52,7 @@ void COrvaneApp::InitInstance(const QString& programDirectory, bool interactive)
 
     app.preferences = LoadPreferences(*m_settings);
     bidir::LoadStoredReportSettings(*m_settings);
+    printing::LoadPrintSettings(*m_settings);
     m_languages.load(programDirectory, app.preferences);
     PushDisplayStrings([](const char* english) {
         return QCoreApplication::translate("DisplayStrings", english).toStdString();
@@ -156,6 +158,7 @@ void COrvaneApp::ExitInstance() {
     SavePreferences(*m_settings, application().preferences);
     bidir::SaveStoredReportSettings(*m_settings);
     application().recentFiles.Save(*m_settings);
+    printing::SavePrintSettings(*m_settings);
     m_settings->flush();
 }
 

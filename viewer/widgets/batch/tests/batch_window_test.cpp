@@ -71,7 +71,9 @@ TEST(BatchWindow, BatchProcessRunsOverTheSelectedTracesOfTheWindow) {
     for (size_t r = 0; r < rows.size(); ++r) {
         const CTraceListEntry* entry = rows.entryAt(r);
         EXPECT_EQ(entry->document != nullptr, entry->displayed) << r;
-        if (entry->displayed) EXPECT_TRUE(entry->document->isModified()) << r;
+        if (entry->displayed) {
+            EXPECT_TRUE(entry->document->isModified()) << r;
+        }
     }
     app.reset();
     application().preferences = Preferences();
