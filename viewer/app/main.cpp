@@ -16,10 +16,13 @@
 #include <QMdiSubWindow>
 #include <QPixmap>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -32,6 +35,27 @@ bool runsWithoutWindow(int argc, char** argv) {
         if (std::strcmp(argv[i], "--screenshot") == 0 || std::strcmp(argv[i], "--print-pdf") == 0)
             return true;
     return false;
+}
+
+// The file arguments as the system gave them, byte for byte: Qt's argument
+// strings would lose names that are not UTF-8.
+std::vector<std::string> fileArguments(int argc, char** argv) {
+    static const char* const takesValue[] = {"--screenshot", "--size", "--print-pdf", "--kind"};
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (optionsEnded || arg[0] != '-' || std::strcmp(arg, "-") == 0) {
+            files.emplace_back(arg);
+        } else if (std::strcmp(arg, "--") == 0) {
+            optionsEnded = true;
+        } else if (std::strchr(arg, '=') == nullptr &&
+                   std::any_of(std::begin(takesValue), std::end(takesValue),
+                               [arg](const char* name) { return std::strcmp(arg, name) == 0; })) {
+            ++i;
+        }
+    }
+    return files;
 }
 
 QSize parseSize(const QString& text) {
@@ -77,8 +101,10 @@ int main(int argc, char** argv) {
                                   "OUT.png");
     QCommandLineOption size("size", "Window size of the screenshot (default 1280x800).", "WxH");
     QCommandLineOption printPdf("print-pdf", "Print the traces into OUT.pdf and exit.", "OUT.pdf");
-    QCommandLineOption kind("kind", "What --print-pdf prints: view (default), batch, frame, bidir "
-                                    "or report:KIND.", "KIND", "view");
+    QCommandLineOption kind("kind",
+                            "What --print-pdf prints: view (default), batch, frame, bidir "
+                            "or report:KIND.",
+                            "KIND", "view");
     parser.addOption(screenshot);
     parser.addOption(size);
     parser.addOption(printPdf);
@@ -95,8 +121,8 @@ int main(int argc, char** argv) {
     orvane::COrvaneApp app(std::make_unique<orvane::IniSettingsStore>());
     const bool headless = parser.isSet(screenshot) || parser.isSet(printPdf);
     app.InitInstance(QCoreApplication::applicationDirPath(), !headless);
-    const QStringList files = parser.positionalArguments();
-    const bool allOpened = files.isEmpty() || app.OpenFiles(files);
+    const std::vector<std::string> files = fileArguments(argc, argv);
+    const bool allOpened = files.empty() || app.OpenPaths(files);
 
     if (parser.isSet(screenshot)) {
         const int status = takeScreenshot(*app.mainFrame(), parser.value(screenshot), shotSize);
@@ -112,7 +138,7 @@ int main(int argc, char** argv) {
     app.catchTerminationSignals();
     // A plain start shows the splash while the window comes up.
     std::unique_ptr<orvane::Splash> splash;
-    if (files.isEmpty()) splash = std::make_unique<orvane::Splash>(kVersion);
+    if (files.empty()) splash = std::make_unique<orvane::Splash>(kVersion);
     if (app.mainFrame()->wantsMaximized())
         app.mainFrame()->showMaximized();
     else

@@ -23,9 +23,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+
+#include <algorithm>
+#include <filesystem>
 
 namespace orvane {
 
@@ -124,21 +128,41 @@ bool COrvaneApp::OpenDocumentFile(const QString& path) {
 }
 
 bool COrvaneApp::OpenFiles(const QStringList& paths) {
+    std::vector<std::string> names;
+    for (const QString& path : paths)
+        names.push_back(QFile::encodeName(path).toStdString());
+    return OpenPaths(names);
+}
+
+namespace {
+
+// A folder stands for the files in it, in name order.
+std::vector<std::string> expandFolders(const std::vector<std::string>& paths) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> files;
+    for (const std::string& path : paths) {
+        std::error_code error;
+        if (!fs::is_directory(path, error)) {
+            files.push_back(fs::absolute(path, error).lexically_normal().string());
+            continue;
+        }
+        std::vector<std::string> inFolder;
+        for (const fs::directory_entry& entry : fs::directory_iterator(path, error))
+            if (entry.is_regular_file(error))
+                inFolder.push_back(fs::absolute(entry.path(), error).lexically_normal().string());
+        std::sort(inFolder.begin(), inFolder.end());
+        files.insert(files.end(), inFolder.begin(), inFolder.end());
+    }
+    return files;
+}
+
+} // namespace
+
+bool COrvaneApp::OpenPaths(const std::vector<std::string>& paths) {
     WaitCursor wait;
     std::vector<std::string> traces;
     bool opened = true;
-    QStringList files;
-    for (const QString& path : paths) {
-        // A folder stands for the files in it, in name order.
-        if (QFileInfo(path).isDir()) {
-            for (const QFileInfo& file : QDir(path).entryInfoList(QDir::Files, QDir::Name))
-                files << file.absoluteFilePath();
-        } else {
-            files << path;
-        }
-    }
-    for (const QString& path : files) {
-        const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
+    for (const std::string& file : expandFolders(paths)) {
         if (DocumentTypes::isTraceKind(m_types.kindForPath(file)))
             traces.push_back(file);
         else

@@ -42,6 +42,9 @@ public:
     // Several files (a folder stands for its files): the traces together
     // into one new list, list files each.
     bool OpenFiles(const QStringList& paths);
+    // The same for file-system names as they are, byte for byte (the
+    // command line's), also where they are not UTF-8.
+    bool OpenPaths(const std::vector<std::string>& paths);
     // Writes every setting; runs once, at exit.
     void ExitInstance();
     // SIGINT/SIGTERM end the run like Exit, without questions.

@@ -31,6 +31,22 @@ namespace {
 
 const std::string kSample = std::string(ORVANE_SAMPLE_TRACES) + "/NORSOU13.001";
 
+TEST(OrvaneApp, OpensFilesAndFoldersByTheirNamesByteForByte) {
+    if (!std::filesystem::exists(kSample)) GTEST_SKIP() << "bundled samples not built";
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString() + "/traces";
+    std::filesystem::create_directory(folder);
+    const std::string name = folder + "/caf\xe9 a\\b.001"; // Latin-1, with a backslash
+    std::filesystem::copy_file(kSample, name);
+    COrvaneApp app(std::make_unique<IniSettingsStore>(dir.filePath("Tarvisk.ini")));
+    app.InitInstance(dir.path(), false);
+    ScriptedPrompts prompts;
+    ScopedPrompts installed(prompts);
+    EXPECT_TRUE(app.OpenPaths({name}));
+    EXPECT_TRUE(app.OpenPaths({folder}));
+    EXPECT_TRUE(prompts.texts().empty());
+}
+
 TEST(OrvaneApp, OpensATraceIntoItsWindowAndWritesTheSettingsAtExit) {
     if (!std::filesystem::exists(kSample)) GTEST_SKIP() << "bundled samples not built";
     QTemporaryDir dir;
