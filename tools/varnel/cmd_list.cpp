@@ -52,7 +52,7 @@ int printList(const std::string& listPath, Diagnostics& diagnostics, bool json) 
     const std::optional<std::vector<uint8_t>> bytes = orvane::readTrlBytes(path);
     const orvane::TrlReadResult read =
         bytes ? orvane::decodeTrl(*bytes)
-              : orvane::TrlReadResult{orvane::TrlReadStatus::BadMagic, {}};
+              : orvane::TrlReadResult{orvane::TrlReadStatus::BadMagic, {}, {}};
     if (!bytes)
         diagnostics.error(listPath, kCannotRead);
     else if (read.status != orvane::TrlReadStatus::Done)

@@ -43,8 +43,11 @@ bool CTraceListDoc::OnOpenDocument(const std::string& path) {
     StoredPathResolver resolver(listLocationOf(path));
     std::vector<std::string> missing;
     m_entries.reserve(read.paths.size());
-    for (const std::string& stored : read.paths) {
-        const ResolvedPath resolved = resolver.resolve(stored);
+    for (size_t i = 0; i < read.paths.size(); ++i) {
+        ResolvedPath resolved = resolver.resolve(read.paths[i]);
+        if (!resolved.found && read.storedBytes[i] != read.paths[i])
+            if (ResolvedPath asStored = resolver.resolve(read.storedBytes[i]); asStored.found)
+                resolved = std::move(asStored);
         CTraceListEntry* entry = appendEntry(resolved.path);
         entry->found = resolved.found;
         if (!resolved.found) missing.push_back(resolved.path);

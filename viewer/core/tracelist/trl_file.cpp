@@ -31,10 +31,10 @@ void appendU16(std::vector<uint8_t>& out, uint16_t value) {
 }
 
 // A path ends at its first NUL byte, as the program that wrote it saw it.
-std::string pathText(std::span<const uint8_t> record) {
+std::string pathBytes(std::span<const uint8_t> record) {
     std::string raw(record.begin(), record.end());
     if (size_t nul = raw.find('\0'); nul != std::string::npos) raw.resize(nul);
-    return toUtf8(toUtf16(raw));
+    return raw;
 }
 
 } // namespace
@@ -60,12 +60,14 @@ TrlReadResult decodeTrl(std::span<const uint8_t> bytes) {
         if (at >= bytes.size()) break;
         const size_t length = bytes[at++];
         if (length > bytes.size() - at) break;
-        result.paths.push_back(pathText(bytes.subspan(at, length)));
+        result.storedBytes.push_back(pathBytes(bytes.subspan(at, length)));
+        result.paths.push_back(toUtf8(toUtf16(result.storedBytes.back())));
         at += length;
     }
     if (result.paths.size() != count) {
         result.status = TrlReadStatus::Truncated;
         result.paths.clear();
+        result.storedBytes.clear();
     }
     return result;
 }

@@ -27,6 +27,9 @@ struct TrlReadResult {
     // The stored paths as text (UTF-8 when the bytes are valid UTF-8, else
     // Windows-1252), in file order.
     std::vector<std::string> paths;
+    // The same paths byte for byte as stored: a list written here may name
+    // files whose names are not UTF-8.
+    std::vector<std::string> storedBytes;
 };
 
 TrlReadResult decodeTrl(std::span<const uint8_t> bytes);

@@ -79,6 +79,42 @@ std::vector<std::string> partsOf(const std::string& stored) {
     return parts;
 }
 
+// A POSIX path whose backslashes may be separators or part of names: the
+// reading that names an existing file, folder by folder. Bounded, since each
+// backslash doubles the readings.
+constexpr size_t kMaxBackslashReadings = 12;
+
+std::string withBackslashNames(const std::string& folder, const std::vector<std::string>& tokens,
+                               size_t first) {
+    for (size_t last = first; last < tokens.size(); ++last) {
+        std::string name = tokens[first];
+        for (size_t i = first + 1; i <= last; ++i)
+            name += "\\" + tokens[i];
+        const std::string path = folder + "/" + name;
+        if (last + 1 == tokens.size()) {
+            if (isRegularFile(path)) return path;
+            continue;
+        }
+        std::error_code error;
+        if (!std::filesystem::is_directory(path, error)) continue;
+        if (std::string found = withBackslashNames(path, tokens, last + 1); !found.empty())
+            return found;
+    }
+    return {};
+}
+
+// The stored part of a path below its folder ("" for the root).
+std::string findWithBackslashNames(const std::string& folder, const std::string& rest) {
+    if (std::count(rest.begin(), rest.end(), '\\') > long(kMaxBackslashReadings)) return {};
+    std::vector<std::string> tokens;
+    size_t start = 0;
+    for (size_t cut; (cut = rest.find('\\', start)) != std::string::npos; start = cut + 1)
+        tokens.push_back(rest.substr(start, cut - start));
+    tokens.push_back(rest.substr(start));
+    if (tokens.size() < 2) return {};
+    return withBackslashNames(folder, tokens, 0);
+}
+
 } // namespace
 
 bool isWindowsAbsolute(const std::string& path) {
@@ -130,11 +166,23 @@ ResolvedPath StoredPathResolver::resolve(const std::string& stored) {
     if (!foreign) {
         std::string native = nativeForm(joined);
         if (isRegularFile(native)) return {native, true};
+        // A backslash stored may also be part of a file's name here.
+        if (std::string named = withBackslashesInNames(stored); !named.empty())
+            return {named, true};
         joined = std::move(native);
     }
     std::string moved = relocated(stored);
     if (!moved.empty()) return {moved, true};
     return {joined, false};
+}
+
+std::string StoredPathResolver::withBackslashesInNames(const std::string& stored) const {
+    if (stored.find('\\') == std::string::npos) return {};
+    if (isSeparator(stored[0])) return findWithBackslashNames("", stored.substr(1));
+    std::string folder = m_location.directory.empty() ? "." : m_location.directory;
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return findWithBackslashNames(folder, stored);
 }
 
 std::string StoredPathResolver::relocated(const std::string& stored) {

@@ -47,6 +47,7 @@ public:
 
 private:
     std::string relocated(const std::string& stored);
+    std::string withBackslashesInNames(const std::string& stored) const;
     bool directoryExists(const std::string& path);
 
     ListLocation m_location;

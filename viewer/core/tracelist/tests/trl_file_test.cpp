@@ -79,6 +79,26 @@ TEST_F(TraceListTest, AListReadBackFromAnotherFolderFindsItsTracesThere) {
               at("moved/cable.trl") + "\n" + kMissingTraces + "\n" + at("moved/sub/g.T6"));
 }
 
+TEST_F(TraceListTest, AListFindsAgainNamesThatAreNotUtf8OrHoldABackslash) {
+    const std::string trace = writeTrace("t.T6");
+    std::filesystem::create_directories(at("a\\b"));
+    const std::vector<std::string> names = {at("caf\xe9.sor"), at("x\\y.sor"),
+                                            at("a\\b/z.sor")};
+    for (const std::string& name : names)
+        std::filesystem::copy_file(trace, name);
+    list->AddTraces(names);
+    ASSERT_TRUE(list->OnSaveDocument(at("odd.trl")));
+
+    CTraceListDoc reread(*traceType);
+    ASSERT_TRUE(reread.OnOpenDocument(at("odd.trl")));
+    ASSERT_EQ(reread.EntryCount(), names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(reread.Entries()[i]->path, names[i]);
+        EXPECT_TRUE(reread.Entries()[i]->found) << names[i];
+    }
+    EXPECT_TRUE(scripted.asked().empty());
+}
+
 TEST_F(TraceListTest, AListWrittenOnWindowsFindsTracesBesideIt) {
     const std::string trace = writeTrace("t.T6");
     std::filesystem::create_directories(at("cable7/sub"));
