@@ -2,10 +2,13 @@
 
 #include "core/batch/batch_run.h"
 #include "core/batch/template_commands.h"
+#include "core/bidir/smart_template_report.h"
 #include "core/shell/application_state.h"
+#include "core/trace/trace_doc.h"
 #include "widgets/batch/batch_dialog.h"
 #include "widgets/batch/batch_progress_window.h"
 #include "widgets/batch/template_dialogs.h"
+#include "widgets/bidir/report_window.h"
 #include "widgets/trace/graph/trace_graph_view.h"
 #include "widgets/tracelist/trace_list_frame.h"
 #include "widgets/tracelist/trace_list_view.h"
@@ -52,8 +55,16 @@ void SmartSpliceTemplateCommand(CTraceListFrame& frame) {
     if (dialog.exec() != QDialog::Accepted) return;
     stored = dialog.settings();
     BatchProgressWindow progress(&frame);
-    batch::SmartSpliceTemplate(*frame.list(), selectedEntries(frame), stored, progress);
+    const bidir::SmartTemplateResult built =
+        batch::SmartSpliceTemplate(*frame.list(), selectedEntries(frame), stored, progress);
     emit frame.commandStateChanged();
+    // The build's report opens where it can be read, printed or exported.
+    const CTraceListEntry* primary = frame.list()->Primary();
+    if (!built.built || !stored.printReport || !primary || !primary->document) return;
+    bidir::Report report = bidir::SmartSpliceTemplateReport(primary->document->record(), built,
+                                                            primary->document->DocumentName());
+    auto* window = new CReportWindow({std::move(report)}, &frame);
+    window->show();
 }
 
 } // namespace orvane

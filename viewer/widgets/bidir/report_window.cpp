@@ -1,6 +1,7 @@
 #include "widgets/bidir/report_window.h"
 
 #include "core/bidir/report_export.h"
+#include "widgets/printing/report_print.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -61,6 +62,11 @@ CReportWindow::CReportWindow(std::vector<bidir::Report> reports, QWidget* parent
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     QPushButton* exportButton = buttons->addButton(tr("Export..."), QDialogButtonBox::ActionRole);
     connect(exportButton, &QPushButton::clicked, this, &CReportWindow::exportShown);
+    QPushButton* printButton = buttons->addButton(tr("Print..."), QDialogButtonBox::ActionRole);
+    connect(printButton, &QPushButton::clicked, this, [this] {
+        const int shown = m_tabs->currentIndex();
+        if (shown >= 0) printing::PrintReports(this, {m_reports[static_cast<std::size_t>(shown)]});
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addWidget(buttons);
     resize(900, 600);

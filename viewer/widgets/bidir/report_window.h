@@ -1,6 +1,6 @@
 // The reports a wizard run produced, one tab each: every row laid over the
-// report's columns, emphasised fields in bold, and "Export..." to write the
-// shown report as a text file.
+// report's columns, emphasised fields in bold, "Export..." to write the
+// shown report as a text file and "Print..." to print it.
 #pragma once
 
 #include "core/bidir/report_table.h"

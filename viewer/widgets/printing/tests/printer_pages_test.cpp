@@ -4,6 +4,7 @@
 #include "widgets/printing/page_canvas.h"
 #include "widgets/printing/print_job.h"
 #include "widgets/printing/printed_blocks.h"
+#include "widgets/printing/report_print.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -47,6 +48,20 @@ TEST(PrinterPages, ALongReportRunsOverPagesInsideTheMargins) {
     EXPECT_EQ(canvas.body().top(), firstTop); // every page has the header lines
     painter.end();
     EXPECT_GT(QFileInfo(path).size(), 1000);
+}
+
+TEST(PrinterPages, ReportsOfARunPrintOneAfterAnotherWithTheStoredHeader) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("run.pdf"));
+    printer.setResolution(kPageDpi);
+    PreparePrintDevice(printer, QPageLayout::Landscape);
+    bidir::Report report{bidir::ReportKind::Exception, "Exception Report", {}};
+    report.lines = bidir::reportHeadings(bidir::ReportKind::Exception);
+    report.lines.push_back("/TRACE1/Wavelength/1310 nm");
+    EXPECT_EQ(PaintReports(printer, {report, report}), 1);
+    EXPECT_GT(QFileInfo(dir.filePath("run.pdf")).size(), 1000);
 }
 
 TEST(PrinterPages, AnUnusableStoredFontFallsBackToTheSystemsFixedFont) {
