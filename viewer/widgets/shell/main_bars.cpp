@@ -33,9 +33,11 @@ constexpr QPoint kEventWindowAt(20, 200);
 constexpr const char* kPaneSamples[] = {"TR", "99:99", "BAT"};
 constexpr char kReadoutSample[] = "999.9999 km, -99.99 dB   ";
 
+constexpr int kPanePadding = 8;
+
 QLabel* addPane(QStatusBar* bar, const QString& sample, const QString& text = {}) {
     auto* pane = new QLabel(text, bar);
-    pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(sample) + 8);
+    pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(sample) + kPanePadding);
     pane->setFrameShape(QFrame::Panel);
     pane->setFrameShadow(QFrame::Sunken);
     bar->addPermanentWidget(pane);
@@ -128,6 +130,10 @@ QWidget* MainBars::traceBar(int bar) const {
 
 void MainBars::SetCursorReadout(const QString& text) {
     m_readout->setText(text);
+    // The pane keeps its sampled width, and grows when a readout is longer
+    // rather than cutting it off.
+    const int needed = m_readout->fontMetrics().horizontalAdvance(text) + kPanePadding;
+    if (needed > m_readout->width()) m_readout->setFixedWidth(needed);
 }
 
 void MainBars::restore(SettingsStore& store) {
