@@ -1445,4 +1445,473 @@
         <translation>Exporter...</translation>
     </message>
 </context>
+<context>
+    <name>orvane::CApplyTemplateDialog</name>
+    <message>
+        <source>Apply Splice Template</source>
+        <translation>Appliquer le modèle d&apos;épissures</translation>
+    </message>
+    <message>
+        <source>Template Events</source>
+        <translation>Événements du modèle</translation>
+    </message>
+    <message>
+        <source>Merge Template and Trace Events</source>
+        <translation>Fusionner les événements du modèle et de la trace</translation>
+    </message>
+    <message>
+        <source>Event Determination :</source>
+        <translation>Détermination des événements :</translation>
+    </message>
+    <message>
+        <source>Trace Priority</source>
+        <translation>Priorité à la trace</translation>
+    </message>
+    <message>
+        <source>Percent Distance :</source>
+        <translation>Distance en pourcentage :</translation>
+    </message>
+    <message>
+        <source>Absolute Distance (%1) :</source>
+        <translation>Distance absolue (%1) :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Snap to Template End</source>
+        <translation>Caler sur la fin du modèle</translation>
+    </message>
+    <message>
+        <source>Snap to Trace End</source>
+        <translation>Caler sur la fin de la trace</translation>
+    </message>
+    <message>
+        <source>Scale :</source>
+        <translation>Échelle :</translation>
+    </message>
+    <message>
+        <source>Save Trace</source>
+        <translation>Enregistrer la trace</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CAuto1BiDirDialog</name>
+    <message>
+        <source>Number of Splices :</source>
+        <translation>Nombre d&apos;épissures :</translation>
+    </message>
+    <message>
+        <source>Correlation % :</source>
+        <translation>Corrélation % :</translation>
+    </message>
+    <message>
+        <source>Pass/Fail Loss : Bi-Dir :</source>
+        <translation>Perte admise : bidir. :</translation>
+    </message>
+    <message>
+        <source>1-Dir :</source>
+        <translation>unidir. :</translation>
+    </message>
+    <message>
+        <source>Ignore Patch Cord Connector</source>
+        <translation>Ignorer le connecteur du cordon</translation>
+    </message>
+    <message>
+        <source>Loss Threshold (dB) :</source>
+        <translation>Seuil de perte (dB) :</translation>
+    </message>
+    <message>
+        <source>Minimum Frequency :</source>
+        <translation>Fréquence minimale :</translation>
+    </message>
+    <message>
+        <source>Adjust for Helix Factor</source>
+        <translation>Corriger le facteur d&apos;hélice</translation>
+    </message>
+    <message>
+        <source>Event Frequency Distribution</source>
+        <translation>Distribution de fréquence des événements</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimer le rapport</translation>
+    </message>
+    <message>
+        <source>While the wizard runs: Template Events, Snap to Trace End.</source>
+        <translation>Pendant l&apos;assistant : événements du modèle, calage sur la fin de la trace.</translation>
+    </message>
+    <message>
+        <source>Percent Distance :</source>
+        <translation>Distance en pourcentage :</translation>
+    </message>
+    <message>
+        <source>Absolute Distance :</source>
+        <translation>Distance absolue :</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CBatchDialog</name>
+    <message>
+        <source>Batch Trace Processing</source>
+        <translation>Traitement des traces par lot</translation>
+    </message>
+    <message>
+        <source>Please specify how the selected traces are to be processed :</source>
+        <translation>Indiquez comment traiter les traces sélectionnées :</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Generate  :</source>
+        <translation>Générer  :</translation>
+    </message>
+    <message>
+        <source>Dir Path : </source>
+        <translation>Dossier : </translation>
+    </message>
+    <message>
+        <source>Filename : </source>
+        <translation>Nom de fichier : </translation>
+    </message>
+    <message>
+        <source>Remove Events</source>
+        <translation>Supprimer les événements</translation>
+    </message>
+    <message>
+        <source> &lt; </source>
+        <translation> &lt; </translation>
+    </message>
+    <message>
+        <source> Unshifted</source>
+        <translation> non décalés</translation>
+    </message>
+    <message>
+        <source> &gt; </source>
+        <translation> &gt; </translation>
+    </message>
+    <message>
+        <source> Shifted</source>
+        <translation> décalés</translation>
+    </message>
+    <message>
+        <source>From  start :</source>
+        <translation>Depuis le début :</translation>
+    </message>
+    <message>
+        <source>cords</source>
+        <translation>cordons</translation>
+    </message>
+    <message>
+        <source>From  end :</source>
+        <translation>Depuis la fin :</translation>
+    </message>
+    <message>
+        <source>Calculate ORL</source>
+        <translation>Calculer l&apos;ORL</translation>
+    </message>
+    <message>
+        <source>A to B</source>
+        <translation>De A à B</translation>
+    </message>
+    <message>
+        <source>Full Trace</source>
+        <translation>Trace entière</translation>
+    </message>
+    <message>
+        <source>Traces</source>
+        <translation>Traces</translation>
+    </message>
+    <message>
+        <source>Export Trace Waveform into TXT File.</source>
+        <translation>Exporter la courbe de la trace en fichier TXT.</translation>
+    </message>
+    <message>
+        <source>Analyze.</source>
+        <translation>Analyser.</translation>
+    </message>
+    <message>
+        <source>Set  IOR  =</source>
+        <translation>Indice  =</translation>
+    </message>
+    <message>
+        <source>Set  Shift  =</source>
+        <translation>Décalage  =</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Backscatter  Coef.  =</source>
+        <translation>Coef.  rétrodiffusion  =</translation>
+    </message>
+    <message>
+        <source>Copy Current View.</source>
+        <translation>Copier la vue courante.</translation>
+    </message>
+    <message>
+        <source>Copy Primary Trace Header.</source>
+        <translation>Copier l&apos;en-tête de la trace principale.</translation>
+    </message>
+    <message>
+        <source>Show min/max event end distance, etc.</source>
+        <translation>Afficher les distances de fin min/max, etc.</translation>
+    </message>
+    <message>
+        <source>Remove Analysis.</source>
+        <translation>Supprimer l&apos;analyse.</translation>
+    </message>
+    <message>
+        <source>Save Traces as</source>
+        <translation>Enregistrer les traces en</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CExceptionCriteriaPage</name>
+    <message>
+        <source>Different than Primary</source>
+        <translation>Différent de la trace principale</translation>
+    </message>
+    <message>
+        <source>Different than Primary by &gt; X%</source>
+        <translation>Différent de la principale de plus de X %</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation>Divers</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CReportWindow</name>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CSmartTemplateDialog</name>
+    <message>
+        <source>Smart Splice Template</source>
+        <translation>Modèle d&apos;épissures automatique</translation>
+    </message>
+    <message>
+        <source>Number of Splices :</source>
+        <translation>Nombre d&apos;épissures :</translation>
+    </message>
+    <message>
+        <source>Loss Threshold (dB) :</source>
+        <translation>Seuil de perte (dB) :</translation>
+    </message>
+    <message>
+        <source>Minimum Frequency :</source>
+        <translation>Fréquence minimale :</translation>
+    </message>
+    <message>
+        <source>Adjust for Helix Factor</source>
+        <translation>Corriger le facteur d&apos;hélice</translation>
+    </message>
+    <message>
+        <source>Event Frequency Distribution</source>
+        <translation>Distribution de fréquence des événements</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimer le rapport</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::printing::CBiDirPrintSpecDialog</name>
+    <message>
+        <source>Bi-Directional Print Specification</source>
+        <translation>Impression bidirectionnelle</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::printing::CPageLayoutDialog</name>
+    <message>
+        <source>Page Layout</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vue</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Cadre</translation>
+    </message>
+    <message>
+        <source>Bi-Dir</source>
+        <translation>Bidir.</translation>
+    </message>
+    <message>
+        <source>Trace &amp;Plot</source>
+        <translation>&amp;Courbe</translation>
+    </message>
+    <message>
+        <source>Trace &amp;Information</source>
+        <translation>&amp;Informations de la trace</translation>
+    </message>
+    <message>
+        <source>&amp;Header Information</source>
+        <translation>&amp;En-tête</translation>
+    </message>
+    <message>
+        <source>&amp;Event Table</source>
+        <translation>&amp;Table des événements</translation>
+    </message>
+    <message>
+        <source>Traces</source>
+        <translation>Traces</translation>
+    </message>
+    <message>
+        <source>&amp;All Displayed Traces</source>
+        <translation>&amp;Toutes les traces affichées</translation>
+    </message>
+    <message>
+        <source>P&amp;rimary Trace Only</source>
+        <translation>Trace p&amp;rincipale seule</translation>
+    </message>
+    <message>
+        <source>E&amp;xpand to Right Edge</source>
+        <translation>É&amp;tendre jusqu&apos;au bord droit</translation>
+    </message>
+    <message>
+        <source>Traces per Plot</source>
+        <translation>Traces par courbe</translation>
+    </message>
+    <message>
+        <source>&amp;Dual Plot</source>
+        <translation>&amp;Double courbe</translation>
+    </message>
+    <message>
+        <source>Use Current &amp;View</source>
+        <translation>Utiliser la &amp;vue courante</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Bi-Dir &amp;Event Table</source>
+        <translation>Table des événements &amp;bidir.</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::printing::CReportSpecDialog</name>
+    <message>
+        <source>Report Specification</source>
+        <translation>Définition du rapport</translation>
+    </message>
+    <message>
+        <source>C&amp;able :</source>
+        <translation>C&amp;âble :</translation>
+    </message>
+    <message>
+        <source>&amp;Report Type</source>
+        <translation>Type de &amp;rapport</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore Patch Cord Connector</source>
+        <translation>&amp;Ignorer le connecteur du cordon</translation>
+    </message>
+    <message>
+        <source>Trace Selection/Identification from Selected Traces</source>
+        <translation>Sélection et identification parmi les traces sélectionnées</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::printing::CSelectPrintTypeDialog</name>
+    <message>
+        <source>Select Print/Preview Type</source>
+        <translation>Type d&apos;impression ou d&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>Print/Preview What?</source>
+        <translation>Imprimer ou prévisualiser quoi ?</translation>
+    </message>
+    <message>
+        <source>&amp;Waveform in Color.</source>
+        <translation>&amp;Courbe en couleur.</translation>
+    </message>
+    <message>
+        <source>&amp;Top Margin Offset : </source>
+        <translation>Marge du &amp;haut : </translation>
+    </message>
+    <message>
+        <source>&amp;Left Margin Offset : </source>
+        <translation>Marge de &amp;gauche : </translation>
+    </message>
+    <message>
+        <source>&amp;Header Lines :</source>
+        <translation>&amp;Lignes d&apos;en-tête :</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::printing::PrintSpecFields</name>
+    <message>
+        <source>Correlation &amp;% :</source>
+        <translation>Corrélation &amp;% :</translation>
+    </message>
+    <message>
+        <source>Bi-Dir </source>
+        <translation>Bidir. </translation>
+    </message>
+    <message>
+        <source>1-Dir </source>
+        <translation>Unidir. </translation>
+    </message>
+    <message>
+        <source>&amp;Hi Loss : </source>
+        <translation>Perte é&amp;levée : </translation>
+    </message>
+    <message>
+        <source>File&amp;name Convention :</source>
+        <translation>Convention de &amp;nom :</translation>
+    </message>
+    <message>
+        <source>Process &amp;Wavelength(nm) :</source>
+        <translation>&amp;Longueur d&apos;onde (nm) :</translation>
+    </message>
+    <message>
+        <source>Fibers Per &amp;Group :</source>
+        <translation>Fibres par &amp;groupe :</translation>
+    </message>
+    <message>
+        <source>&amp;First :</source>
+        <translation>&amp;Premier :</translation>
+    </message>
+    <message>
+        <source>&amp;Second :</source>
+        <translation>&amp;Second :</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <source>Location Code</source>
+        <translation>Code du site</translation>
+    </message>
+    <message>
+        <source>Location Name</source>
+        <translation>Nom du site</translation>
+    </message>
+</context>
 </TS>

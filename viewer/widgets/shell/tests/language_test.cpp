@@ -54,6 +54,11 @@ TEST_F(LanguageTest, TheFrenchFileTranslatesMenusAndBars) {
     EXPECT_EQ(QCoreApplication::translate("GraphStatus", "Display From Origin"),
               "Affichage depuis l'origine");
     EXPECT_EQ(QCoreApplication::translate("DisplayStrings", "Splice Loss"), "Perte d'épissure");
+    // Batch and print dialogs.
+    EXPECT_EQ(QCoreApplication::translate("orvane::CBatchDialog", "Batch Trace Processing"),
+              "Traitement des traces par lot");
+    EXPECT_EQ(QCoreApplication::translate("orvane::printing::CPageLayoutDialog", "Page Layout"),
+              "Mise en page");
 }
 
 TEST_F(LanguageTest, AMissingLanguageFileFallsBackToEnglishAfterOneMessage) {
