@@ -89,7 +89,10 @@ void CT6::BoxCar() {
             level = 5.0 * std::log10(std::max(v, 1.0));
             belowThreshold[static_cast<size_t>(i / 32)] |= 1u << (i % 32);
         }
-        stored[i] = static_cast<uint16_t>(std::clamp(std::trunc(scale * level), 0.0, 65535.0));
+        // Linear values past the double range make the running mean NaN;
+        // such a point keeps the top level rather than an undefined one.
+        const double units = std::trunc(scale * level);
+        stored[i] = std::isnan(units) ? 0 : static_cast<uint16_t>(std::clamp(units, 0.0, 65535.0));
     }
     DPOSetNLF(0, count, belowThreshold.data());
     SetModFlag(T6_MOD_DATA_POINTS);

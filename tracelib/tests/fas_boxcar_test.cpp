@@ -84,6 +84,21 @@ TEST(FasBoxCar, EachScaleFactorSegmentKeepsItsOwnScale) {
     EXPECT_NEAR(record.DPWGetDB(3000), 20.0, 0.01);
 }
 
+TEST(FasBoxCar, LevelsPastTheDoubleRangeLeaveDefinedPoints) {
+    // On a scale of 1 unit per dB a deep stored level is linear infinity; as
+    // it leaves the window the running mean becomes NaN.
+    CT6 record;
+    record.SFInitArray(1);
+    CT6TestPeer::scaleFactorCount(record) = 1;
+    record.SFSetScaleFactor(0, 1);
+    record.DPOSetCount(4096);
+    for (int32_t i = 0; i < 4096; ++i)
+        *record.DPOGetPtr(i) = static_cast<uint16_t>(i < 4 ? 60000 : 20);
+
+    record.BoxCar();
+    EXPECT_EQ(*record.DPOGetPtr(4095), 0);
+}
+
 TEST(FasBoxCar, EmptyRecordOnlyGetsTheMark) {
     CT6 record;
     record.BoxCar();
