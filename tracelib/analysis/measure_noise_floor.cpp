@@ -126,6 +126,9 @@ int32_t noisyFloor(std::span<const uint16_t> values, int32_t start, int32_t hi, 
     std::vector<double> offsets;
     const auto converted = [&](int32_t v) {
         double power = std::pow(10.0, v / perDecade);
+        // Past the double range the small offsets change nothing: the level
+        // is the stored value itself.
+        if (std::isinf(power)) return v;
         for (double offset : offsets)
             power = std::max(power - offset, 1.0);
         return static_cast<int32_t>(static_cast<uint16_t>(std::log10(power) * perDecade));
