@@ -1728,9 +1728,9 @@
     </message>
 </context>
 <context>
-    <name>orvane::printing::CBiDirPrintSpecDialog</name>
+    <name>orvane::printing::CBiDirPrintSetupDialog</name>
     <message>
-        <source>Bi-Directional Print Specification</source>
+        <source>Bi-Directional Print Setup</source>
         <translation>Impression bidirectionnelle</translation>
     </message>
 </context>
@@ -1814,9 +1814,9 @@
     </message>
 </context>
 <context>
-    <name>orvane::printing::CReportSpecDialog</name>
+    <name>orvane::printing::CReportSetupDialog</name>
     <message>
-        <source>Report Specification</source>
+        <source>Report Setup</source>
         <translation>Définition du rapport</translation>
     </message>
     <message>
@@ -1864,7 +1864,7 @@
     </message>
 </context>
 <context>
-    <name>orvane::printing::PrintSpecFields</name>
+    <name>orvane::printing::PrintSetupFields</name>
     <message>
         <source>Correlation &amp;% :</source>
         <translation>Corrélation &amp;% :</translation>

@@ -64,7 +64,7 @@ bool NeedsDisplayedTrace(PrintChoice choice, const PageLayoutSettings& layout);
 std::vector<ReportType> OfferedReportTypes(bool primaryLoaded);
 std::size_t InitialReportEntry(const std::vector<ReportType>& offered, int32_t storedType);
 
-// "Report Specification" and, for "Exception", the criteria dialog after
+// "Report Setup" and, for "Exception", the criteria dialog after
 // it; a cancelled criteria dialog shows the report dialog again. The chosen
 // code, or nothing when the report dialog is cancelled.
 std::optional<int32_t> SpecifyReport(const std::function<std::optional<int32_t>()>& reportDialog,

@@ -52,8 +52,8 @@ bool askCriteria(QWidget* parent) {
 std::optional<int32_t> specifyReport(CTraceListFrame& frame) {
     auto reportDialog = [&]() -> std::optional<int32_t> {
         ReportPrintValues values = CurrentReportPrintValues();
-        CReportSpecDialog dialog(values, application().preferences, primaryLoaded(*frame.list()),
-                                 &frame);
+        CReportSetupDialog dialog(values, application().preferences, primaryLoaded(*frame.list()),
+                                  &frame);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         dialog.store(values, application().preferences);
         KeepReportPrintValues(values);
@@ -64,7 +64,7 @@ std::optional<int32_t> specifyReport(CTraceListFrame& frame) {
 
 bool specifyBiDirectionalPrint(CTraceListFrame& frame) {
     ReportPrintValues values = CurrentReportPrintValues();
-    CBiDirPrintSpecDialog dialog(values, application().preferences, &frame);
+    CBiDirPrintSetupDialog dialog(values, application().preferences, &frame);
     if (dialog.exec() != QDialog::Accepted) return false;
     dialog.store(values, application().preferences);
     KeepReportPrintValues(values);

@@ -16,7 +16,7 @@ namespace orvane::printing {
 // list window.
 void AddPrintCommands(QMenu* file, CMainFrame* frame);
 
-// The print type choice, the specification dialogs, then the printer
+// The print type choice, the setup dialogs, then the printer
 // dialog (or the preview) and the pages.
 void PrintFromTraceList(CTraceListFrame& frame, bool preview);
 

@@ -1,6 +1,6 @@
 #include "widgets/printing/print_dialogs.h"
 
-#include "widgets/printing/print_spec_fields.h"
+#include "widgets/printing/print_setup_fields.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -88,12 +88,12 @@ void CSelectPrintTypeDialog::store(ReportPrintValues& values) const {
         values.common.headerLines[i] = m_headerLines[i]->text().toStdString();
 }
 
-CReportSpecDialog::CReportSpecDialog(const ReportPrintValues& values,
-                                     const Preferences& preferences, bool primaryLoaded,
-                                     QWidget* parent)
+CReportSetupDialog::CReportSetupDialog(const ReportPrintValues& values,
+                                       const Preferences& preferences, bool primaryLoaded,
+                                       QWidget* parent)
     : QDialog(parent), m_offered(OfferedReportTypes(primaryLoaded)) {
-    setWindowTitle(tr("Report Specification"));
-    m_fields = new PrintSpecFields(this);
+    setWindowTitle(tr("Report Setup"));
+    m_fields = new PrintSetupFields(this);
     auto* form = new QFormLayout;
     m_cable = new QLineEdit(QString::fromStdString(values.common.cable), this);
     form->addRow(tr("C&able :"), m_cable);
@@ -114,28 +114,28 @@ CReportSpecDialog::CReportSpecDialog(const ReportPrintValues& values,
     m_fields->show(values, preferences);
 }
 
-int32_t CReportSpecDialog::reportCode() const {
+int32_t CReportSetupDialog::reportCode() const {
     const int row = m_list->currentRow();
     if (row < 0 || row >= static_cast<int>(m_offered.size())) return m_offered.front().code;
     return m_offered[static_cast<std::size_t>(row)].code;
 }
 
-void CReportSpecDialog::store(ReportPrintValues& values, Preferences& preferences) const {
+void CReportSetupDialog::store(ReportPrintValues& values, Preferences& preferences) const {
     values.common.cable = m_cable->text().toStdString();
     values.common.ignoreConn = m_ignoreConn->isChecked();
     values.type = reportCode();
     m_fields->store(values, preferences);
 }
 
-void CReportSpecDialog::accept() {
+void CReportSetupDialog::accept() {
     if (m_fields->validate()) QDialog::accept();
 }
 
-CBiDirPrintSpecDialog::CBiDirPrintSpecDialog(const ReportPrintValues& values,
-                                             const Preferences& preferences, QWidget* parent)
+CBiDirPrintSetupDialog::CBiDirPrintSetupDialog(const ReportPrintValues& values,
+                                               const Preferences& preferences, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(tr("Bi-Directional Print Specification"));
-    m_fields = new PrintSpecFields(this);
+    setWindowTitle(tr("Bi-Directional Print Setup"));
+    m_fields = new PrintSetupFields(this);
     auto* form = new QFormLayout;
     m_fields->addLimits(form);
     auto* layout = new QVBoxLayout(this);
@@ -145,11 +145,11 @@ CBiDirPrintSpecDialog::CBiDirPrintSpecDialog(const ReportPrintValues& values,
     m_fields->show(values, preferences);
 }
 
-void CBiDirPrintSpecDialog::store(ReportPrintValues& values, Preferences& preferences) const {
+void CBiDirPrintSetupDialog::store(ReportPrintValues& values, Preferences& preferences) const {
     m_fields->store(values, preferences);
 }
 
-void CBiDirPrintSpecDialog::accept() {
+void CBiDirPrintSetupDialog::accept() {
     if (m_fields->validate()) QDialog::accept();
 }
 

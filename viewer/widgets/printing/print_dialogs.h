@@ -1,5 +1,5 @@
-// The print dialogs: "Select Print/Preview Type", "Report Specification"
-// and "Bi-Directional Print Specification".
+// The print dialogs: "Select Print/Preview Type", "Report Setup"
+// and "Bi-Directional Print Setup".
 #pragma once
 
 #include "core/printing/print_choice.h"
@@ -18,7 +18,7 @@ class QRadioButton;
 
 namespace orvane::printing {
 
-class PrintSpecFields;
+class PrintSetupFields;
 
 class CSelectPrintTypeDialog : public QDialog {
     Q_OBJECT
@@ -43,18 +43,18 @@ private:
     std::array<QLineEdit*, 3> m_headerLines{};
 };
 
-class CReportSpecDialog : public QDialog {
+class CReportSetupDialog : public QDialog {
     Q_OBJECT
 public:
-    CReportSpecDialog(const ReportPrintValues& values, const Preferences& preferences,
-                      bool primaryLoaded, QWidget* parent = nullptr);
+    CReportSetupDialog(const ReportPrintValues& values, const Preferences& preferences,
+                       bool primaryLoaded, QWidget* parent = nullptr);
 
     // The chosen report type code.
     int32_t reportCode() const;
     void store(ReportPrintValues& values, Preferences& preferences) const;
 
     QListWidget* reportList() const { return m_list; }
-    PrintSpecFields* fields() const { return m_fields; }
+    PrintSetupFields* fields() const { return m_fields; }
 
     void accept() override;
 
@@ -63,19 +63,19 @@ private:
     QLineEdit* m_cable = nullptr;
     QListWidget* m_list = nullptr;
     QCheckBox* m_ignoreConn = nullptr;
-    PrintSpecFields* m_fields = nullptr;
+    PrintSetupFields* m_fields = nullptr;
 };
 
-class CBiDirPrintSpecDialog : public QDialog {
+class CBiDirPrintSetupDialog : public QDialog {
     Q_OBJECT
 public:
-    CBiDirPrintSpecDialog(const ReportPrintValues& values, const Preferences& preferences,
-                          QWidget* parent = nullptr);
+    CBiDirPrintSetupDialog(const ReportPrintValues& values, const Preferences& preferences,
+                           QWidget* parent = nullptr);
     void store(ReportPrintValues& values, Preferences& preferences) const;
     void accept() override;
 
 private:
-    PrintSpecFields* m_fields = nullptr;
+    PrintSetupFields* m_fields = nullptr;
 };
 
 } // namespace orvane::printing

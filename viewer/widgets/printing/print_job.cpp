@@ -105,7 +105,7 @@ bool PrintJob::prepare() {
 }
 
 // The entries measured at the wavelength to process ("Wavelength" of the
-// specification; 0: all).
+// report setup; 0: all).
 TraceEntries PrintJob::ofWavelength(const TraceEntries& entries) const {
     const int32_t wavelength = m_request.report.wavelengthNM;
     if (wavelength == 0) return entries;

@@ -137,7 +137,7 @@ TEST(ReportTypeList, SummariesNeedALoadedPrimary) {
     EXPECT_EQ(InitialReportEntry(some, kReportBiDirSpliceLoss), 3u);
 }
 
-TEST(ReportSpecification, CancelledCriteriaReturnToTheReportDialog) {
+TEST(ReportSetup, CancelledCriteriaReturnToTheReportDialog) {
     std::vector<std::optional<int32_t>> reports = {kReportException, kReportException,
                                                    kReportTraceSummary};
     std::vector<bool> criteria = {false, false};

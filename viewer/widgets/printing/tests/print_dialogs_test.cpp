@@ -4,7 +4,7 @@
 #include "core/platform/scripted_prompts.h"
 #include "widgets/printing/page_layout_dialog.h"
 #include "widgets/printing/print_dialogs.h"
-#include "widgets/printing/print_spec_fields.h"
+#include "widgets/printing/print_setup_fields.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -34,28 +34,28 @@ TEST(SelectPrintTypeDialog, ShowsTheRulesAndStoresMarginsInHundredths) {
     EXPECT_EQ(MarginStoredForm(values.common.topMarginInch), 123);
 }
 
-TEST(ReportSpecDialog, FirstEntryFollowsTheStoredTypeWhenItIsOffered) {
+TEST(ReportSetupDialog, FirstEntryFollowsTheStoredTypeWhenItIsOffered) {
     ReportPrintValues values;
     values.type = kReportBiDirSummary;
     Preferences preferences;
-    CReportSpecDialog without(values, preferences, false);
+    CReportSetupDialog without(values, preferences, false);
     EXPECT_EQ(without.reportList()->count(), 4);
     EXPECT_EQ(without.reportCode(), kReportTraceSummary);
-    CReportSpecDialog with(values, preferences, true);
+    CReportSetupDialog with(values, preferences, true);
     EXPECT_EQ(with.reportList()->currentItem()->text(), "Bi-Dir Splice Loss Summary");
     EXPECT_EQ(with.reportCode(), kReportBiDirSummary);
     // Zero shows as an empty field.
     EXPECT_TRUE(with.fields()->wavelength()->text().isEmpty());
 }
 
-TEST(ReportSpecDialog, RefusesAWavelengthOutOfRangeAndStoresTheConvention) {
+TEST(ReportSetupDialog, RefusesAWavelengthOutOfRangeAndStoresTheConvention) {
     ScriptedPrompts prompts;
     ScopedPrompts scope(prompts);
     ReportPrintValues values;
     Preferences preferences;
     preferences.fileNameConv = "AAABBB__";
     preferences.fileExtConv = "###";
-    CReportSpecDialog dialog(values, preferences, true);
+    CReportSetupDialog dialog(values, preferences, true);
     EXPECT_EQ(dialog.fields()->convention()->text(), "AAABBB__.###");
     dialog.fields()->wavelength()->setText("0");
     EXPECT_FALSE(dialog.fields()->validate());
@@ -71,12 +71,12 @@ TEST(ReportSpecDialog, RefusesAWavelengthOutOfRangeAndStoresTheConvention) {
     EXPECT_EQ(preferences.fileExtConv, "##");
 }
 
-TEST(ReportSpecDialog, InstrumentNamesShowAFixedDisabledConvention) {
+TEST(ReportSetupDialog, InstrumentNamesShowAFixedDisabledConvention) {
     ReportPrintValues values;
     Preferences preferences;
     preferences.nv8fnEnabled = 1;
     preferences.fileNameConv = "KEPT";
-    CReportSpecDialog dialog(values, preferences, true);
+    CReportSetupDialog dialog(values, preferences, true);
     EXPECT_FALSE(dialog.fields()->convention()->isEnabled());
     EXPECT_TRUE(dialog.fields()->validate());
     dialog.store(values, preferences);

@@ -1,4 +1,4 @@
-#include "widgets/printing/print_spec_fields.h"
+#include "widgets/printing/print_setup_fields.h"
 
 #include "core/bidir/report_print_settings.h"
 #include "core/bidir/trace_name.h"
@@ -52,9 +52,9 @@ std::optional<int32_t> OptionalNumber(const QString& text, int32_t low, int32_t 
     return value;
 }
 
-PrintSpecFields::PrintSpecFields(QWidget* owner) : QObject(owner), m_owner(owner) {}
+PrintSetupFields::PrintSetupFields(QWidget* owner) : QObject(owner), m_owner(owner) {}
 
-void PrintSpecFields::addLimits(QFormLayout* form) {
+void PrintSetupFields::addLimits(QFormLayout* form) {
     m_corrPercent = spin(m_owner, bidir::kMinCorrPercent, bidir::kMaxCorrPercent, kPercentDecimals);
     m_hiLossBiDir = spin(m_owner, 0.0, bidir::kMaxPassFailDB, kLossDecimals);
     m_hiLoss1Dir = spin(m_owner, 0.0, bidir::kMaxPassFailDB, kLossDecimals);
@@ -69,7 +69,7 @@ void PrintSpecFields::addLimits(QFormLayout* form) {
     form->addRow(lossLabel, losses);
 }
 
-QWidget* PrintSpecFields::identificationGroup(const QString& title, bool fibersPerGroup) {
+QWidget* PrintSetupFields::identificationGroup(const QString& title, bool fibersPerGroup) {
     auto* group = new QGroupBox(title, m_owner);
     auto* form = new QFormLayout;
     m_convention = new QLineEdit(group);
@@ -101,7 +101,7 @@ QWidget* PrintSpecFields::identificationGroup(const QString& title, bool fibersP
     return group;
 }
 
-void PrintSpecFields::show(const ReportPrintValues& v, const Preferences& p) {
+void PrintSetupFields::show(const ReportPrintValues& v, const Preferences& p) {
     if (m_corrPercent) {
         m_corrPercent->setValue(v.common.corrPercent);
         m_hiLossBiDir->setValue(v.common.hiLossBiDirDB);
@@ -125,7 +125,7 @@ void PrintSpecFields::show(const ReportPrintValues& v, const Preferences& p) {
     m_locName[1]->setText(QString::fromStdString(v.common.loc2));
 }
 
-bool PrintSpecFields::validate() {
+bool PrintSetupFields::validate() {
     if (!OptionalNumber(m_wavelength->text(), 1, kMaxWavelengthNM))
         return refuse(m_wavelength, 1, kMaxWavelengthNM);
     if (m_fibersPerGroup && !OptionalNumber(m_fibersPerGroup->text(), 0, kMaxFibersPerGroup))
@@ -139,7 +139,7 @@ bool PrintSpecFields::validate() {
     return false;
 }
 
-void PrintSpecFields::store(ReportPrintValues& v, Preferences& p) const {
+void PrintSetupFields::store(ReportPrintValues& v, Preferences& p) const {
     if (m_corrPercent) {
         v.common.corrPercent = m_corrPercent->value();
         v.common.hiLossBiDirDB = m_hiLossBiDir->value();

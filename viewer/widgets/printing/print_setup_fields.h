@@ -1,8 +1,6 @@
-// The fields "Report Specification" and "Bi-Directional Print
-// Specification" share: correlation, pass/fail losses, the file-name
-// convention, the wavelength, and the two location rows with their
-// reference-trace choice. Shown from and stored into "ReportPrint" and the
-// convention preferences.
+// The fields "Report Setup" and "Bi-Directional Print Setup" share: correlation, pass/fail losses,
+// the file-name convention, the wavelength, and the two location rows with their reference-trace
+// choice. Shown from and stored into "ReportPrint" and the convention preferences.
 #pragma once
 
 #include "core/printing/print_settings.h"
@@ -24,10 +22,10 @@ namespace orvane::printing {
 // Shown in the convention field while the instrument's own names are used.
 inline constexpr char kInstrumentConventionText[] = "Instrument file names (NV8FN)";
 
-class PrintSpecFields : public QObject {
+class PrintSetupFields : public QObject {
     Q_OBJECT
 public:
-    explicit PrintSpecFields(QWidget* owner);
+    explicit PrintSetupFields(QWidget* owner);
 
     // Rows added to the form: correlation and losses.
     void addLimits(QFormLayout* form);
