@@ -83,9 +83,8 @@ Prepared prepare(CT6& record, CT6::FASRun& run, int32_t workingCount) {
 
 } // namespace
 
-int32_t CT6::FAS() {
+int32_t CT6::startFAS(FASRun& run) {
     if (DPLCount() > 0) return T6_FAS_LINEAR_POINTS;
-    FASRun run;
     switch (prepare(*this, run, static_cast<int32_t>(m_dpw.size()))) {
     case Prepared::NoMemory:
         return T6_FAS_NO_MEMORY;
@@ -100,32 +99,35 @@ int32_t CT6::FAS() {
     const int32_t noiseFloor = CalcNoiseFloorDP(1);
     run.noiseFloorFound = noiseFloor > 0;
     run.nf = std::clamp(std::abs(noiseFloor), run.first, run.last);
+    run.horizon = run.nf;
     const int32_t attenFrom = run.first + kAttenStartPulses * run.pulses[0].pointsPer;
     const int32_t attenTo = run.nf - kAttenEndPulses * run.pp(run.nf);
     run.atnDBKM =
         EstAttenDBKM(attenFrom, attenTo, std::max(kAttenMinWindow, (attenTo - attenFrom + 1) / 100),
                      kAttenKindFibre, 0.0, 9.0, 0.001, kAttenMinSamples);
     m_attenuationDBKM = run.atnDBKM;
+    return T6_FAS_DONE;
+}
 
+void CT6::runCandidateSteps(FASRun& run) {
     varnel::buildRiseMap(run);
     HiReflPeaks(run);
     FindReflectiveCandidates(run);
     CheckReflections(run);
+    run.reflectiveAdded = run.candidates.count();
 
     LinearizeDVs(run);
     WinPWWin(run);
     varnel::clearInsideCandidates(run);
     varnel::applyNoiseThreshold(run);
     varnel::addNonReflectiveCandidates(run);
+    run.othersAdded = run.candidates.count() - run.reflectiveAdded;
+    if (run.bounded()) varnel::keepKnownCandidates(run);
     FindNonReflExtents(run);
     varnel::formGroups(run.candidates);
-    varnel::absorbLaunchZone(run);
+}
 
-    BuildEventTable(run);
-    RemoveEvents(run);
-    EndAtNthReflection(run);
-    CloseEventTable(run);
-
+void CT6::finishFAS(const FASRun& run) {
     const varnel::FASSettings& s = run.settings;
     SetThresholdLoss(s.lossDB);
     SetThresholdRefl(s.reflDB);
@@ -134,5 +136,18 @@ int32_t CT6::FAS() {
     SetFASEndAtNthRefl(s.endAtNthRefl);
     SetFASNthReflThresh(s.nthReflThreshDB);
     SetModFlag(T6_MOD_ANALYSIS_SETTINGS);
+}
+
+int32_t CT6::FAS() {
+    FASRun run;
+    const int32_t status = startFAS(run);
+    if (status != T6_FAS_DONE) return status;
+    runCandidateSteps(run);
+    varnel::absorbLaunchZone(run);
+    BuildEventTable(run);
+    RemoveEvents(run);
+    EndAtNthReflection(run);
+    CloseEventTable(run);
+    finishFAS(run);
     return T6_FAS_DONE;
 }

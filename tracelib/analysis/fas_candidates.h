@@ -31,6 +31,8 @@ public:
     const Candidate& operator[](int32_t i) const { return items_[static_cast<size_t>(i)]; }
 
     Candidate& add(int32_t startDP, int32_t endDP, int32_t type);
+    // Keeps the first n candidates (all when there are fewer).
+    void truncate(int32_t n) { count_ = n < count_ ? (n > 0 ? n : 0) : count_; }
     void remove(int32_t i);
     bool isRemoved(int32_t i) const;
 

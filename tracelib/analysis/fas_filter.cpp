@@ -47,8 +47,9 @@ uint16_t clampDV(int64_t v) {
 }
 
 // Keeps one maximum per bump of the filter output; the rest of each bump and
-// the descent after it are cleared.
-void keepBumpMaxima(std::vector<uint16_t>& out, int32_t from, int32_t to) {
+// the descent after it are cleared. Returns the last position that no output
+// after `to` can change: before a bump still open there.
+int32_t keepBumpMaxima(std::vector<uint16_t>& out, int32_t from, int32_t to) {
     enum class State { Idle, InBump, Descending };
     State state = State::Idle;
     int32_t bumpStart = 0;
@@ -85,6 +86,7 @@ void keepBumpMaxima(std::vector<uint16_t>& out, int32_t from, int32_t to) {
         maxPos = j;
         maxValue = v;
     }
+    return state == State::InBump ? bumpStart - 1 : to;
 }
 
 } // namespace
@@ -120,7 +122,9 @@ void CT6::LinearizeDVs(FASRun& run) {
         written = std::max(written, end);
         later.then(shift);
     }
-    for (; written < run.last; ++written)
+    // Past the reflections known under a horizon the shifts are not known either.
+    const int32_t upTo = run.bounded() ? std::min(run.reflectiveExactTo, run.last) : run.last;
+    for (; written < upTo; ++written)
         work[static_cast<size_t>(written + 1)] = later(dv[written + 1]);
 }
 
@@ -141,11 +145,24 @@ void CT6::WinPWWin(FASRun& run) {
     int32_t n = -1;
     int64_t expectedDrop = 0;
     int64_t after = 0;
+    // With one pulse and one spacing the drop the fibre gives is one value.
+    const bool uniform = run.pulses.size() == 1 && run.spans.size() == 1;
+    const auto fibreDrop = [&run](int32_t j, int32_t pp) {
+        return static_cast<int64_t>(run.sf * run.dxKM(j) * (pp + 11) * run.atnDBKM);
+    };
+    const int32_t uniformPP = run.pulses[0].pointsPer;
+    const int64_t uniformDrop = fibreDrop(run.first, uniformPP);
+    // The output at j reads the linearised values up to j + pp + 1 + kFilterSpan.
+    int32_t filtered = run.nf;
     for (int32_t j = run.first; j <= run.nf; ++j) {
+        const int32_t pp = uniform ? uniformPP : run.pp(j);
+        if (run.bounded() && j + pp + 1 + kFilterSpan > run.reflectiveExactTo) {
+            filtered = j - 1;
+            break;
+        }
         uint16_t& slot = recent[static_cast<size_t>(j % kFilterSpan)];
         before += work[static_cast<size_t>(j)] - slot;
         slot = work[static_cast<size_t>(j)];
-        const int32_t pp = run.pp(j);
         if (pp + 1 != n) {
             n = pp + 1;
             after = 0;
@@ -154,7 +171,7 @@ void CT6::WinPWWin(FASRun& run) {
         } else {
             after += lin(j + n + kFilterSpan) - lin(j + n);
         }
-        expectedDrop = static_cast<int64_t>(run.sf * run.dxKM(j) * (pp + 11) * run.atnDBKM);
+        expectedDrop = uniform ? uniformDrop : fibreDrop(j, pp);
         int64_t out = 0;
         if (j >= kFilterSpan) {
             out = std::llabs(2 * before / kFilterSpan - 2 * after / kFilterSpan - 2 * expectedDrop);
@@ -166,7 +183,8 @@ void CT6::WinPWWin(FASRun& run) {
     std::fill(work.begin(), work.begin() + run.first, uint16_t{0});
     std::fill(work.begin() + run.nf, work.end(), uint16_t{0});
     work[static_cast<size_t>(run.first)] = 0;
-    keepBumpMaxima(work, run.first, run.nf);
+    run.filterExactTo = keepBumpMaxima(work, run.first, filtered);
+    if (!run.bounded()) run.filterExactTo = run.nf;
 }
 
 namespace varnel {
@@ -180,8 +198,14 @@ void applyNoiseThreshold(CT6::FASRun& run) {
     int32_t threshold = floorDV;
     bool havePrevious = false;
 
+    run.thresholdExactTo = run.nf;
     for (int32_t s = run.first; s <= run.nf;) {
         const int32_t e = std::min(s + length + 1, run.nf);
+        // A stretch's threshold needs its whole stretch of filter output.
+        if (e > run.filterExactTo) {
+            run.thresholdExactTo = s - 1;
+            return;
+        }
         std::fill(bins.begin(), bins.end(), 0);
         int32_t counted = 0;
         for (int32_t p = s; p <= e; ++p) {
@@ -213,7 +237,7 @@ void applyNoiseThreshold(CT6::FASRun& run) {
 }
 
 void addNonReflectiveCandidates(CT6::FASRun& run) {
-    for (int32_t u = run.first; u <= run.nf; ++u) {
+    for (int32_t u = run.first; u <= run.thresholdExactTo; ++u) {
         if (run.work[static_cast<size_t>(u)] != 0)
             run.candidates.add(u, u, T6_EVENT_NON_REFLECTIVE);
     }

@@ -20,6 +20,30 @@ constexpr int32_t kStartProbes = 5;
 constexpr int32_t kEqualRunSteps[] = {1, 4, 7};
 constexpr int32_t kLaunchZonePercent = 110;
 
+// Where the search for a non-reflective candidate's end begins, and how far
+// it goes when no other candidate comes first.
+struct EndSearch {
+    int32_t from;
+    int32_t to;
+};
+
+// How far back the search for a start goes before counting steep or rising
+// slopes; each of those takes it one point further.
+int32_t startSearchReach(int32_t pp) {
+    return std::max(pp + 11, pp * 3 / 2) + 3;
+}
+
+bool steepOrRising(double slope, double atn) {
+    return slope < 0 || slope > 2.5 * atn;
+}
+
+EndSearch endSearchOf(const CT6::FASRun& run, int32_t startDP) {
+    const int32_t pp = run.pp(startDP);
+    const int32_t n = pp < kMinPointsPer ? kSmallPulsePoints : pp;
+    const int32_t from = startDP + n / 2;
+    return {from, from + kSearchPulses * n};
+}
+
 } // namespace
 
 int32_t CT6::FindNonReflEnd(const FASRun& run, int32_t a, int32_t b) const {
@@ -55,7 +79,7 @@ int32_t CT6::FindNonReflStart(const FASRun& run, int32_t a, int32_t prevEnd, int
     if (deviation < 0 && -deviation > 0.5 * atn) bandHigh = std::numeric_limits<double>::max();
 
     const int32_t floor = std::max(prevEnd + 1, 0);
-    int32_t limit = std::max(floor, a - std::max(pp + 11, pp * 3 / 2) - 3);
+    int32_t limit = std::max(floor, a - startSearchReach(pp));
     int32_t result = a;
     double closest = std::numeric_limits<double>::max();
     for (int32_t r = a; r >= limit; --r) {
@@ -69,7 +93,7 @@ int32_t CT6::FindNonReflStart(const FASRun& run, int32_t a, int32_t prevEnd, int
             closest = std::fabs(slope - atn);
             result = r;
         }
-        if (slope < 0 || slope > 2.5 * atn) limit = std::max(limit - 1, floor);
+        if (steepOrRising(slope, atn)) limit = std::max(limit - 1, floor);
     }
 
     const int32_t top = std::min(end, run.last);
@@ -105,10 +129,9 @@ void CT6::FindNonReflExtents(FASRun& run) {
         const bool hasNext = i + 1 < candidates.count();
         const varnel::Candidate* next = hasNext ? &candidates[i + 1] : nullptr;
         const int32_t pp = run.pp(c.startDP);
-        const int32_t n = pp < kMinPointsPer ? kSmallPulsePoints : pp;
-        const int32_t p = c.startDP + n / 2;
-        const int32_t limit = std::min(next ? next->startDP : run.nf, p + kSearchPulses * n);
-        c.endDP = FindNonReflEnd(run, std::min(p, limit), limit);
+        const EndSearch search = endSearchOf(run, c.startDP);
+        const int32_t limit = std::min(next ? next->startDP : run.nf, search.to);
+        c.endDP = FindNonReflEnd(run, std::min(search.from, limit), limit);
 
         int32_t searchFrom = c.startDP;
         if (next && next->type == T6_EVENT_REFLECTIVE && next->startDP == c.endDP) {
@@ -135,6 +158,47 @@ void formGroups(CandidateArray& candidates) {
         }
     }
     candidates.compactAndSort();
+}
+
+void keepKnownCandidates(CT6::FASRun& run) {
+    CandidateArray& candidates = run.candidates;
+    int32_t known = std::min(run.reflectiveExactTo, run.thresholdExactTo);
+    int32_t kept = candidates.count();
+    while (kept > 0 && candidates[kept - 1].startDP > known)
+        --kept;
+    // The next candidate lies past `known`: a search that stops short of it
+    // ends where the whole run's would.
+    while (kept > 1 && candidates[kept - 1].type == T6_EVENT_NON_REFLECTIVE &&
+           endSearchOf(run, candidates[kept - 1].startDP).to > known) {
+        known = candidates[kept - 1].startDP - 1;
+        --kept;
+    }
+    candidates.truncate(kept);
+    run.knownTo = known;
+}
+
+int32_t earliestStartFrom(const CT6::FASRun& run, int32_t from, int32_t prevEnd) {
+    // The search in FindNonReflStart goes back until it has passed one more
+    // slope that is not steep or rising than its reach in points; from any
+    // later start it passes at least as many of them.
+    int32_t pp = 0;
+    for (const PulseSegment& pulse : run.pulses)
+        pp = std::max(pp, pulse.pointsPer);
+    const int32_t reach = startSearchReach(pp);
+    const int32_t floor = std::max(prevEnd + 1, 0);
+    int32_t r = std::min(from, run.last);
+    for (int32_t fibreLike = 0; r > floor; --r) {
+        const int32_t first = std::max(r - kSlopeWindow + 1, prevEnd);
+        const double slope = run.slopeDBKM(first, r - first + 1);
+        if (!steepOrRising(slope, run.atnDBKM) && ++fibreLike > reach) break;
+    }
+    while (r > floor && run.dv[r - 1] <= run.dv[r])
+        --r;
+    return r;
+}
+
+int32_t launchZoneEnd(const CT6::FASRun& run) {
+    return run.candidates[0].startDP + run.pulses[0].pointsPer * kLaunchZonePercent / 100;
 }
 
 void absorbLaunchZone(CT6::FASRun& run) {

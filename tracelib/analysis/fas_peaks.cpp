@@ -66,7 +66,9 @@ void buildRiseMap(CT6::FASRun& run) {
     std::fill(run.work.begin(), run.work.end(), uint16_t{0});
     const uint16_t* dv = run.dv;
     int32_t i = run.first;
-    while (i < run.nf) {
+    // Each run of rises is measured whole from its start, so stopping at the
+    // horizon leaves every height up to it as a whole run would have it.
+    while (i < run.nf && i <= run.horizon) {
         int32_t j = i;
         if (dv[i + 1] > dv[i]) {
             while (j < run.nf && dv[j + 1] > dv[j])
@@ -101,9 +103,17 @@ void CT6::HiReflPeaks(FASRun& run) {
     std::vector<uint16_t>& work = run.work;
     double minHeight = 0.0;
     int32_t windowEnd = run.first - 1;
+    // Heights are known up to the horizon; a threshold needs them one segment on.
+    const int32_t known = run.horizon;
+    run.heightsExactTo = run.nf;
 
     for (int32_t l = run.first; l <= run.nf;) {
-        for (const int32_t hi = std::min(l + segment, run.nf); windowEnd < hi;) {
+        const int32_t hi = std::min(l + segment, run.nf);
+        if (hi > known) {
+            run.heightsExactTo = l - 1;
+            return;
+        }
+        while (windowEnd < hi) {
             window.add(work[static_cast<size_t>(++windowEnd)]);
         }
         int32_t t = 0;
@@ -120,10 +130,17 @@ void CT6::HiReflPeaks(FASRun& run) {
         const double threshold = std::min(std::max<double>(t, minHeight), static_cast<double>(cap));
 
         int32_t reached = l;
-        while (reached <= run.nf) {
+        const int32_t scanTo = run.bounded() ? known : run.nf;
+        while (reached <= scanTo) {
             const uint16_t h = work[static_cast<size_t>(reached)];
             if (h != 0 && h >= threshold) break;
             ++reached;
+        }
+        if (run.bounded() && reached > known) {
+            // Nothing stands out up to the horizon: all of it is cleared.
+            std::fill(work.begin() + l, work.begin() + known + 1, uint16_t{0});
+            run.heightsExactTo = known;
+            return;
         }
         for (int32_t p = l; p <= std::min(reached, run.nf); ++p) {
             uint16_t& h = work[static_cast<size_t>(p)];

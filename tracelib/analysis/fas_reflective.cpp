@@ -70,8 +70,10 @@ int32_t dominantSlopeBin(const std::array<int32_t, kSlopeBinsMax>& bins, int32_t
     return 2 * bestSum < recorded ? -1 : bestCentre;
 }
 
+// The next height from `from` on; -1 when there is none up to where the
+// heights are known.
 int32_t nextHeight(const CT6::FASRun& run, int32_t from) {
-    for (int32_t p = from; p <= run.nf; ++p) {
+    for (int32_t p = from; p <= run.heightsExactTo; ++p) {
         if (run.work[static_cast<size_t>(p)] != 0) return p;
     }
     return -1;
@@ -91,10 +93,11 @@ int32_t CT6::FindReflRise(const FASRun& run, int32_t u, int32_t h) const {
     }
 }
 
-int32_t CT6::FindReflFall(const FASRun& run, int32_t p, int32_t h) const {
+int32_t CT6::FindReflFall(const FASRun& run, int32_t p, int32_t h, int32_t* reach) const {
     const uint16_t* dv = run.dv;
     const auto dropAt = [dv](int32_t k) { return static_cast<int32_t>(dv[k]) - dv[k + 1]; };
     h = std::min(h, run.last - 1);
+    if (reach) *reach = INT32_MAX;
     if (p >= h) return p;
 
     int32_t limit = std::min(h, p + std::max(static_cast<int32_t>(1.5 * run.pp(p)), 8));
@@ -104,6 +107,7 @@ int32_t CT6::FindReflFall(const FASRun& run, int32_t p, int32_t h) const {
         if (drop == 0) limit = std::min(limit + 1, h);
         if (drop > dropAt(steepest)) steepest = k;
     }
+    if (reach && limit < h) *reach = limit;
 
     const int32_t minDrop = run.sf / 50;
     for (int32_t i = steepest;; --i) {
@@ -113,7 +117,8 @@ int32_t CT6::FindReflFall(const FASRun& run, int32_t p, int32_t h) const {
     }
 }
 
-int32_t CT6::FindReflEnd(const FASRun& run, int32_t level0, int32_t f, int32_t h) const {
+int32_t CT6::FindReflEnd(const FASRun& run, int32_t level0, int32_t f, int32_t h,
+                         int32_t* reach) const {
     const uint16_t* dv = run.dv;
     const int32_t pp = run.pp(f);
     const int32_t w = endWindow(run, f);
@@ -126,6 +131,7 @@ int32_t CT6::FindReflEnd(const FASRun& run, int32_t level0, int32_t f, int32_t h
     int32_t recorded = 0;
     double reference = run.atnDBKM;
     bool recording = true;
+    if (reach) *reach = INT32_MAX;
 
     for (;;) {
         int32_t window = w;
@@ -140,7 +146,11 @@ int32_t CT6::FindReflEnd(const FASRun& run, int32_t level0, int32_t f, int32_t h
             }
             if (i > 0 && dv[i - 1] - dv[i] > run.sf) continue;
             const double slope = run.toDBKM(fit.slope(), i);
-            if (slope - reference <= tolerance) return i;
+            if (slope - reference <= tolerance) {
+                // Found before the slopes were recorded: no later point mattered.
+                if (reach && recording) *reach = i + window - 1;
+                return i;
+            }
             if (!recording || i < recordFrom) continue;
             const auto bin = static_cast<int32_t>(slope * 100.0);
             if (bin >= 0 && bin < binCount) {
@@ -161,8 +171,10 @@ void CT6::FindReflectiveCandidates(FASRun& run) {
     const uint16_t* dv = run.dv;
     const std::vector<uint16_t>& heights = run.work;
     const int32_t launchSkip = run.pulses[0].pointsPer - 3;
+    run.reflectiveExactTo = run.nf;
 
     for (int32_t u = nextHeight(run, run.first); u >= 0; u = nextHeight(run, u)) {
+        const int32_t firstHeight = u;
         const bool launch = candidates.count() == 0;
         const int32_t height = heights[static_cast<size_t>(u)];
         if (!launch && u != run.nf && u - 1 >= run.first && 2 * (dv[u - 1] - dv[u]) >= height) {
@@ -177,10 +189,16 @@ void CT6::FindReflectiveCandidates(FASRun& run) {
         bool fallFound = false;
         int32_t end = u;
         int32_t h = u;
+        bool exact = true;
         for (bool firstPass = true;; firstPass = false) {
             ++passes;
             const int32_t next = nextHeight(run, u + 1);
-            h = next >= 0 ? next : run.last;
+            // Under a horizon with no height left before it, the next one is
+            // somewhere beyond: searches bounded there must end well before it.
+            const bool unknownNext = next < 0 && run.bounded();
+            h = next >= 0 ? next : (unknownNext ? run.heightsExactTo : run.last);
+            int32_t fallReach = 0;
+            int32_t endReach = 0;
             const int32_t peak = FindReflRise(run, u, h);
             const int32_t rise = dv[peak] - dv[u];
             if (firstPass) {
@@ -192,11 +210,15 @@ void CT6::FindReflectiveCandidates(FASRun& run) {
             }
             largestRise = std::max(largestRise, rise);
             if (!fallFound) {
-                c.fallStartDP = FindReflFall(run, peak, h);
+                c.fallStartDP = FindReflFall(run, peak, h, &fallReach);
                 fallFound = true;
             }
             const int32_t level0 = launch ? 0 : dv[c.startDP];
-            end = std::min(FindReflEnd(run, level0, c.fallStartDP, h), run.nf);
+            end = std::min(FindReflEnd(run, level0, c.fallStartDP, h, &endReach), run.nf);
+            if (unknownNext) {
+                exact = peak + run.pp(peak) / 2 < h && fallReach < h && endReach <= h;
+                if (!exact) break;
+            }
             // A fibre fit behind the first fall that takes in the rise this pass
             // absorbs rises with it and passes for fibre, ending the candidate
             // wherever it starts, often at the peak. The fall then runs on to
@@ -219,6 +241,13 @@ void CT6::FindReflectiveCandidates(FASRun& run) {
             u = h;
         }
 
+        if (!exact) {
+            // This one and all after it lie beyond what is known.
+            candidates.remove(candidates.count() - 1);
+            candidates.compactAndSort();
+            run.reflectiveExactTo = firstHeight - 1;
+            return;
+        }
         c.endDP = std::max(end, c.startDP);
         if (end < h && end < run.nf - 1) c.flags |= T6_EVFLAG_REFL_END_FOUND;
         if (launch) {
@@ -230,6 +259,7 @@ void CT6::FindReflectiveCandidates(FASRun& run) {
         }
         u = c.endDP + 1;
     }
+    if (run.bounded()) run.reflectiveExactTo = run.heightsExactTo;
 }
 
 void CT6::CheckReflections(FASRun& run) {

@@ -64,6 +64,19 @@ struct CT6::FASRun {
     bool singleMode = true;
     varnel::FASSettings settings;
 
+    // The per-point steps look no further than the horizon: nf for a whole
+    // run. Under a nearer one each step says up to where its result is the
+    // whole run's.
+    int32_t horizon = 0;
+    bool bounded() const { return horizon < nf; }
+    int32_t heightsExactTo = 0;    // rise map after the peaks' threshold
+    int32_t reflectiveExactTo = 0; // every reflective candidate starting up to here is known
+    int32_t filterExactTo = 0;     // filter output with one maximum per bump
+    int32_t thresholdExactTo = 0;  // filter output after the noise threshold
+    int32_t knownTo = 0;           // every candidate found up to here is known
+    int32_t reflectiveAdded = 0;   // candidates after the reflections' check, launch included
+    int32_t othersAdded = 0;       // non-reflective candidates added after them
+
     std::vector<varnel::PulseSegment> pulses;
     std::vector<varnel::SpanSegment> spans;
     std::vector<uint16_t> work; // one value per point: heights, linear copy, filter

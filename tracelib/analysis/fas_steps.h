@@ -9,6 +9,9 @@
 
 namespace varnel {
 
+// The fibre after the launch that its level is fitted over, at most.
+inline constexpr int32_t kLaunchFitMaxPoints = 1000;
+
 // Distance of a whole data point.
 double kmAt(CT6& record, int32_t dp);
 // Distance of a position given as a point index with halves (dp2 / 2).
@@ -24,6 +27,14 @@ void addNonReflectiveCandidates(CT6::FASRun& run);
 void clearInsideCandidates(CT6::FASRun& run);
 // Slope-change outputs below the noise threshold of their stretch are cleared.
 void applyNoiseThreshold(CT6::FASRun& run);
+// Under a horizon: drops the candidates past what every step knows, and a
+// last non-reflective one whose extent search could run into them.
+void keepKnownCandidates(CT6::FASRun& run);
+// The earliest start FindNonReflStart can give a non-reflective candidate
+// found at `from` or after, behind a candidate ending at prevEnd.
+int32_t earliestStartFrom(const CT6::FASRun& run, int32_t from, int32_t prevEnd);
+// The last start of a candidate the launch absorbs.
+int32_t launchZoneEnd(const CT6::FASRun& run);
 // Adjacent non-reflective candidates merge into groups.
 void formGroups(CandidateArray& candidates);
 // Candidates within the launch's pulse are absorbed into the launch.

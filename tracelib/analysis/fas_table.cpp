@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int32_t kLaunchFitMinGap = 9;
-constexpr int32_t kLaunchFitMaxPoints = 1000;
 constexpr int32_t kShortSpan = 14;
 constexpr int32_t kShortWindowMax = 12;
 constexpr int32_t kNearOffset[kShortWindowMax + 1] = {0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 3};
@@ -139,7 +138,7 @@ uint16_t launchIntercept(CT6& record, const CT6::FASRun& run, int32_t launchEnd,
     double level = T6_NO_VALUE;
     if (gap > kLaunchFitMinGap) {
         const double fitEndKM =
-            varnel::kmAt(record, launchEnd + std::min(gap, kLaunchFitMaxPoints));
+            varnel::kmAt(record, launchEnd + std::min(gap, varnel::kLaunchFitMaxPoints));
         double segStart = 0.0;
         double segEnd = 0.0;
         level = record.CalcLSAIntercept(refKM, endKM - refKM, fitEndKM - refKM, segStart, segEnd);

@@ -21,7 +21,7 @@ bool anyNonZero(const auto& values) {
 
 // Keeps the launch event of a fresh analysis and drops the rest.
 void keepAnalysedLaunch(CT6& r) {
-    r.FAS();
+    r.FASLaunchOnly();
     for (int32_t i = 1; i < r.EVCount(); ++i)
         r.EVSetFlags(i, T6_EVFLAG_MARKED_FOR_DELETION);
     r.EVDeleteFlagged();

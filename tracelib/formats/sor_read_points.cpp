@@ -28,10 +28,16 @@ LossSpan lossSpan(const varnel::sor::DataPts& d) {
     LossSpan span;
     for (const auto& block : d.blocks) {
         if (block.points.empty()) continue;
-        const auto [low, high] = std::minmax_element(block.points.begin(), block.points.end());
+        // Plain minimum and maximum of the values, which vectorise.
+        uint16_t low = block.points.front();
+        uint16_t high = low;
+        for (const uint16_t v : block.points) {
+            low = std::min(low, v);
+            high = std::max(high, v);
+        }
         const double dbPerUnit = block.scaleFactor / 1e6;
-        span.lowestDB = std::min(span.lowestDB, *low * dbPerUnit);
-        span.highestDB = std::max(span.highestDB, *high * dbPerUnit);
+        span.lowestDB = std::min(span.lowestDB, low * dbPerUnit);
+        span.highestDB = std::max(span.highestDB, high * dbPerUnit);
     }
     return span;
 }

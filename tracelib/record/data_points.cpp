@@ -143,9 +143,19 @@ void CT6::DPWSetup(int32_t fromSegments) {
                 ->scaleFactor;
     }
 
+    int32_t points = std::min(m_dpoCount, DPOMaxCount());
+    // Most traces have one segment on the working scale and no flagged
+    // points: then the working copy is the stored points as they stand.
+    const ScaleFactorEntry* only = segmentCount <= 1 ? entryAt(m_scaleFactors, 0) : nullptr;
+    const bool flagged = std::any_of(m_nlf.begin(), m_nlf.end(), [](uint32_t w) { return w != 0; });
+    if (segmentCount <= 1 && !flagged &&
+        (!only || only->scaleFactor <= 0 || only->scaleFactor == m_dpwScaleFactor)) {
+        std::copy_n(m_dpo.begin(), std::max(points, 0), m_dpw.begin());
+        return;
+    }
+
     // Points only move forward, so the segment search can continue where the
     // previous point left it.
-    int32_t points = std::min(m_dpoCount, DPOMaxCount());
     int32_t j = 0;
     for (int32_t p = 0; p < points; ++p) {
         while (j <= segmentCount - 2 && p >= m_scaleFactors[static_cast<size_t>(j) + 1].startDP)

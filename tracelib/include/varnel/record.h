@@ -978,6 +978,10 @@ public:
     // analyse (no points, no scale factor or no point spacing). On any code
     // but 0 the record is unchanged.
     int32_t FAS();
+    // The same analysis kept to what decides the launch event: the record
+    // ends as FAS() followed by deleting every event but the first would
+    // leave it, with far less work on long traces. Returns FAS()'s codes.
+    int32_t FASLaunchOnly();
     // Running-mean smoothing of the linear samples (or of the data points
     // taken as linear values); marks the trace as smoothed.
     void BoxCar();
@@ -987,8 +991,11 @@ public:
 
 private:
     int32_t FindReflRise(const FASRun& run, int32_t u, int32_t h) const;
-    int32_t FindReflFall(const FASRun& run, int32_t p, int32_t h) const;
-    int32_t FindReflEnd(const FASRun& run, int32_t level0, int32_t fallStart, int32_t h) const;
+    // `reach`, when given, gets the last position whose search bound the
+    // result depends on (INT32_MAX when it depends on h itself).
+    int32_t FindReflFall(const FASRun& run, int32_t p, int32_t h, int32_t* reach = nullptr) const;
+    int32_t FindReflEnd(const FASRun& run, int32_t level0, int32_t fallStart, int32_t h,
+                        int32_t* reach = nullptr) const;
     int32_t FindNonReflEnd(const FASRun& run, int32_t a, int32_t b) const;
     int32_t FindNonReflStart(const FASRun& run, int32_t a, int32_t prevEnd, int32_t end) const;
     void HiReflPeaks(FASRun& run);
@@ -1001,6 +1008,11 @@ private:
     void BuildEventTable(FASRun& run);
     void EndAtNthReflection(const FASRun& run);
     void CloseEventTable(const FASRun& run);
+    int32_t startFAS(FASRun& run);
+    void runCandidateSteps(FASRun& run);
+    bool launchSettles(FASRun& run);
+    bool wholeRunFits(FASRun& run);
+    void finishFAS(const FASRun& run);
 };
 
 // km of a position on a bare record structure; 0 for none.
