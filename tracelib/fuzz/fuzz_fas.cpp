@@ -15,6 +15,14 @@ uint16_t readU16(const uint8_t* p) {
     return static_cast<uint16_t>(p[0] | (p[1] << 8));
 }
 
+bool sameLaunch(const CT6& whole, const CT6& launchOnly) {
+    return launchOnly.EVCount() == 1 && whole.EVCount() >= 1 &&
+           whole.EVGetStartDP(0) == launchOnly.EVGetStartDP(0) &&
+           whole.EVGetEndDP(0) == launchOnly.EVGetEndDP(0) &&
+           whole.EVGetFlags(0) == launchOnly.EVGetFlags(0) &&
+           whole.GetLaunchIntercept() == launchOnly.GetLaunchIntercept();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -54,7 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     record.SetZKMDPFR(zeroKM < count ? zeroKM : 0, 0);
 
     T6SetFASParms(lossDB, -40.0, breakDB, numBreaks, nthRefl, -50.0);
-    record.FAS();
+    CT6 launchOnly(record);
+    const int32_t launchStatus = launchOnly.FASLaunchOnly();
+    const int32_t status = record.FAS();
+    // The launch-only analysis must leave the whole run's launch.
+    if (launchStatus != status) __builtin_trap();
+    if (status == T6_FAS_DONE && !sameLaunch(record, launchOnly)) __builtin_trap();
     record.BoxCar();
     record.FAS();
     return 0;
