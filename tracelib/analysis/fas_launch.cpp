@@ -16,12 +16,18 @@
 
 namespace {
 
-// Horizons tried, as shares of the span from the first point to the noise
-// floor: a quarter, then a half.
-constexpr int32_t kHorizonDivisors[] = {4, 2};
-// Beyond the share, room for a long launch and the fibre its level is fitted
-// over: what a launch with nothing close after it needs to settle.
-constexpr int32_t kHorizonMarginPulses = 2;
+// Horizons tried: a share (in 40ths) of the span from the first point to the
+// noise floor, and room beyond it. The first is about the least under which
+// the thresholds' first stretches are known; the later ones leave room for
+// the fibre the launch level is fitted over, which a launch with nothing
+// close behind it needs.
+struct Horizon {
+    int32_t fortieths;
+    int32_t pulses;
+    int32_t points;
+};
+constexpr Horizon kHorizons[] = {
+    {9, 2, 256}, {10, 2, varnel::kLaunchFitMaxPoints}, {20, 2, varnel::kLaunchFitMaxPoints}};
 // The least rise a reflective candidate starts on (the peaks' threshold is
 // never below it).
 constexpr double kLeastReflectiveRiseDB = 0.1;
@@ -74,7 +80,8 @@ bool floorOfPeaksHolds(const CT6::FASRun& run) {
 // candidate added before them fits: all reflective ones and the
 // non-reflective ones added here. Past the horizon there is at most one
 // reflective candidate per rise the peaks' threshold can keep; when the
-// rises are too many to tell, the whole run's peaks are counted.
+// rises are too many to tell, the whole run's peaks are counted, and when
+// even those are, its reflective candidates.
 bool CT6::wholeRunFits(FASRun& run) {
     const int32_t room = varnel::CandidateArray::kCapacity - 1;
     const int32_t known = run.reflectiveAdded + run.othersAdded;
@@ -87,7 +94,14 @@ bool CT6::wholeRunFits(FASRun& run) {
     run.horizon = run.nf;
     varnel::buildRiseMap(run);
     HiReflPeaks(run);
-    return known + heightsFrom(run, beyond) < room;
+    if (known + heightsFrom(run, beyond) < room) return true;
+    const varnel::CandidateArray found = run.candidates;
+    run.candidates.truncate(0);
+    FindReflectiveCandidates(run);
+    CheckReflections(run);
+    const int32_t reflective = run.candidates.count();
+    run.candidates = found;
+    return reflective + run.othersAdded < room;
 }
 
 // After the bounded steps: whether the launch and what follows it are the
@@ -121,12 +135,14 @@ int32_t CT6::FASLaunchOnly() {
     if (status != T6_FAS_DONE) return status;
 
     bool settled = false;
-    const int32_t span = run.nf - run.first;
-    const int32_t margin =
-        kHorizonMarginPulses * run.pulses[0].pointsPer + varnel::kLaunchFitMaxPoints;
-    for (const int32_t divisor : kHorizonDivisors) {
-        const int64_t horizon = int64_t{run.first} + span / divisor + margin;
+    const int64_t span = run.nf - run.first;
+    int64_t tried = run.first;
+    for (const Horizon& h : kHorizons) {
+        const int64_t horizon = run.first + span * h.fortieths / 40 +
+                                int64_t{h.pulses} * run.pulses[0].pointsPer + h.points;
         if (horizon >= run.nf) break;
+        if (horizon <= tried) continue;
+        tried = horizon;
         run.horizon = static_cast<int32_t>(horizon);
         run.candidates.truncate(0);
         runCandidateSteps(run);

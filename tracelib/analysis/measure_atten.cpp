@@ -83,10 +83,21 @@ public:
         if (lowest > highest || int64_t{highest} - lowest >= kMaxDropSpan) return;
         counts_.assign(static_cast<size_t>(highest - lowest + 1), 0);
         const auto span = static_cast<uint32_t>(highest - lowest);
+        // Neighbouring drops are often equal: counted as one run, they do not
+        // wait on each other's increment.
+        uint32_t runSlot = UINT32_MAX;
+        int32_t run = 0;
         walk.forEach([&](int32_t, int32_t drop) {
             const auto slot = static_cast<uint32_t>(drop - lowest);
-            if (slot <= span) ++counts_[slot];
+            if (slot == runSlot) {
+                ++run;
+                return;
+            }
+            if (runSlot <= span) counts_[runSlot] += run;
+            runSlot = slot;
+            run = 1;
         });
+        if (runSlot <= span) counts_[runSlot] += run;
     }
     bool usable() const { return !counts_.empty(); }
     template <class Visit> void forEach(Visit visit) const {

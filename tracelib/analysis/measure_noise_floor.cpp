@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -23,6 +24,7 @@ constexpr int32_t kFlatFloorCount = 30; // more occurrences than this make a flo
 constexpr int32_t kRefineCount = 5;
 constexpr int32_t kRefineMinWindow = 100;
 constexpr uint32_t kCensusReach = 256; // values above the lowest that one histogram covers
+constexpr int32_t kCensusBlock = 64;
 
 // The five lowest levels of a stretch: each level's value, its first
 // position and how often it occurs, lowest first. `levelOf` maps a position to
@@ -72,16 +74,31 @@ LowestLevels lowestLevelsByInsertion(std::span<const uint16_t> values, int32_t l
 // small histogram of the values just above it. Traces usually hold five
 // distinct values within that reach; when not, the insertion pass decides.
 LowestLevels lowestLevels(std::span<const uint16_t> values, int32_t lo, int32_t hi) {
-    uint16_t lowest = values[size_t(lo)];
-    for (int32_t i = lo + 1; i <= hi; ++i)
-        lowest = std::min(lowest, values[size_t(i)]);
+    // The lowest value of each block first, so that the histogram skips the
+    // blocks that lie wholly above its reach (most of a trace before its floor).
+    const int32_t blocks = (hi - lo) / kCensusBlock + 1;
+    std::vector<uint16_t> blockLowest(size_t(blocks), UINT16_MAX);
+    for (int32_t b = 0; b < blocks; ++b) {
+        const auto end = static_cast<int32_t>(
+            std::min<int64_t>(int64_t{lo} + int64_t{b + 1} * kCensusBlock - 1, hi));
+        uint16_t low = UINT16_MAX;
+        for (int32_t i = lo + b * kCensusBlock; i <= end; ++i)
+            low = std::min(low, values[size_t(i)]);
+        blockLowest[size_t(b)] = low;
+    }
+    const uint16_t lowest = *std::min_element(blockLowest.begin(), blockLowest.end());
 
     std::array<int32_t, kCensusReach> counts{};
     std::array<int32_t, kCensusReach> firsts{};
-    for (int32_t i = lo; i <= hi; ++i) {
-        const uint32_t slot = uint32_t{values[size_t(i)]} - lowest;
-        if (slot >= kCensusReach) continue;
-        if (counts[slot]++ == 0) firsts[slot] = i;
+    for (int32_t b = 0; b < blocks; ++b) {
+        if (uint32_t{blockLowest[size_t(b)]} - lowest >= kCensusReach) continue;
+        const auto end = static_cast<int32_t>(
+            std::min<int64_t>(int64_t{lo} + int64_t{b + 1} * kCensusBlock - 1, hi));
+        for (int32_t i = lo + b * kCensusBlock; i <= end; ++i) {
+            const uint32_t slot = uint32_t{values[size_t(i)]} - lowest;
+            if (slot >= kCensusReach) continue;
+            if (counts[slot]++ == 0) firsts[slot] = i;
+        }
     }
 
     LowestLevels out;
