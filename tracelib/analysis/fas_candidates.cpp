@@ -2,6 +2,7 @@
 
 #include "record/event_element.h"
 
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -38,6 +39,23 @@ void CandidateArray::compactAndSort() {
         if (!isRemoved(i)) items_[static_cast<size_t>(kept++)] = items_[static_cast<size_t>(i)];
     }
     count_ = kept;
+    const auto byStart = [](const Candidate& a, const Candidate& b) {
+        return a.startDP < b.startDP;
+    };
+    const auto first = items_.begin();
+    const auto last = first + count_;
+    if (std::is_sorted(first, last, byStart)) return;
+    // With distinct starts there is one order, whichever way it is reached;
+    // equal starts keep the order the selection below gives them.
+    std::vector<Candidate> sorted(first, last);
+    std::sort(sorted.begin(), sorted.end(), byStart);
+    const auto sameStart = [](const Candidate& a, const Candidate& b) {
+        return a.startDP == b.startDP;
+    };
+    if (std::adjacent_find(sorted.begin(), sorted.end(), sameStart) == sorted.end()) {
+        std::copy(sorted.begin(), sorted.end(), first);
+        return;
+    }
     for (int32_t i = 0; i < count_; ++i) {
         int32_t smallest = i;
         for (int32_t j = i + 1; j < count_; ++j) {

@@ -43,6 +43,80 @@ SlopeBins slopeBins(int32_t kind, int32_t fiberMode, double lo, double hi, doubl
     return {lo, hi, step};
 }
 
+// The drops over w points along a stretch: the sum of five points at a less
+// the sum of five at a + w, for every a whose windows fit before the end.
+class DropWalk {
+public:
+    DropWalk(const uint16_t* dv, int32_t startDP, int32_t endDP, int32_t w)
+        : dv_(dv), start_(startDP), lastA_(endDP - w - (kSlopeWindowPoints - 1)), w_(w) {}
+
+    template <class Visit> void forEach(Visit visit) const {
+        if (lastA_ < start_) return;
+        int32_t nearSum = windowSum(start_);
+        int32_t farSum = windowSum(start_ + w_);
+        for (int32_t a = start_;; ++a) {
+            visit(a, nearSum - farSum);
+            if (a == lastA_) return;
+            nearSum += dv_[a + kSlopeWindowPoints] - dv_[a];
+            farSum += dv_[a + w_ + kSlopeWindowPoints] - dv_[a + w_];
+        }
+    }
+
+private:
+    int32_t windowSum(int32_t from) const {
+        int32_t sum = 0;
+        for (int32_t k = 0; k < kSlopeWindowPoints; ++k)
+            sum += dv_[from + k];
+        return sum;
+    }
+    const uint16_t* dv_;
+    int32_t start_;
+    int32_t lastA_;
+    int32_t w_;
+};
+
+// How often each drop within [lowest, highest] occurs, when that span is
+// small enough to count in one array.
+class DropHistogram {
+public:
+    DropHistogram(const DropWalk& walk, int32_t lowest, int32_t highest) : lowest_(lowest) {
+        if (lowest > highest || int64_t{highest} - lowest >= kMaxDropSpan) return;
+        counts_.assign(static_cast<size_t>(highest - lowest + 1), 0);
+        const auto span = static_cast<uint32_t>(highest - lowest);
+        walk.forEach([&](int32_t, int32_t drop) {
+            const auto slot = static_cast<uint32_t>(drop - lowest);
+            if (slot <= span) ++counts_[slot];
+        });
+    }
+    bool usable() const { return !counts_.empty(); }
+    template <class Visit> void forEach(Visit visit) const {
+        for (size_t k = 0; k < counts_.size(); ++k) {
+            if (counts_[k] != 0) visit(lowest_ + static_cast<int32_t>(k), counts_[k]);
+        }
+    }
+
+private:
+    static constexpr int64_t kMaxDropSpan = 1 << 16;
+    int32_t lowest_ = 0;
+    std::vector<int32_t> counts_;
+};
+
+// The first drop in [low, high + 1] that `reached` accepts, for a predicate
+// that stays true once true.
+template <class Reached> int32_t firstDrop(int32_t low, int32_t high, Reached reached) {
+    int32_t lo = low;
+    int32_t hi = high + 1;
+    while (lo < hi) {
+        const int32_t mid = lo + (hi - lo) / 2;
+        if (reached(mid)) {
+            hi = mid;
+        } else {
+            lo = mid + 1;
+        }
+    }
+    return lo;
+}
+
 // The median slope: walk down from the top bin until half of the slopes are
 // passed.
 double medianSlope(const std::vector<int32_t>& counts, int32_t half, const SlopeBins& bins) {
@@ -75,30 +149,43 @@ double CT6::EstAttenDBKM(int32_t startDP, int32_t endDP, int32_t window, int32_t
     if (!bins.usable()) return fallback;
     std::vector<int32_t> counts(bins.count(), 0);
     int32_t total = 0;
-    bool oneSpan = SpanCount() <= 1;
-    // Sums of the five points at each end of the slope, carried along.
-    auto windowSum = [&](int32_t from) {
-        int32_t sum = 0;
-        for (int32_t k = 0; k < kSlopeWindowPoints; ++k)
-            sum += m_dpw[from + k];
-        return sum;
+    // The bin of one slope, -1 outside the bins.
+    const auto binOf = [&](int32_t drop, double km) -> int32_t {
+        if (!(km > 0.0)) return -1;
+        const double slope = drop / (5.0 * sf) / km;
+        if (slope < bins.lo) return -1;
+        const double bin = std::trunc((slope - bins.lo) / bins.step);
+        return bin < static_cast<double>(counts.size()) ? static_cast<int32_t>(bin) : -1;
     };
-    int32_t nearSum = windowSum(startDP);
-    int32_t farSum = windowSum(startDP + w);
-    const int32_t lastA = endDP - w - (kSlopeWindowPoints - 1);
-    for (int32_t a = startDP; a <= lastA; ++a) {
-        if (a > startDP) {
-            nearSum += m_dpw[a + kSlopeWindowPoints - 1] - m_dpw[a - 1];
-            farSum += m_dpw[a + w + kSlopeWindowPoints - 1] - m_dpw[a + w - 1];
+    const auto count = [&](int32_t bin, int32_t n) {
+        if (bin < 0) return;
+        counts[static_cast<size_t>(bin)] += n;
+        total += n;
+    };
+    const DropWalk walk(m_dpw.data(), startDP, endDP, w);
+    if (SpanCount() <= 1) {
+        // One spacing: the bin depends on the drop alone, so each distinct
+        // drop is binned once.
+        const double km = w * dx;
+        // The slope rises with the drop, so the binned drops are one span.
+        constexpr int32_t kWidestDrop = 2 * kSlopeWindowPoints * 0xFFFF;
+        const auto slopeOf = [&](int32_t drop) { return drop / (5.0 * sf) / km; };
+        const int32_t lowest =
+            firstDrop(-kWidestDrop, kWidestDrop, [&](int32_t d) { return slopeOf(d) >= bins.lo; });
+        const int32_t beyond = firstDrop(lowest, kWidestDrop, [&](int32_t d) {
+            return std::trunc((slopeOf(d) - bins.lo) / bins.step) >=
+                   static_cast<double>(counts.size());
+        });
+        const DropHistogram drops(walk, lowest, beyond - 1);
+        if (drops.usable()) {
+            drops.forEach([&](int32_t drop, int32_t n) { count(binOf(drop, km), n); });
+        } else {
+            walk.forEach([&](int32_t, int32_t drop) { count(binOf(drop, km), 1); });
         }
-        double km = oneSpan ? w * dx : KMFromDPFR(a + w, 0) - KMFromDPFR(a, 0);
-        if (!(km > 0.0)) continue;
-        double slope = (nearSum - farSum) / (5.0 * sf) / km;
-        if (slope < bins.lo) continue;
-        double bin = std::trunc((slope - bins.lo) / bins.step);
-        if (bin >= static_cast<double>(counts.size())) continue;
-        ++counts[static_cast<size_t>(bin)];
-        ++total;
+    } else {
+        walk.forEach([&](int32_t a, int32_t drop) {
+            count(binOf(drop, KMFromDPFR(a + w, 0) - KMFromDPFR(a, 0)), 1);
+        });
     }
     int32_t half = total / 2;
     if (half < minCount) return fallback;

@@ -22,6 +22,7 @@ constexpr int32_t kCensusLevels = 5;
 constexpr int32_t kFlatFloorCount = 30; // more occurrences than this make a floor
 constexpr int32_t kRefineCount = 5;
 constexpr int32_t kRefineMinWindow = 100;
+constexpr uint32_t kCensusReach = 256; // values above the lowest that one histogram covers
 
 // The five lowest levels of a stretch: each level's value, its first
 // position and how often it occurs, lowest first. `levelOf` maps a position to
@@ -46,7 +47,7 @@ struct LowestLevels {
 
 // One pass: a level that leaves the five lowest never returns, since five
 // lower ones have been seen by then.
-LowestLevels lowestLevels(std::span<const uint16_t> values, int32_t lo, int32_t hi) {
+LowestLevels lowestLevelsByInsertion(std::span<const uint16_t> values, int32_t lo, int32_t hi) {
     LowestLevels out;
     auto& levels = out.levels;
     for (int32_t i = lo; i <= hi; ++i) {
@@ -64,6 +65,31 @@ LowestLevels lowestLevels(std::span<const uint16_t> values, int32_t lo, int32_t 
             levels[size_t(m)] = levels[size_t(m) - 1];
         levels[size_t(k)] = {v, i, 1};
     }
+    return out;
+}
+
+// The same census in two passes that branch little: the lowest value, then a
+// small histogram of the values just above it. Traces usually hold five
+// distinct values within that reach; when not, the insertion pass decides.
+LowestLevels lowestLevels(std::span<const uint16_t> values, int32_t lo, int32_t hi) {
+    uint16_t lowest = values[size_t(lo)];
+    for (int32_t i = lo + 1; i <= hi; ++i)
+        lowest = std::min(lowest, values[size_t(i)]);
+
+    std::array<int32_t, kCensusReach> counts{};
+    std::array<int32_t, kCensusReach> firsts{};
+    for (int32_t i = lo; i <= hi; ++i) {
+        const uint32_t slot = uint32_t{values[size_t(i)]} - lowest;
+        if (slot >= kCensusReach) continue;
+        if (counts[slot]++ == 0) firsts[slot] = i;
+    }
+
+    LowestLevels out;
+    for (uint32_t slot = 0; slot < kCensusReach && out.size < kCensusLevels; ++slot) {
+        if (counts[slot] == 0) continue;
+        out.levels[size_t(out.size++)] = {int32_t(lowest + slot), firsts[slot], counts[slot]};
+    }
+    if (out.size < kCensusLevels) return lowestLevelsByInsertion(values, lo, hi);
     return out;
 }
 

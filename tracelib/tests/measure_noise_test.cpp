@@ -48,6 +48,19 @@ TEST(NoiseFloor, AnExactFloorIsFoundByTheCensus) {
     EXPECT_EQ(trace.GetNoiseFloorDP(), floor);
 }
 
+TEST(NoiseFloor, DipsFarBelowTheFloorLeaveItWhereItWas) {
+    CT6 trace;
+    simulateFibre(endedFibre(0.0), trace);
+    const int32_t floor = trace.CalcNoiseFloorDP(1);
+    // Three single points far below the floor, each far from the others:
+    // the census must look past them to the level that recurs.
+    const int32_t last = trace.DPOCount() - 1;
+    const uint16_t dips[] = {300, 700, 1100};
+    for (int32_t k = 0; k < 3; ++k)
+        trace.DPWSetDPW(last - 50 - 20 * k, 1, &dips[k]);
+    EXPECT_EQ(trace.CalcNoiseFloorDP(1), floor);
+}
+
 TEST(NoiseFloor, ARealReceiversFloorIsFoundWhereItReadsZero) {
     CT6 trace;
     SimulatedFibre truth = simulateFibre(endedFibre(1.0), trace);
