@@ -4,6 +4,7 @@
 #include "text.h"
 
 #include "core/platform/file_access.h"
+#include "core/trace/trace_encoding.h"
 #include "core/trace/trace_formats.h"
 #include "core/trace/trace_messages.h"
 
@@ -75,6 +76,12 @@ bool saveNewRecord(CT6& record, const std::string& path, const std::u16string& f
         diagnostics.error(path, collapseBlanks(orvane::traceWriteFailureText(status)));
         return false;
     }
+    // Saves through the trace document warn of this themselves.
+    const int32_t format =
+        orvane::saveFormatForChoice(saveChoiceCode(formatName), orvane::kFormatUnknown);
+    for (const std::string& text :
+         orvane::traceWriteRepairTexts(orvane::encodingRepairs(record, format)))
+        diagnostics.warning(path, text);
     return true;
 }
 

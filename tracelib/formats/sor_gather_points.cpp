@@ -106,6 +106,23 @@ int64_t pointTotal(const sor::DataPts& d) {
     return total;
 }
 
+// Points that, read under the reader's top, do not come back as their level
+// moved by the change of top (a level pushed out of what the record holds).
+int32_t lostOnReading(std::span<const int64_t> levels, const sor::DataPts& d, double topUnits,
+                      double readerTopUnits) {
+    const int64_t moved = std::llround(readerTopUnits - topUnits);
+    int32_t lost = 0;
+    size_t j = 0;
+    for (const auto& block : d.blocks) {
+        for (const uint16_t point : block.points) {
+            if (j >= levels.size()) return lost;
+            const int64_t readBack = sor::levelOfPoint(point, block.scaleFactor, readerTopUnits);
+            lost += readBack != levels[j++] + moved;
+        }
+    }
+    return lost;
+}
+
 } // namespace
 
 int32_t CT6::SR4731::gatherDataPts(const CT6& r, SorFile& f) {
@@ -144,8 +161,12 @@ int32_t CT6::SR4731::gatherDataPts(const CT6& r, SorFile& f) {
         inexact += b.inexact;
         f.dataPts.blocks.push_back(std::move(b.block));
     }
-    // The reader takes the top of the levels from the points' own span;
-    // where that differs from ours, every level reads back shifted.
-    const bool shifted = count > 0 && levelsOf(f.dataPts) != top;
-    return inexact > 0 || shifted ? T6_WRITE_LEVELS_INEXACT : 0;
+    // The file has no field for our dynamic range: a reader takes the top
+    // of the levels from the points' own span. Levels that read back moved
+    // by the change of top keep their losses; only those the reader's top
+    // cannot give back are lost.
+    const Levels reader = levelsOf(f.dataPts);
+    if (count > 0 && reader != top)
+        inexact += lostOnReading(levels, f.dataPts, topUnits, reader.topUnits());
+    return inexact > 0 ? T6_WRITE_LEVELS_INEXACT : 0;
 }

@@ -8,6 +8,7 @@
 
 #include <varnel/varnel.h>
 
+#include <cmath>
 #include <string>
 
 using namespace varnel;
@@ -88,18 +89,28 @@ TEST(SorLevels, EditedLevelsComeBackExactly) {
     EXPECT_EQ(differingLevels(first, second), 0);
 }
 
-TEST(SorLevels, LevelsTheFileCannotHoldAreSaid) {
+TEST(SorLevels, LevelsTheFileCannotHoldAreSaidButARangeItHasNoFieldForIsNot) {
     CT6 first;
     ASSERT_EQ(openSor(first, writeSor(twoScaleFile())), 0);
+    // Stored as a loss, a level above the range takes the reader's top with
+    // it, and the deepest losses no longer fit under the range it reads.
     const uint16_t aboveTheRange[] = {65535};
     first.DPWSetDPW(5, 1, aboveTheRange);
     saveSor(first, 2);
     EXPECT_EQ(first.GetWriteRepairs(), T6_WRITE_LEVELS_INEXACT);
 
-    // A range the reader would not choose reads back as another.
+    // The reader takes another range from the losses; they read back as
+    // written, so every level moves by the change of range.
     CT6 ranged;
     ASSERT_EQ(openSor(ranged, writeSor(fullSorFile(2, 100))), 0);
     ranged.SetDynamicRange(32.5);
-    saveSor(ranged, 2);
-    EXPECT_EQ(ranged.GetWriteRepairs(), T6_WRITE_LEVELS_INEXACT);
+    const auto written = saveSor(ranged, 2);
+    EXPECT_EQ(ranged.GetWriteRepairs(), 0);
+    CT6 second;
+    ASSERT_EQ(openSor(second, written), 0);
+    ASSERT_NE(second.GetDynamicRange(), 32.5);
+    ASSERT_EQ(second.DPOCount(), ranged.DPOCount());
+    const auto units = [](const CT6& r) { return std::lround(r.GetDynamicRange() * 1000); };
+    for (int32_t j = 0; j < ranged.DPOCount(); ++j)
+        ASSERT_EQ(units(second) - second.DPWGetLONG(j), units(ranged) - ranged.DPWGetLONG(j)) << j;
 }

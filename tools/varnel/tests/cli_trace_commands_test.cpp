@@ -1,6 +1,10 @@
 // info, analyze, convert and export, run as a user runs them.
 #include "cli_runner.h"
 
+#include "core/platform/file_access.h"
+
+#include <varnel/varnel.h>
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -214,6 +218,24 @@ TEST(CliConvert, SR4731CopyKeepsTheEvents) {
             EXPECT_EQ(a["events"][i]["start"], b["events"][i]["start"]) << format;
         EXPECT_EQ(b["header"]["traceType"], format);
     }
+}
+
+TEST(CliConvert, SR4731CopyThatCannotHoldALevelWarnsAndSucceeds) {
+    Scratch s;
+    CT6 record;
+    ASSERT_EQ(record.DecompFile(orvane::libraryPath(s.simulate("fibre.trc")).c_str(), 0), 0);
+    const uint16_t aboveTheRange[] = {65535};
+    record.DPOSetDPO(1000, 1, aboveTheRange); // the stored points, which a native file keeps
+    const std::string edited = s.path("edited.trc");
+    ASSERT_EQ(record.FileSaveAs(orvane::libraryPath(edited).c_str(), u"T6", 0, 1), 0);
+
+    Outcome run = s.varnel({"convert", edited, s.path("copy.sor"), "--format", "SR4731"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "varnel: " + s.path("copy.sor") +
+                           ": warning: Some trace levels could not be stored exactly in the "
+                           "SR-4731 file; they were written as the nearest levels the file can "
+                           "hold.\n");
+    EXPECT_TRUE(std::filesystem::exists(s.path("copy.sor")));
 }
 
 TEST(CliConvert, LegacyFormatsReportTheMissingConverter) {

@@ -164,8 +164,10 @@ inline constexpr int32_t T6_READ_MARKERS_OFF_TRACE = 0x2; // event or ORL marker
 inline constexpr int32_t T6_READ_OFFSET_OFF_TRACE = 0x4;  // user or front panel offset
 
 // What an SR-4731 file could not hold as the record had it (bits of
-// CT6::GetWriteRepairs): levels outside what its points can store, or that
-// would read back shifted.
+// CT6::GetWriteRepairs): levels its points cannot store exactly, or that a
+// reader cannot give back under the range it takes from the file's losses.
+// Levels that only read back moved by a change of dynamic range, their
+// losses the same, are not counted: the file has no field for the range.
 inline constexpr int32_t T6_WRITE_LEVELS_INEXACT = 0x1;
 
 // The automatic analysis (FAS).

@@ -90,6 +90,9 @@ bool CTraceDoc::Store(const std::string& path) {
         tellFailure(path, traceWriteFailureText(status));
         return false;
     }
+    // The file is written; what it could not hold exactly is only a warning.
+    for (const std::string& text : traceWriteRepairTexts(encodingRepairs(m_record, m_saveFormat)))
+        tell(path, text);
     return true;
 }
 

@@ -42,6 +42,20 @@ int32_t encodeSR4731(CT6& record, int32_t version, std::vector<uint8_t>& buffer,
         firstEncodingCapacity(record), buffer, size);
 }
 
+// The SR-4731 issue the format is written in; 0 when it is not. A trace that
+// came through the legacy route keeps its structure and goes back through
+// it; any other GR196 trace is written as SR-4731 issue 1.
+int32_t sr4731Issue(const CT6& record, int32_t format) {
+    switch (traceFormatRow(format).writer) {
+    case FormatWriter::SR4731:
+        return kSR4731Issue2;
+    case FormatWriter::GR196:
+        return record.GetPtrT5Struct() ? 0 : kSR4731Issue1;
+    default:
+        return 0;
+    }
+}
+
 } // namespace
 
 size_t firstEncodingCapacity(const CT6& record) {
@@ -63,22 +77,16 @@ int32_t encodeWithRetry(const TraceEncoder& encode, size_t firstCapacity,
 }
 
 int32_t encodeTrace(CT6& record, int32_t format, std::vector<uint8_t>& buffer, size_t& size) {
-    switch (traceFormatRow(format).writer) {
-    case FormatWriter::None:
-        return T6_FILE_INVALID_CONTENT;
-    case FormatWriter::Native:
-        return encodeNative(record, buffer, size);
-    case FormatWriter::SR4731:
-        return encodeSR4731(record, kSR4731Issue2, buffer, size);
-    case FormatWriter::GR196:
-        // A trace that came through the legacy route keeps its structure and
-        // goes back through it; any other is written as SR-4731 issue 1.
-        if (!record.GetPtrT5Struct()) return encodeSR4731(record, kSR4731Issue1, buffer, size);
-        break;
-    case FormatWriter::Legacy:
-        break;
-    }
+    const FormatWriter writer = traceFormatRow(format).writer;
+    if (writer == FormatWriter::None) return T6_FILE_INVALID_CONTENT;
+    if (writer == FormatWriter::Native) return encodeNative(record, buffer, size);
+    if (const int32_t issue = sr4731Issue(record, format))
+        return encodeSR4731(record, issue, buffer, size);
     return record.CompLegacy(format, buffer, size);
+}
+
+int32_t encodingRepairs(const CT6& record, int32_t format) {
+    return sr4731Issue(record, format) ? record.GetWriteRepairs() : 0;
 }
 
 } // namespace orvane

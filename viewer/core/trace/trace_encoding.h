@@ -27,4 +27,8 @@ size_t firstEncodingCapacity(const CT6& record);
 // encoding writes the type "T6" and puts the record's own type back.
 int32_t encodeTrace(CT6& record, int32_t format, std::vector<uint8_t>& buffer, size_t& size);
 
+// What the last encodeTrace of the record in format could not hold as the
+// record has it (T6_WRITE_... bits); 0 for formats not written as SR-4731.
+int32_t encodingRepairs(const CT6& record, int32_t format);
+
 } // namespace orvane

@@ -69,19 +69,33 @@ struct RepairText {
     const char* text;
 };
 
-constexpr RepairText kRepairTexts[] = {
+constexpr RepairText kReadRepairTexts[] = {
     {T6_READ_EVENTS_OFF_TRACE, "key events that lie off the trace were left out."},
     {T6_READ_MARKERS_OFF_TRACE, "event markers that lie off the trace were ignored."},
     {T6_READ_OFFSET_OFF_TRACE, "an offset that puts 0 km off the trace was ignored."},
 };
 
+constexpr RepairText kWriteRepairTexts[] = {
+    {T6_WRITE_LEVELS_INEXACT,
+     "Some trace levels could not be stored exactly in the SR-4731 file; they were written as "
+     "the nearest levels the file can hold."},
+};
+
+template <size_t N> std::vector<std::string> textsOf(const RepairText (&table)[N], int32_t bits) {
+    std::vector<std::string> texts;
+    for (const RepairText& r : table)
+        if (bits & r.bit) texts.emplace_back(r.text);
+    return texts;
+}
+
 } // namespace
 
 std::vector<std::string> traceReadRepairTexts(int32_t repairs) {
-    std::vector<std::string> texts;
-    for (const RepairText& r : kRepairTexts)
-        if (repairs & r.bit) texts.emplace_back(r.text);
-    return texts;
+    return textsOf(kReadRepairTexts, repairs);
+}
+
+std::vector<std::string> traceWriteRepairTexts(int32_t repairs) {
+    return textsOf(kWriteRepairTexts, repairs);
 }
 
 } // namespace orvane

@@ -15,6 +15,9 @@ std::string traceWriteFailureText(int32_t status);
 // What a reader left out of a file (T6_READ_... bits of GetReadRepairs), one
 // text a bit, in bit order.
 std::vector<std::string> traceReadRepairTexts(int32_t repairs);
+// What a written file could not hold as the record had it (T6_WRITE_... bits
+// of GetWriteRepairs), one text a bit, in bit order.
+std::vector<std::string> traceWriteRepairTexts(int32_t repairs);
 
 extern const char kIllegalIORText[];
 extern const char kCannotAnalyzeText[];

@@ -103,6 +103,28 @@ TEST_F(TraceDocTest, SavesInEveryLibraryFormatAndReadsBack) {
     EXPECT_TRUE(scripted.empty());
 }
 
+TEST_F(TraceDocTest, ASaveThatCannotHoldALevelIsWrittenAndWarnsOnce) {
+    CTraceDoc document;
+    const std::string path = writeTrace("edited.sor", u"SR4731");
+    ASSERT_TRUE(openInto(document, path));
+    const std::string before = readAll(path);
+    const uint16_t aboveTheRange[] = {65535};
+    document.record().DPWSetDPW(100, 1, aboveTheRange);
+    document.setModified();
+    ASSERT_TRUE(document.Save());
+    EXPECT_NE(readAll(path), before);
+    ASSERT_EQ(scripted.asked().size(), 1u);
+    const Prompt& warning = scripted.asked()[0];
+    EXPECT_EQ(warning.subject, path);
+    EXPECT_EQ(warning.text, "Some trace levels could not be stored exactly in the SR-4731 file; "
+                            "they were written as the nearest levels the file can hold.");
+    EXPECT_FALSE(warning.failure);
+    // The native format holds every level: the SR-4731 save's verdict is not repeated.
+    document.SelectSaveFormat(9);
+    ASSERT_TRUE(document.OnSaveDocument(at("edited.T6")));
+    EXPECT_EQ(scripted.asked().size(), 1u);
+}
+
 TEST_F(TraceDocTest, UnwritableAndLegacyFormatsFailAndLeaveTheFileAlone) {
     // A document that was never read has the format "?", which cannot be written.
     CTraceDoc unread;
