@@ -181,7 +181,7 @@ void CT6::WinPWWin(FASRun& run) {
         work[static_cast<size_t>(j)] = static_cast<uint16_t>(out);
     }
     std::fill(work.begin(), work.begin() + run.first, uint16_t{0});
-    std::fill(work.begin() + run.nf, work.end(), uint16_t{0});
+    if (!run.bounded()) std::fill(work.begin() + run.nf, work.end(), uint16_t{0});
     work[static_cast<size_t>(run.first)] = 0;
     run.filterExactTo = keepBumpMaxima(work, run.first, filtered);
     if (!run.bounded()) run.filterExactTo = run.nf;

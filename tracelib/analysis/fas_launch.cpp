@@ -87,8 +87,9 @@ bool CT6::wholeRunFits(FASRun& run) {
     const int32_t known = run.reflectiveAdded + run.othersAdded;
     if (known >= room) return false;
     const int32_t beyond = run.reflectiveExactTo + 1;
-    const int32_t rise =
-        floorOfPeaksHolds(run) ? static_cast<int32_t>(kLeastReflectiveRiseDB * run.sf) : 1;
+    // Heights are whole data values: a kept one is at least 1.
+    const int32_t leastRise = static_cast<int32_t>(kLeastReflectiveRiseDB * run.sf);
+    const int32_t rise = floorOfPeaksHolds(run) ? std::max(leastRise, 1) : 1;
     if (known + risesBound(run, beyond, run.nf, rise) < room) return true;
     if (known + risesFrom(run, beyond, run.nf, rise) < room) return true;
     run.horizon = run.nf;

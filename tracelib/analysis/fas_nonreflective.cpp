@@ -37,6 +37,10 @@ bool steepOrRising(double slope, double atn) {
     return slope < 0 || slope > 2.5 * atn;
 }
 
+// The narrowest band of fibre slopes the search for a start stops in.
+constexpr double kBandLow = 0.9;
+constexpr double kBandHigh = 1.1;
+
 EndSearch endSearchOf(const CT6::FASRun& run, int32_t startDP) {
     const int32_t pp = run.pp(startDP);
     const int32_t n = pp < kMinPointsPer ? kSmallPulsePoints : pp;
@@ -73,8 +77,8 @@ int32_t CT6::FindNonReflStart(const FASRun& run, int32_t a, int32_t prevEnd, int
     const double deviation =
         std::fabs(highest - atn) >= std::fabs(lowest - atn) ? highest - atn : lowest - atn;
 
-    double bandLow = 0.9 * atn;
-    double bandHigh = 1.1 * atn;
+    double bandLow = kBandLow * atn;
+    double bandHigh = kBandHigh * atn;
     if (deviation > 0.5 * atn) bandLow = std::numeric_limits<double>::lowest();
     if (deviation < 0 && -deviation > 0.5 * atn) bandHigh = std::numeric_limits<double>::max();
 
@@ -178,9 +182,10 @@ void keepKnownCandidates(CT6::FASRun& run) {
 }
 
 int32_t earliestStartFrom(const CT6::FASRun& run, int32_t from, int32_t prevEnd) {
-    // The search in FindNonReflStart goes back until it has passed one more
-    // slope that is not steep or rising than its reach in points; from any
-    // later start it passes at least as many of them.
+    // The search in FindNonReflStart goes back until it meets a slope in its
+    // band, which always holds the narrowest one, or has passed one more
+    // slope that is not steep or rising than its reach in points. From any
+    // later start it meets the same slopes first.
     int32_t pp = 0;
     for (const PulseSegment& pulse : run.pulses)
         pp = std::max(pp, pulse.pointsPer);
@@ -190,7 +195,9 @@ int32_t earliestStartFrom(const CT6::FASRun& run, int32_t from, int32_t prevEnd)
     for (int32_t fibreLike = 0; r > floor; --r) {
         const int32_t first = std::max(r - kSlopeWindow + 1, prevEnd);
         const double slope = run.slopeDBKM(first, r - first + 1);
-        if (!steepOrRising(slope, run.atnDBKM) && ++fibreLike > reach) break;
+        const double atn = run.atnDBKM;
+        if (slope >= kBandLow * atn && slope <= kBandHigh * atn) break;
+        if (!steepOrRising(slope, atn) && ++fibreLike > reach) break;
     }
     while (r > floor && run.dv[r - 1] <= run.dv[r])
         --r;

@@ -63,7 +63,9 @@ private:
 namespace varnel {
 
 void buildRiseMap(CT6::FASRun& run) {
-    std::fill(run.work.begin(), run.work.end(), uint16_t{0});
+    // Under a horizon nothing past it is read as a height.
+    const size_t cleared = run.bounded() ? static_cast<size_t>(run.horizon) + 1 : run.work.size();
+    std::fill(run.work.begin(), run.work.begin() + cleared, uint16_t{0});
     const uint16_t* dv = run.dv;
     int32_t i = run.first;
     // Each run of rises is measured whole from its start, so stopping at the

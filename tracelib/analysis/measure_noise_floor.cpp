@@ -90,16 +90,32 @@ LowestLevels lowestLevels(std::span<const uint16_t> values, int32_t lo, int32_t 
 
     std::array<int32_t, kCensusReach> counts{};
     std::array<int32_t, kCensusReach> firsts{};
+    // A floor repeats its value: runs of one value are counted at once.
+    uint32_t runSlot = kCensusReach;
+    int32_t runStart = 0;
+    int32_t runLength = 0;
+    const auto endRun = [&] {
+        if (runSlot >= kCensusReach) return;
+        if (counts[runSlot] == 0) firsts[runSlot] = runStart;
+        counts[runSlot] += runLength;
+    };
     for (int32_t b = 0; b < blocks; ++b) {
         if (uint32_t{blockLowest[size_t(b)]} - lowest >= kCensusReach) continue;
         const auto end = static_cast<int32_t>(
             std::min<int64_t>(int64_t{lo} + int64_t{b + 1} * kCensusBlock - 1, hi));
         for (int32_t i = lo + b * kCensusBlock; i <= end; ++i) {
             const uint32_t slot = uint32_t{values[size_t(i)]} - lowest;
-            if (slot >= kCensusReach) continue;
-            if (counts[slot]++ == 0) firsts[slot] = i;
+            if (slot == runSlot && i == runStart + runLength) {
+                ++runLength;
+                continue;
+            }
+            endRun();
+            runSlot = slot;
+            runStart = i;
+            runLength = 1;
         }
     }
+    endRun();
 
     LowestLevels out;
     for (uint32_t slot = 0; slot < kCensusReach && out.size < kCensusLevels; ++slot) {

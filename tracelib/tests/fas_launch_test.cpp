@@ -50,7 +50,8 @@ void expectSameLaunch(const CT6& source, const std::string& name) {
 }
 
 // Events anywhere from just behind the launch to far down the fibre, with
-// pulses long and short, noise and a second pulse segment now and then.
+// pulses long and short, noise, a coarse scale and a second pulse segment
+// now and then.
 sim::FibreDescription randomFibre(std::mt19937& rng) {
     const auto uniform = [&rng](double lo, double hi) {
         return std::uniform_real_distribution<double>(lo, hi)(rng);
@@ -61,6 +62,8 @@ sim::FibreDescription randomFibre(std::mt19937& rng) {
     fibre.pulseNS = pulses[rng() % 6];
     fibre.pointCount = 8192 << (rng() % 3);
     fibre.zeroKMPoint = rng() % 3 == 0 ? 40 : 0;
+    // Now and then a coarse scale, under which a tenth of a dB is no data value.
+    fibre.scaleFactor = rng() % 8 == 0 ? 5 : 1000;
     const double reachKM = fibre.pointCount * fibre.resolutionM / 1000.0;
     const double lengthKM = uniform(0.2, 0.9) * reachKM;
     fibre.sections = {{lengthKM, uniform(0.18, 0.40)}};
