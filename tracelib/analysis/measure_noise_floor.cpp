@@ -23,7 +23,9 @@ constexpr int32_t kCensusLevels = 5;
 constexpr int32_t kFlatFloorCount = 30; // more occurrences than this make a floor
 constexpr int32_t kRefineCount = 5;
 constexpr int32_t kRefineMinWindow = 100;
-constexpr uint32_t kCensusReach = 256; // values above the lowest that one histogram covers
+// Values above the lowest that the census histogram covers: a narrow reach
+// first, then a wider one for traces whose lowest levels lie far apart.
+constexpr uint32_t kCensusReaches[] = {256, 4096};
 constexpr int32_t kCensusBlock = 64;
 
 // The five lowest levels of a stretch: each level's value, its first
@@ -73,57 +75,95 @@ LowestLevels lowestLevelsByInsertion(std::span<const uint16_t> values, int32_t l
 // The same census in two passes that branch little: the lowest value, then a
 // small histogram of the values just above it. Traces usually hold five
 // distinct values within that reach; when not, the insertion pass decides.
-LowestLevels lowestLevels(std::span<const uint16_t> values, int32_t lo, int32_t hi) {
-    // The lowest value of each block first, so that the histogram skips the
-    // blocks that lie wholly above its reach (most of a trace before its floor).
-    const int32_t blocks = (hi - lo) / kCensusBlock + 1;
-    std::vector<uint16_t> blockLowest(size_t(blocks), UINT16_MAX);
-    for (int32_t b = 0; b < blocks; ++b) {
-        const auto end = static_cast<int32_t>(
-            std::min<int64_t>(int64_t{lo} + int64_t{b + 1} * kCensusBlock - 1, hi));
-        uint16_t low = UINT16_MAX;
-        for (int32_t i = lo + b * kCensusBlock; i <= end; ++i)
-            low = std::min(low, values[size_t(i)]);
-        blockLowest[size_t(b)] = low;
+// Blocks of a stretch with the lowest value of each, so that the census can
+// skip those wholly above its reach (most of a trace before its floor).
+class CensusBlocks {
+public:
+    CensusBlocks(std::span<const uint16_t> values, int32_t lo, int32_t hi)
+        : values_(values), lo_(lo), hi_(hi), lowestOf_(size_t((hi - lo) / kCensusBlock + 1)) {
+        for (size_t b = 0; b < lowestOf_.size(); ++b) {
+            uint16_t low = UINT16_MAX;
+            for (int32_t i = first(b); i <= last(b); ++i)
+                low = std::min(low, values[size_t(i)]);
+            lowestOf_[b] = low;
+        }
+        lowest_ = *std::min_element(lowestOf_.begin(), lowestOf_.end());
     }
-    const uint16_t lowest = *std::min_element(blockLowest.begin(), blockLowest.end());
+    uint16_t lowest() const { return lowest_; }
 
-    std::array<int32_t, kCensusReach> counts{};
-    std::array<int32_t, kCensusReach> firsts{};
-    // A floor repeats its value: runs of one value are counted at once.
-    uint32_t runSlot = kCensusReach;
-    int32_t runStart = 0;
-    int32_t runLength = 0;
-    const auto endRun = [&] {
-        if (runSlot >= kCensusReach) return;
-        if (counts[runSlot] == 0) firsts[runSlot] = runStart;
-        counts[runSlot] += runLength;
-    };
-    for (int32_t b = 0; b < blocks; ++b) {
-        if (uint32_t{blockLowest[size_t(b)]} - lowest >= kCensusReach) continue;
-        const auto end = static_cast<int32_t>(
-            std::min<int64_t>(int64_t{lo} + int64_t{b + 1} * kCensusBlock - 1, hi));
-        for (int32_t i = lo + b * kCensusBlock; i <= end; ++i) {
-            const uint32_t slot = uint32_t{values[size_t(i)]} - lowest;
-            if (slot == runSlot && i == runStart + runLength) {
-                ++runLength;
-                continue;
+    // Calls visit(i, slot) for every position whose block reaches within
+    // `reach` of the lowest value, slot being the value less the lowest;
+    // stops when visit returns false.
+    template <class Visit> void forEachNearLowest(uint32_t reach, Visit visit) const {
+        for (size_t b = 0; b < lowestOf_.size(); ++b) {
+            if (uint32_t{lowestOf_[b]} - lowest_ >= reach) continue;
+            for (int32_t i = first(b); i <= last(b); ++i) {
+                if (!visit(i, uint32_t{values_[size_t(i)]} - lowest_)) return;
             }
-            endRun();
-            runSlot = slot;
-            runStart = i;
-            runLength = 1;
         }
     }
-    endRun();
+
+private:
+    int32_t first(size_t b) const { return lo_ + static_cast<int32_t>(b) * kCensusBlock; }
+    int32_t last(size_t b) const {
+        return static_cast<int32_t>(std::min<int64_t>(int64_t{first(b)} + kCensusBlock - 1, hi_));
+    }
+    std::span<const uint16_t> values_;
+    int32_t lo_;
+    int32_t hi_;
+    std::vector<uint16_t> lowestOf_;
+    uint16_t lowest_ = 0;
+};
+
+// The five lowest levels from a histogram of the values within `reach` of
+// the lowest (four interleaved tables, so that repeats do not wait on each
+// other), then where each first occurs; fewer than five when the stretch
+// holds fewer distinct values within the reach.
+LowestLevels censusWithin(const CensusBlocks& blocks, uint32_t reach) {
+    constexpr size_t kTables = 4;
+    std::array<std::vector<int32_t>, kTables> tables;
+    for (auto& table : tables)
+        table.assign(reach + 1, 0);
+    blocks.forEachNearLowest(reach, [&](int32_t i, uint32_t slot) {
+        ++tables[size_t(i) % kTables][std::min(slot, reach)];
+        return true;
+    });
 
     LowestLevels out;
-    for (uint32_t slot = 0; slot < kCensusReach && out.size < kCensusLevels; ++slot) {
-        if (counts[slot] == 0) continue;
-        out.levels[size_t(out.size++)] = {int32_t(lowest + slot), firsts[slot], counts[slot]};
+    std::vector<int32_t> levelOfSlot(reach, -1);
+    for (uint32_t slot = 0; slot < reach && out.size < kCensusLevels; ++slot) {
+        int32_t count = 0;
+        for (const auto& table : tables)
+            count += table[slot];
+        if (count == 0) continue;
+        levelOfSlot[slot] = out.size;
+        out.levels[size_t(out.size++)] = {int32_t(blocks.lowest() + slot), -1, count};
     }
-    if (out.size < kCensusLevels) return lowestLevelsByInsertion(values, lo, hi);
+    if (out.size < kCensusLevels) return out;
+
+    int32_t located = 0;
+    blocks.forEachNearLowest(reach, [&](int32_t i, uint32_t slot) {
+        if (slot >= reach || levelOfSlot[slot] < 0) return true;
+        CensusLevel& level = out.levels[size_t(levelOfSlot[slot])];
+        if (level.position < 0) {
+            level.position = i;
+            ++located;
+        }
+        return located < kCensusLevels;
+    });
     return out;
+}
+
+// The same census as the insertion pass, by histogram. Traces usually hold
+// five distinct values close above their lowest; when not, the insertion
+// pass decides.
+LowestLevels lowestLevels(std::span<const uint16_t> values, int32_t lo, int32_t hi) {
+    const CensusBlocks blocks(values, lo, hi);
+    for (const uint32_t reach : kCensusReaches) {
+        const LowestLevels out = censusWithin(blocks, reach);
+        if (out.size == kCensusLevels) return out;
+    }
+    return lowestLevelsByInsertion(values, lo, hi);
 }
 
 // The five lowest levels of values[lo..hi], the most frequent chosen.

@@ -61,6 +61,27 @@ TEST(NoiseFloor, DipsFarBelowTheFloorLeaveItWhereItWas) {
     EXPECT_EQ(trace.CalcNoiseFloorDP(1), floor);
 }
 
+TEST(NoiseFloor, LevelsFarApartAreCountedAsCloseOnes) {
+    // A staircase of levels 5 dB apart down to a flat floor: the five lowest
+    // levels span more than any histogram of the census covers.
+    std::vector<uint16_t> levels;
+    for (const uint16_t level : {30000, 25000, 20000, 15000, 10000})
+        levels.insert(levels.end(), 300, level);
+    const size_t floorStart = levels.size();
+    levels.insert(levels.end(), 400, 5000);
+    CT6 trace;
+    trace.SFInsert();
+    trace.SFSetScaleFactor(0, 1000);
+    trace.PWInsert();
+    trace.PWSetNanoSec(0, 100);
+    trace.SpanInsert();
+    trace.DPOInitArray(int32_t(levels.size()));
+    trace.DPOSetCount(int32_t(levels.size()));
+    trace.DPOSetDPO(0, int32_t(levels.size()), levels.data());
+    trace.DPWSetup(1);
+    EXPECT_EQ(trace.CalcNoiseFloorDP(1), int32_t(floorStart));
+}
+
 TEST(NoiseFloor, ARealReceiversFloorIsFoundWhereItReadsZero) {
     CT6 trace;
     SimulatedFibre truth = simulateFibre(endedFibre(1.0), trace);
