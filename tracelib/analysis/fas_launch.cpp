@@ -12,7 +12,6 @@
 #include "record/event_element.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -28,9 +27,6 @@ struct Horizon {
 };
 constexpr Horizon kHorizons[] = {
     {9, 2, 256}, {10, 2, varnel::kLaunchFitMaxPoints}, {20, 2, varnel::kLaunchFitMaxPoints}};
-// The least rise a reflective candidate starts on (the peaks' threshold is
-// never below it).
-constexpr double kLeastReflectiveRiseDB = 0.1;
 
 // Rising runs of at least `rise` that start in from ... to: more than there
 // can be reflective candidates there.
@@ -68,11 +64,6 @@ int32_t heightsFrom(const CT6::FASRun& run, int32_t from) {
     return count;
 }
 
-bool floorOfPeaksHolds(const CT6::FASRun& run) {
-    return std::none_of(run.spans.begin(), run.spans.end(),
-                        [](const auto& s) { return std::isnan(s.backScatterDB); });
-}
-
 } // namespace
 
 // A full candidate array keeps overwriting its last entry, so the whole
@@ -88,8 +79,7 @@ bool CT6::wholeRunFits(FASRun& run) {
     if (known >= room) return false;
     const int32_t beyond = run.reflectiveExactTo + 1;
     // Heights are whole data values: a kept one is at least 1.
-    const int32_t leastRise = static_cast<int32_t>(kLeastReflectiveRiseDB * run.sf);
-    const int32_t rise = floorOfPeaksHolds(run) ? std::max(leastRise, 1) : 1;
+    const int32_t rise = std::max(static_cast<int32_t>(leastPeakThreshold(run)), 1);
     if (known + risesBound(run, beyond, run.nf, rise) < room) return true;
     if (known + risesFrom(run, beyond, run.nf, rise) < room) return true;
     run.horizon = run.nf;

@@ -3,6 +3,7 @@
 #include "analysis/fas_steps.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -97,6 +98,24 @@ void buildRiseMap(CT6::FASRun& run) {
 
 } // namespace varnel
 
+double CT6::leastPeak(const FASRun& run, int32_t nanoSec, double backScatterDB) const {
+    const double height = CalcMinAmpDV(kMinAmpReflDB, nanoSec, backScatterDB);
+    return std::clamp(height, kMinAmpLowDB * run.sf, kMinAmpHighDB * run.sf);
+}
+
+double CT6::leastPeakThreshold(const FASRun& run) const {
+    double least = run.dbToDV(kMaxThresholdDB);
+    for (const varnel::PulseSegment& pulse : run.pulses) {
+        for (const varnel::SpanSegment& span : run.spans) {
+            const double height = leastPeak(run, pulse.nanoSec, span.backScatterDB);
+            // No height is not a floor: the median alone sets the threshold.
+            if (std::isnan(height)) return 0.0;
+            least = std::min(least, height);
+        }
+    }
+    return least;
+}
+
 void CT6::HiReflPeaks(FASRun& run) {
     const int32_t segment = (run.nf - run.first + 1) / kPeakSegments + 1;
     const int32_t cap = run.dbToDV(kMaxThresholdDB);
@@ -126,8 +145,7 @@ void CT6::HiReflPeaks(FASRun& run) {
             const varnel::PulseSegment& pulse =
                 run.pulses[static_cast<size_t>(run.pulseIndexAt(l))];
             const double bs = run.spans[static_cast<size_t>(run.spanIndexAt(l))].backScatterDB;
-            minHeight = CalcMinAmpDV(kMinAmpReflDB, pulse.nanoSec, bs);
-            minHeight = std::clamp(minHeight, kMinAmpLowDB * run.sf, kMinAmpHighDB * run.sf);
+            minHeight = leastPeak(run, pulse.nanoSec, bs);
         }
         const double threshold = std::min(std::max<double>(t, minHeight), static_cast<double>(cap));
 

@@ -6,7 +6,9 @@
 #include <varnel/varnel.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -81,23 +83,20 @@ class DropHistogram {
 public:
     DropHistogram(const DropWalk& walk, int32_t lowest, int32_t highest) : lowest_(lowest) {
         if (lowest > highest || int64_t{highest} - lowest >= kMaxDropSpan) return;
-        counts_.assign(static_cast<size_t>(highest - lowest + 1), 0);
         const auto span = static_cast<uint32_t>(highest - lowest);
-        // Neighbouring drops are often equal: counted as one run, they do not
-        // wait on each other's increment.
-        uint32_t runSlot = UINT32_MAX;
-        int32_t run = 0;
-        walk.forEach([&](int32_t, int32_t drop) {
-            const auto slot = static_cast<uint32_t>(drop - lowest);
-            if (slot == runSlot) {
-                ++run;
-                return;
-            }
-            if (runSlot <= span) counts_[runSlot] += run;
-            runSlot = slot;
-            run = 1;
+        // Four interleaved tables, so that equal neighbouring drops do not
+        // wait on each other's increment; drops outside land in a last slot.
+        std::array<std::vector<int32_t>, kTables> tables;
+        for (auto& table : tables)
+            table.assign(span + 2, 0);
+        walk.forEach([&](int32_t a, int32_t drop) {
+            const uint32_t slot = std::min(static_cast<uint32_t>(drop - lowest), span + 1);
+            ++tables[static_cast<size_t>(a) % kTables][slot];
         });
-        if (runSlot <= span) counts_[runSlot] += run;
+        counts_.assign(span + 1, 0);
+        for (const auto& table : tables)
+            std::transform(counts_.begin(), counts_.end(), table.begin(), counts_.begin(),
+                           std::plus<>());
     }
     bool usable() const { return !counts_.empty(); }
     template <class Visit> void forEach(Visit visit) const {
@@ -108,6 +107,7 @@ public:
 
 private:
     static constexpr int64_t kMaxDropSpan = 1 << 16;
+    static constexpr size_t kTables = 4;
     int32_t lowest_ = 0;
     std::vector<int32_t> counts_;
 };

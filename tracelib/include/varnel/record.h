@@ -1012,6 +1012,10 @@ private:
     void runCandidateSteps(FASRun& run);
     bool launchSettles(FASRun& run);
     bool wholeRunFits(FASRun& run);
+    // The least height the peaks' threshold keeps for a pulse and backscatter,
+    // and the least over all of the trace's (0 when none holds).
+    double leastPeak(const FASRun& run, int32_t nanoSec, double backScatterDB) const;
+    double leastPeakThreshold(const FASRun& run) const;
     void finishFAS(const FASRun& run);
 };
 
