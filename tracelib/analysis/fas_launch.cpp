@@ -28,8 +28,8 @@ struct Horizon {
 constexpr Horizon kHorizons[] = {
     {9, 2, 256}, {10, 2, varnel::kLaunchFitMaxPoints}, {20, 2, varnel::kLaunchFitMaxPoints}};
 
-// Rising runs of at least `rise` that start in from ... to: more than there
-// can be reflective candidates there.
+// Rising runs of at least `rise` that start in from ... to: no fewer than
+// the reflective candidates that can start there.
 int32_t risesFrom(const CT6::FASRun& run, int32_t from, int32_t to, int32_t rise) {
     const uint16_t* dv = run.dv;
     int32_t count = 0;
