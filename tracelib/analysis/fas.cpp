@@ -138,16 +138,22 @@ void CT6::finishFAS(const FASRun& run) {
     SetModFlag(T6_MOD_ANALYSIS_SETTINGS);
 }
 
-int32_t CT6::FAS() {
-    FASRun run;
-    const int32_t status = startFAS(run);
-    if (status != T6_FAS_DONE) return status;
+void CT6::buildWholeTable(FASRun& run) {
+    run.horizon = run.nf;
+    run.candidates.truncate(0);
     runCandidateSteps(run);
     varnel::absorbLaunchZone(run);
     BuildEventTable(run);
     RemoveEvents(run);
     EndAtNthReflection(run);
     CloseEventTable(run);
+}
+
+int32_t CT6::FAS() {
+    FASRun run;
+    const int32_t status = startFAS(run);
+    if (status != T6_FAS_DONE) return status;
+    buildWholeTable(run);
     finishFAS(run);
     return T6_FAS_DONE;
 }

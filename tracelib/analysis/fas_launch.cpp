@@ -140,18 +140,10 @@ int32_t CT6::FASLaunchOnly() {
         settled = launchSettles(run);
         if (settled) break;
     }
-    if (!settled) {
-        run.horizon = run.nf;
-        run.candidates.truncate(0);
-        runCandidateSteps(run);
-        varnel::absorbLaunchZone(run);
-    }
-
-    BuildEventTable(run);
-    if (!settled) {
-        RemoveEvents(run);
-        EndAtNthReflection(run);
-        CloseEventTable(run);
+    if (settled) {
+        BuildEventTable(run);
+    } else {
+        buildWholeTable(run);
     }
     for (int32_t i = 1; i < EVCount(); ++i)
         EVSetFlags(i, T6_EVFLAG_MARKED_FOR_DELETION);

@@ -46,13 +46,9 @@ sor::SorFile twoScaleFile() {
     return f;
 }
 
-} // namespace
-
-// Found by fuzzing: points of 0.034 dB steps, most far below the 64 dB the
-// record holds. They read as level 0 and were written back 0.009 dB higher.
-TEST(SorLevels, CoarseStepsBelowTheRangeGoBackAsStored) {
-    const auto original =
-        readFileBytes(std::string(VARNEL_TEST_DATA) + "/sor/coarse_scale_deep_losses.sor");
+// Read and written back untouched: the same points in the file, the same
+// levels read again, and nothing reported inexact.
+void expectWrittenAsStored(const std::vector<uint8_t>& original) {
     CT6 first;
     ASSERT_EQ(openSor(first, original), 0);
     const auto written = saveSor(first, 2);
@@ -63,16 +59,17 @@ TEST(SorLevels, CoarseStepsBelowTheRangeGoBackAsStored) {
     EXPECT_EQ(differingLevels(first, second), 0);
 }
 
+} // namespace
+
+// Found by fuzzing: points of 0.034 dB steps, most far below the 64 dB the
+// record holds. They read as level 0 and were written back 0.009 dB higher.
+TEST(SorLevels, CoarseStepsBelowTheRangeGoBackAsStored) {
+    expectWrittenAsStored(
+        readFileBytes(std::string(VARNEL_TEST_DATA) + "/sor/coarse_scale_deep_losses.sor"));
+}
+
 TEST(SorLevels, BlocksOfSeveralScalesKeepTheirScalesAndLossesAbove65dB) {
-    const auto original = writeSor(twoScaleFile());
-    CT6 first;
-    ASSERT_EQ(openSor(first, original), 0);
-    const auto written = saveSor(first, 2);
-    EXPECT_EQ(first.GetWriteRepairs(), 0);
-    EXPECT_TRUE(pointsOf(written) == pointsOf(original));
-    CT6 second;
-    ASSERT_EQ(openSor(second, written), 0);
-    EXPECT_EQ(differingLevels(first, second), 0);
+    expectWrittenAsStored(writeSor(twoScaleFile()));
 }
 
 TEST(SorLevels, EditedLevelsComeBackExactly) {

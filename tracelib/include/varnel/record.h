@@ -1010,6 +1010,8 @@ private:
     void CloseEventTable(const FASRun& run);
     int32_t startFAS(FASRun& run);
     void runCandidateSteps(FASRun& run);
+    // The steps over the whole trace and the table they give, as FAS() builds it.
+    void buildWholeTable(FASRun& run);
     bool launchSettles(FASRun& run);
     bool wholeRunFits(FASRun& run);
     // The least height the peaks' threshold keeps for a pulse and backscatter,
